@@ -1,0 +1,171 @@
+// A play: selecting table cards, laying the current card, testing the selection against its
+// value, and scoring the capture with its three kinds of scopa.
+#include <cmath>
+#include <vector>
+
+#include "MatchEngine.h"
+
+namespace vorbia {
+
+namespace {
+
+constexpr int kHighestSum = 10;
+constexpr int kOffTableLeft = -59;
+
+int PileOf(int turn) { return turn == kHuman ? kHumanPile : kComputerPile; }
+
+std::string SumTooHighMessage(int sum) {
+    return "Errore: hai cliccato su un numero di carte la cui somma è :" + std::to_string(sum) +
+           ". Non puoi specificare una somma maggiore di 10";
+}
+
+std::string WrongSumMessage(int sum, int value) {
+    return "Errore: hai cliccato su un numero di carte la cui somma è :" + std::to_string(sum) +
+           ". Non puoi specificare una somma diversa da " + std::to_string(value);
+}
+
+std::string ScopaMessage(int total, const std::string& reason) {
+    return "E' stata fatta una scopa da " + std::to_string(total) + " punti perchè " + reason;
+}
+
+}  // namespace
+
+void MatchEngine::SelectTableCard(int card) {
+    if (!CurrentCardOnPlaySpot() || card <= 0 || card > kCardCount || !IsOnTable(card)) return;
+    if (state_.Selected[static_cast<size_t>(card)] != kFalse) {
+        ToggleSelection(card);
+        return;
+    }
+    // The cap counts the clicked card and everything already selected, whatever the value of
+    // the card in hand.
+    int sum = CardValue(card);
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            const int cell = state_.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
+            if (cell == 0 || state_.Selected[static_cast<size_t>(cell)] == kFalse) continue;
+            sum += CardValue(cell);
+            if (sum > kHighestSum) {
+                if (state_.ShowMessages != kFalse) Tell(SumTooHighMessage(sum));
+                ClearSelection();
+                return;
+            }
+        }
+    }
+    ToggleSelection(card);
+}
+
+void MatchEngine::PlayCard(int card) {
+    if (card <= 0 || card != state_.CurrentCard || IsOnTable(card)) return;
+
+    // The card goes to the table first; a valid capture takes it off again with the others.
+    const PictureBox from = window_.Picture(card);
+    int left = 0;
+    int top = 0;
+    if (!PlaceOnTable(card, left, top)) {
+        // All 21 slots taken: the card finds no room and leaves the game, scoring nothing
+        // itself; the selected table cards are still tested and taken as usual.
+        left = kOffTableLeft;
+        top = window_.Picture(PileOf(state_.Turn)).top;
+    }
+    Glide(card, from.left, from.top, left, top);
+
+    const int value = CardValue(card);
+    int sum = 0;
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            const int cell = state_.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
+            if (cell == 0 || state_.Selected[static_cast<size_t>(cell)] == kFalse) continue;
+            sum += CardValue(cell);
+            if (sum > value) {
+                // Passing the value is refused without a beep.
+                if (state_.ShowMessages != kFalse) Tell(WrongSumMessage(sum, value));
+                ClearSelection();
+                HandOn();
+                return;
+            }
+        }
+    }
+
+    if (sum > 0) state_.Selected[static_cast<size_t>(card)] = kTrue;
+    if (sum == value) {
+        CaptureSelection(card);
+        ShowScore();
+    } else if (sum > 0) {
+        if (state_.ShowMessages != kFalse) {
+            Tell(WrongSumMessage(sum, value));
+        } else {
+            window_.Beep();
+        }
+        ClearSelection();
+    }
+    // A play always ends the turn: a wrong selection costs the capture, not the turn.
+    HandOn();
+}
+
+void MatchEngine::CaptureSelection(int card) {
+    const int turn = state_.Turn;
+    int scopaTotal = 0;
+    int scopaPoints = 0;
+    std::vector<int> takenSuits;
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            auto& cell = state_.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
+            const int taken = cell;
+            if (taken == 0 || state_.Selected[static_cast<size_t>(taken)] == kFalse) continue;
+
+            const int targetTop = window_.Picture(PileOf(turn)).top;
+            ToggleSelection(taken);
+            const PictureBox from = window_.Picture(taken);
+            Glide(taken, from.left, from.top, kOffTableLeft, targetTop);
+
+            const SuitAndValue split = SplitCard(taken);
+            takenSuits.push_back(split.suit);
+            if (taken != card) lastTakenSuit_ = split.suit;
+            scopaTotal += split.value;
+            // Court cards count one less in a scopa.
+            scopaPoints += split.value > 7 ? split.value - 1 : split.value;
+            state_.Score[static_cast<size_t>(turn)] += static_cast<int16_t>(CardPoints(taken));
+            cell = 0;
+        }
+    }
+
+    RecountTable();
+    const int capturedCount = static_cast<int>(takenSuits.size());
+    bool sameSuit = true;
+    for (int i = 1; i < capturedCount; ++i) sameSuit = sameSuit && takenSuits[i - 1] == takenSuits[i];
+
+    // Only the first kind of scopa that applies is scored.
+    std::string reason;
+    if (state_.TableCount == 0) {
+        reason = "non ci sono altre carte in tavolo.";
+    } else if (state_.LastValue == state_.CurrentValue && state_.LastSuit == lastTakenSuit_ &&
+               capturedCount < 3) {
+        reason = "presa l'ultima carta giocata.";
+    } else if (sameSuit) {
+        reason = "tutte le carte prese sono dello stesso seme.";
+    }
+    if (reason.empty()) return;
+    state_.Score[static_cast<size_t>(turn)] += static_cast<int16_t>(scopaPoints);
+    if (state_.ShowMessages != kFalse) Tell(ScopaMessage(scopaTotal, reason));
+}
+
+void MatchEngine::ShowScore() {
+    const int turn = state_.Turn;
+    window_.SetCaption(turn == kHuman ? Element::Label1_0 : Element::Label1_1,
+                       "Punti: " + std::to_string(state_.Score[static_cast<size_t>(turn)]));
+    const Element bars[] = {Element::Picture3_0, Element::Picture3_1};
+    const Colour colours[] = {kDarkRed, kDarkBlue};
+    for (int bar = 0; bar < 2; ++bar) {
+        const double width = window_.ElementBox(bars[bar]).width;
+        // Rounded to nearest, halves to even: the default floating-point rounding mode.
+        const double right = std::nearbyint(state_.Score[static_cast<size_t>(bar + 1)] * width / 51.0 - 3.0);
+        window_.DrawScoreBar(bar, static_cast<int>(right), colours[bar]);
+    }
+}
+
+void MatchEngine::HandOn() {
+    PassTurn();
+    PlayTurn(PileOf(state_.Turn));
+}
+
+}  // namespace vorbia

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "Card.h"
+#include "TableWindow.h"
+
+namespace vorbia {
+
+// A table with no window: it keeps the positions the rules read, carries every request out at
+// once (a glide ends where it was going, a message box is acknowledged) and shows nothing.
+// The geometry is that of a drawing area of 1016 x 700 px.
+class HeadlessTable : public TableWindow {
+public:
+    HeadlessTable();
+
+    // Piles and score displays where a hand's start puts them, without any request.
+    void ArrangeAsAtHandStart();
+
+    int DrawingWidth() const override { return 1016; }
+    int DrawingHeight() const override { return 700; }
+    int Line1X() const override { return 158; }
+    PictureBox Picture(int picture) const override;
+    PictureBox ElementBox(Element element) const override;
+
+    void PlacePicture(int picture, int left, int top) override;
+    void HideAllCards() override;
+    void MoveCard(int picture, int startLeft, int startTop, int endLeft, int endTop) override;
+    void PressPile(int) override {}
+    void DrawSelectionFrame(int, bool) override {}
+    void SetClickable(int, bool) override {}
+    void SetCaption(Element, const std::string&) override {}
+    void SetTextColour(Element, Colour) override {}
+    void SetElementTop(Element element, int top) override;
+    void ShowElement(Element) override {}
+    void ClearScoreBar(int) override {}
+    void DrawScoreBar(int, int, Colour) override {}
+    void Maximise() override {}
+    void HideBackground() override {}
+    void SetComputerTimer(bool) override {}
+    void SetBusyPointer(bool) override {}
+    void ShowMessage(const std::string&) override {}
+    void ShowEndOfMatch(const MatchState&) override {}
+    void Beep() override {}
+
+private:
+    std::array<PictureBox, kPictureCount> pictures_{};
+    std::array<PictureBox, 8> elements_{};
+};
+
+// A headless table that also writes every request as one line of text, in the order made.
+class RecordingTable : public HeadlessTable {
+public:
+    using Sink = std::function<void(const std::string&)>;
+    explicit RecordingTable(Sink sink) : sink_(std::move(sink)) {}
+
+    void PlacePicture(int picture, int left, int top) override;
+    void HideAllCards() override;
+    void MoveCard(int picture, int startLeft, int startTop, int endLeft, int endTop) override;
+    void PressPile(int pile) override;
+    void DrawSelectionFrame(int card, bool selected) override;
+    void SetClickable(int picture, bool clickable) override;
+    void SetCaption(Element element, const std::string& text) override;
+    void SetTextColour(Element element, Colour colour) override;
+    void SetElementTop(Element element, int top) override;
+    void ShowElement(Element element) override;
+    void ClearScoreBar(int bar) override;
+    void DrawScoreBar(int bar, int right, Colour colour) override;
+    void Maximise() override;
+    void HideBackground() override;
+    void SetComputerTimer(bool on) override;
+    void SetBusyPointer(bool busy) override;
+    void ShowMessage(const std::string& text) override;
+    void ShowEndOfMatch(const MatchState& state) override;
+    void Beep() override;
+
+private:
+    void Say(const std::string& line) { sink_(line); }
+    Sink sink_;
+};
+
+}  // namespace vorbia

@@ -1,0 +1,182 @@
+// Hands and matches: from "Nuova partita" through the cut, the draws and the turns to the
+// next hand or the winner.
+#include <cmath>
+
+#include "MatchEngine.h"
+
+namespace vorbia {
+
+namespace {
+
+constexpr int kPlaySpotLeft = 69;
+constexpr int kWinningScore = 51;
+
+int PileOf(int turn) { return turn == kHuman ? kHumanPile : kComputerPile; }
+
+std::string HandStartMessage(const MatchState& state) {
+    const std::string cr = "\r";
+    std::string summary;
+    std::string handWord = "partita";
+    if (state.Score[1] != 0 || state.Score[2] != 0) {
+        handWord = "mano";
+        summary = "Sono finite le carte, alla fine di questa mano il punteggio è: " + cr +
+                  state.PlayerName[1] + "  " + std::to_string(state.Score[1]) + cr +
+                  state.PlayerName[2] + "  " + std::to_string(state.Score[2]) + cr;
+    }
+    const std::string& first = state.PlayerName[static_cast<size_t>(state.Turn)];
+    return summary + "Dopo aver rimescolato il mazzo si inizia una nuova " + handWord + "." + cr +
+           first + " ha alzato una carta più bassa quindi calerà per prim" + NameEnding(first) +
+           ".";
+}
+
+}  // namespace
+
+int MatchEngine::RandomCard() {
+    return static_cast<int>(std::floor(random_.NextUniform() * kCardCount)) + 1;
+}
+
+void MatchEngine::ResetScoreDisplays(Element first, Element second) {
+    window_.SetCaption(first, "Punti: 0");
+    window_.SetCaption(second, "Punti: 0");
+    window_.ClearScoreBar(0);
+    window_.ClearScoreBar(1);
+}
+
+void MatchEngine::StartNewMatch() {
+    state_.Score[1] = 0;
+    state_.Score[2] = 0;
+    ResetScoreDisplays(Element::Label1_1, Element::Label1_0);
+    NewHand();
+}
+
+void MatchEngine::NewHand() {
+    window_.Maximise();
+    window_.HideBackground();
+    if (state_.TurnCount == 0) {
+        state_.Score[1] = 0;
+        state_.Score[2] = 0;
+    }
+    state_.CurrentCard = state_.CurrentValue = state_.CurrentSuit = 0;
+    state_.LastValue = state_.LastSuit = 0;
+    state_.CardsDrawn = 0;
+    state_.TableCount = 0;
+    state_.TurnCount = 1;
+    for (auto& row : state_.TableGrid) row.fill(0);
+    window_.HideAllCards();
+    state_.Drawn.fill(kFalse);
+    // No card is on the table any more, so no card may stay selected either.
+    state_.Selected.fill(kFalse);
+
+    const int cardHeight = window_.Picture(kHumanPile).height;
+    window_.PlacePicture(kComputerPile, 5, 67);
+    window_.PlacePicture(kHumanPile, 5, window_.DrawingHeight() - 39 - cardHeight);
+
+    random_.ReseedForNewHand();
+    const int humanCut = RandomCard();
+    int computerCut = RandomCard();
+    while (CardValue(computerCut) == CardValue(humanCut)) computerCut = RandomCard();
+
+    const PictureBox computerPile = window_.Picture(kComputerPile);
+    const PictureBox humanPile = window_.Picture(kHumanPile);
+    window_.PlacePicture(computerCut, computerPile.left + 15, computerPile.top);
+    window_.PlacePicture(humanCut, humanPile.left + 15, humanPile.top);
+
+    // The lower cut plays first.
+    state_.Turn = static_cast<int16_t>(CardValue(humanCut) > CardValue(computerCut) ? kComputer
+                                                                                     : kHuman);
+    Tell(HandStartMessage(state_));
+
+    window_.PlacePicture(computerCut, -70, window_.Picture(computerCut).top);
+    window_.PlacePicture(humanCut, -70, window_.Picture(humanCut).top);
+
+    const int labelHeight = window_.ElementBox(Element::Label1_0).height;
+    const int barHeight = window_.ElementBox(Element::Picture3_0).height;
+    const int humanLabelTop = humanPile.top - 10 - labelHeight;
+    const int computerLabelTop = computerPile.top + computerPile.height + 10;
+    window_.SetElementTop(Element::Label1_0, humanLabelTop);
+    window_.SetElementTop(Element::Picture3_0, humanLabelTop - barHeight);
+    window_.SetElementTop(Element::Label1_1, computerLabelTop);
+    window_.SetElementTop(Element::Picture3_1,
+                          computerLabelTop + window_.ElementBox(Element::Label1_1).height);
+    window_.ShowElement(Element::Label1_0);
+    window_.ShowElement(Element::Label1_1);
+
+    PlayTurn(PileOf(state_.Turn));
+}
+
+void MatchEngine::PlayTurn(int pile) {
+    window_.PressPile(pile);
+    if (DrawCard() == DrawOutcome::HandOrMatchEnded) return;
+    ClearSelection();
+
+    const int startLeft = window_.Picture(pile).left;
+    const int startTop = window_.Picture(PileOf(state_.Turn)).top;
+    RecountTable();
+    int endLeft = startLeft + window_.Picture(state_.CurrentCard).width + 6;
+    int endTop = startTop;
+    if (state_.TableCount == 0) PlaceOnTable(pile, endLeft, endTop);
+
+    Glide(state_.CurrentCard, startLeft, startTop, endLeft, endTop);
+
+    // With cards on the table the player now decides; on an empty table the card just lies
+    // there and the turn passes by itself.
+    if (state_.TableCount != 0) return;
+    PassTurn();
+    PlayTurn(PileOf(state_.Turn));
+}
+
+MatchEngine::DrawOutcome MatchEngine::DrawCard() {
+    // A score of 51 is noticed at the start of the next turn, never in the middle of one.
+    if (state_.Score[1] >= kWinningScore || state_.Score[2] >= kWinningScore) {
+        window_.ShowEndOfMatch(state_);
+        ThrowIfAbandoned();
+        ClearSelection();
+        ResetScoreDisplays(Element::Label1_0, Element::Label1_1);
+        SetComputerTimer(false);
+        ClearTable();
+        state_.TurnCount = 0;
+        StartNewMatch();
+        return DrawOutcome::HandOrMatchEnded;
+    }
+    if (state_.CardsDrawn >= kCardCount) {
+        SetComputerTimer(false);
+        ClearSelection();
+        state_.Turn = kHuman;
+        ClearTable();
+        state_.TurnCount = 1;
+        NewHand();
+        return DrawOutcome::HandOrMatchEnded;
+    }
+
+    const SuitAndValue last = SplitCard(state_.CurrentCard);
+    state_.LastSuit = static_cast<int16_t>(last.suit);
+    state_.LastValue = static_cast<int16_t>(last.value);
+    if (state_.LastSuit >= 1) {
+        window_.SetCaption(Element::Label2,
+                           "Ultima: " + ValueName(last.value) + " di " + SuitName(last.suit));
+    }
+
+    int card = RandomCard();
+    while (state_.Drawn[static_cast<size_t>(card)] != kFalse) card = RandomCard();
+    state_.CurrentCard = static_cast<int16_t>(card);
+    state_.Drawn[static_cast<size_t>(card)] = kTrue;
+    state_.CardsDrawn += 1;
+    state_.CurrentValue = static_cast<int16_t>(CardValue(card));
+    state_.CurrentSuit = static_cast<int16_t>(CardSuit(card));
+    return DrawOutcome::CardDrawn;
+}
+
+void MatchEngine::PassTurn() {
+    state_.Turn = state_.Turn != kComputer ? kComputer : kHuman;
+    ShowTurnColours();
+    state_.TurnCount += 1;
+    RecountTable();
+}
+
+void MatchEngine::ShowTurnColours() {
+    const bool computersTurn = state_.Turn == kComputer;
+    window_.SetTextColour(Element::Panel3D2, computersTurn ? kDarkBlue : kLightGrey);
+    window_.SetTextColour(Element::Panel3D3, computersTurn ? kLightGrey : kDarkRed);
+}
+
+}  // namespace vorbia

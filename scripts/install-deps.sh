@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that are missing for "run" (build and play) or "test"
+# (also everything the tests drive). Does nothing when all are there.
+set -euo pipefail
+
+run_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-wine fonts-dejavu-core)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox imagemagick x11-utils)
+
+packages=("${run_packages[@]}")
+if [ "${1:-run}" = test ]; then packages+=("${test_packages[@]}"); fi
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_if_needed=()
+[ "$(id -u)" -ne 0 ] && sudo_if_needed=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo_if_needed[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo_if_needed[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

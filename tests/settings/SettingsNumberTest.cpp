@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "SettingsFile.h"
+
+namespace vorbia {
+namespace {
+
+struct NumberCase {
+    std::string_view text;
+    std::optional<int16_t> expected;
+};
+
+TEST(SettingsNumberReading, ReadsAsTheOldBasicVal) {
+    // Halves go to the even neighbour on both sides of zero; hexadecimal and octal numbers of
+    // up to 16 bits are two's complement.
+    // clang-format off
+    const NumberCase cases[] = {
+        {"50", 50}, {" 25 ", 25}, {"abc", 0}, {"", 0}, {"3x9", 3}, {"1,5", 1}, {"+7", 7},
+        {"--7", 0}, {"1 2\t3\n4", 1234}, {"- 5", -5}, {"12.5", 12}, {"13.5", 14}, {"-12.5", -12},
+        {"0.5", 0}, {".51", 1}, {"12.4999", 12}, {"2.5E1", 25}, {"25e-1", 2}, {"1d2", 100},
+        {"1E", 1}, {"30 DisplayMessaggi=-1", 30}, {"1e-999999", 0}, {"&HFFFF", -1},
+        {"&h7fff", 32767}, {"&H8000", -32768}, {"&HFFFFFFFF", -1}, {"& H 1A", 26}, {"&HG", 0},
+        {"&O17", 15}, {"&o177777", -1}, {"&O8", 0}, {"32767.4", 32767}, {"-32768.5", -32768},
+        {"32768", std::nullopt}, {"32767.5", std::nullopt}, {"-32769", std::nullopt},
+        {"1e5", std::nullopt}, {"1e999999999999", std::nullopt}, {"&H10000", std::nullopt},
+        {"&H100000000", std::nullopt}};
+    // clang-format on
+    for (const NumberCase& test : cases) {
+        EXPECT_EQ(ReadSettingsNumber(test.text), test.expected) << '"' << test.text << '"';
+    }
+}
+
+TEST(SettingsNumberReading, MegabyteLongNumbers) {
+    EXPECT_EQ(ReadSettingsNumber(std::string(1'000'000, '0') + "42"), 42);
+    EXPECT_EQ(ReadSettingsNumber("12." + std::string(1'000'000, '4') + "9"), 12);
+    EXPECT_EQ(ReadSettingsNumber("0." + std::string(1'000'000, '0') + "9e1000001"), 9);
+    EXPECT_EQ(ReadSettingsNumber(std::string(1'000'000, '9')), std::nullopt);
+}
+
+TEST(CapitaliseName, FirstUpperRestLowerAccentedLettersIncluded) {
+    EXPECT_EQ(CapitaliseName("gIMBO"), "Gimbo");
+    EXPECT_EQ(CapitaliseName("de rossi"), "De rossi");
+    EXPECT_EQ(CapitaliseName(""), "");
+    EXPECT_EQ(CapitaliseName("èLISA"), "Èlisa");
+    EXPECT_EQ(CapitaliseName("ÿVES ŒUVRE ŠŽ"), "Ÿves œuvre šž");
+    EXPECT_EQ(CapitaliseName("a×B÷"), "A×b÷");
+    // no single upper-case ß; Ł lies outside the settings file's code page
+    EXPECT_EQ(CapitaliseName("ßA"), "ßa");
+    EXPECT_EQ(CapitaliseName("ŁUKASZ"), "Łukasz");
+}
+
+}  // namespace
+}  // namespace vorbia
