@@ -9,46 +9,54 @@ namespace vorbia {
 
 namespace {
 
-struct FaceChoice {
-    QString wanted;
-    QStringList wineFiles;
-    QString fallback;
-    QString chosen;
+struct Families {
+    QString regular;
+    QString bold;
 };
 
-std::array<FaceChoice, 3>& Faces() {
-    static std::array<FaceChoice, 3> faces = {{
-        {"Tahoma", {"tahoma.ttf", "tahomabd.ttf"}, "DejaVu Sans", {}},
-        {"MS Sans Serif", {"ms_sans_serif.ttf"}, "DejaVu Sans", {}},
-        {"Courier", {"courier.ttf"}, "DejaVu Sans Mono", {}},
-    }};
-    return faces;
+std::array<Families, 3>& Chosen() {
+    static std::array<Families, 3> chosen;
+    return chosen;
 }
 
-QString ChooseFamily(const FaceChoice& face) {
-    if (QFontDatabase::families().contains(face.wanted, Qt::CaseInsensitive)) return face.wanted;
-    QString loaded;
-    for (const QString& file : face.wineFiles) {
-        const QString path = QStringLiteral("/usr/share/wine/fonts/") + file;
-        if (!QFile::exists(path)) continue;
-        const int id = QFontDatabase::addApplicationFont(path);
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (loaded.isEmpty() && !families.isEmpty()) loaded = families.first();
+bool SystemHasScalable(const QString& family) {
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive) &&
+           QFontDatabase::isSmoothlyScalable(family);
+}
+
+// Wine's Tahoma has Tahoma's narrow metrics, so texts fit the boxes drawn for them; its bold
+// file only widens the regular outlines, so bold text takes DejaVu Sans Bold instead.
+Families ChooseTahoma() {
+    if (SystemHasScalable("Tahoma")) return {"Tahoma", "Tahoma"};
+    const QString wineTahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    if (QFile::exists(wineTahoma)) {
+        const QStringList loaded =
+            QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(wineTahoma));
+        if (!loaded.isEmpty()) return {loaded.first(), "DejaVu Sans"};
     }
-    return loaded.isEmpty() ? face.fallback : loaded;
+    return {"DejaVu Sans", "DejaVu Sans"};
 }
 
 }  // namespace
 
 void LoadFonts() {
-    for (FaceChoice& face : Faces()) {
-        if (face.chosen.isEmpty()) face.chosen = ChooseFamily(face);
-    }
+    auto& chosen = Chosen();
+    if (!chosen[0].regular.isEmpty()) return;
+    const Families tahoma = ChooseTahoma();
+    chosen[static_cast<size_t>(FontFace::Tahoma)] = tahoma;
+    // Wine's MS Sans Serif and Courier are bitmap fonts that cannot be scaled; the nearest
+    // scalable faces stand in for them.
+    chosen[static_cast<size_t>(FontFace::MsSansSerif)] =
+        SystemHasScalable("MS Sans Serif") ? Families{"MS Sans Serif", "MS Sans Serif"} : tahoma;
+    chosen[static_cast<size_t>(FontFace::Courier)] =
+        SystemHasScalable("Courier") ? Families{"Courier", "Courier"}
+                                     : Families{"DejaVu Sans Mono", "DejaVu Sans Mono"};
 }
 
 QFont GameFont(FontFace face, double pointSize, bool bold) {
-    const FaceChoice& choice = Faces()[static_cast<size_t>(face)];
-    QFont font(choice.chosen.isEmpty() ? choice.fallback : choice.chosen);
+    const Families& families = Chosen()[static_cast<size_t>(face)];
+    const QString family = bold ? families.bold : families.regular;
+    QFont font(family.isEmpty() ? QStringLiteral("DejaVu Sans") : family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
