@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "MatchState.h"
+
+class QLabel;
+class QListWidget;
+
+namespace vorbia {
+
+class PictureButton;
+
+// Form4: created once by the window at the first end of a match, then only hidden and shown
+// again, so its result list and counters last for the whole run.
+class EndOfMatchDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit EndOfMatchDialog(QWidget* parent = nullptr);
+
+    enum class Choice { PlayAgain, Quit };
+
+    // Counts and lists the match that has just ended, then waits modally. OK and the frame's
+    // close command both mean another match; "&Uscita" means the program ends.
+    Choice ShowResult(const MatchState& state, const QString& humanCaption);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void RecordMatch(const MatchState& state, const QString& humanCaption);
+
+    QListWidget* List1_;
+    PictureButton* Command1_;
+    PictureButton* Command2_;
+    QLabel* Label1_;
+    QLabel* Label2_;
+    QLabel* Label3_[2];
+    QLabel* Label4_[2];
+    QLabel* Label5_;
+    QLabel* Picture1_;
+
+    int MatchNumber_ = 0;
+    int HumanWins_ = 0;
+    int ComputerWins_ = 0;
+    bool centred_ = false;
+};
+
+}  // namespace vorbia

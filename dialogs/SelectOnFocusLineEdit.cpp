@@ -1,0 +1,23 @@
+#include "SelectOnFocusLineEdit.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+
+namespace vorbia {
+
+SelectOnFocusLineEdit::SelectOnFocusLineEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void SelectOnFocusLineEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // QLineEdit selects on its own only when the focus came by Tab or a shortcut.
+    selectAll();
+}
+
+void SelectOnFocusLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+}  // namespace vorbia
