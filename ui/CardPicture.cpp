@@ -1,0 +1,50 @@
+#include "CardPicture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "TableGeometry.h"
+
+namespace vorbia {
+
+QIcon CardImage(int card) {
+    return QIcon(QStringLiteral(":/cards/%1.png").arg(card, 2, 10, QLatin1Char('0')));
+}
+
+CardPicture::CardPicture(int index, QWidget* parent) : QWidget(parent), index_(index) {
+    setObjectName(QStringLiteral("Picture1(%1)").arg(index));
+    setFixedSize(kCardWidth, kCardHeight);
+    setMouseTracking(true);
+}
+
+void CardPicture::SetImage(const QIcon& image) {
+    image_ = image;
+    update();
+}
+
+QPixmap CardPicture::ImagePixmap() const { return image_.pixmap(size(), devicePixelRatioF()); }
+
+void CardPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(rect(), ImagePixmap());
+}
+
+void CardPicture::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void CardPicture::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click && clickable_) emit Clicked(index_);
+}
+
+void CardPicture::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit PointerMoved(index_);
+}
+
+}  // namespace vorbia

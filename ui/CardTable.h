@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QSize>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "BackgroundOrbit.h"
+#include "Card.h"
+#include "MatchEngine.h"
+#include "MatchState.h"
+#include "NameBlinking.h"
+#include "RandomSource.h"
+#include "TableMenu.h"
+#include "TableWindow.h"
+
+class QLabel;
+class QToolButton;
+
+namespace vorbia {
+
+class CardPicture;
+class DrawingArea;
+class EndOfMatchDialog;
+class ScoreBar;
+class StatusPanel;
+
+struct CardTableOptions {
+    // Where the settings file, the background picture and the help page are; empty: the
+    // program's own folder.
+    std::filesystem::path programFolder;
+    // A drawing area of this size instead of a maximised window.
+    std::optional<QSize> fixedDrawingArea;
+    // Seeds the hands in turn from this number instead of the time of day.
+    std::optional<uint64_t> seed;
+};
+
+// The card table: the program's main window. It owns the match and its engine, shows what the
+// engine asks for and hands the player's clicks and commands to it.
+class CardTable : public QMainWindow, public TableWindow {
+    Q_OBJECT
+
+  public:
+    explicit CardTable(CardTableOptions options = {}, QWidget* parent = nullptr);
+    ~CardTable() override;
+
+    // Fills the table and loads the settings; false once the player has been told of a fatal
+    // error, and the window must then not be shown.
+    bool StartUp();
+
+    const MatchState& State() const { return state_; }
+    MatchEngine& Engine() { return engine_; }
+    const MatchEngine& Engine() const { return engine_; }
+    const TableMenu& Menu() const { return menu_; }
+    DrawingArea& Area() const { return *area_; }
+
+    // TableWindow
+    int DrawingWidth() const override;
+    int DrawingHeight() const override;
+    int Line1X() const override;
+    PictureBox Picture(int picture) const override;
+    PictureBox ElementBox(Element element) const override;
+    void PlacePicture(int picture, int left, int top) override;
+    void HideAllCards() override;
+    void MoveCard(int picture, int startLeft, int startTop, int endLeft, int endTop) override;
+    void PressPile(int pile) override;
+    void DrawSelectionFrame(int card, bool selected) override;
+    void SetClickable(int picture, bool clickable) override;
+    void SetCaption(Element element, const std::string& text) override;
+    void SetTextColour(Element element, Colour colour) override;
+    void SetElementTop(Element element, int top) override;
+    void ShowElement(Element element) override;
+    void ClearScoreBar(int bar) override;
+    void DrawScoreBar(int bar, int right, Colour colour) override;
+    void Maximise() override;
+    void HideBackground() override;
+    void SetComputerTimer(bool on) override;
+    void SetBusyPointer(bool busy) override;
+    void ShowMessage(const std::string& text) override;
+    void ShowEndOfMatch(const MatchState& state) override;
+    void Beep() override;
+
+  signals:
+    // The player ended the program (menu, close button, end-of-match dialog); the match has
+    // been abandoned and nothing was saved.
+    void ProgramEnded(int status);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildTable();
+    void ConnectCommands();
+    void FatalStartUpError(int number);
+    void EndProgram();
+
+    void OrbitTick();
+    void BlinkTick();
+    void CardHint(int picture);
+    void TitleReset();
+    void OpenOptions();
+    void OpenAboutBox();
+
+    QWidget* ElementWidget(Element element) const;
+    StatusPanel* Panel(Element element) const;
+
+    CardTableOptions options_;
+    std::filesystem::path folder_;
+    MatchState state_;
+    std::unique_ptr<RandomSource> random_;
+    MatchEngine engine_;
+
+    DrawingArea* area_ = nullptr;
+    StatusPanel* Panel3D1_ = nullptr;
+    StatusPanel* Panel3D2_ = nullptr;
+    StatusPanel* Panel3D3_ = nullptr;
+    QToolButton* Command3d1_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    std::array<QLabel*, 2> Label1_{};
+    std::array<ScoreBar*, 2> Picture3_{};
+    QLabel* Picture2_ = nullptr;
+    std::array<CardPicture*, kPictureCount> Picture1_{};
+    EndOfMatchDialog* Form4_ = nullptr;
+    TableMenu menu_{};
+
+    QTimer Timer1_;
+    QTimer Timer2_;
+    QTimer Timer3_;
+    BackgroundOrbit orbit_;
+    NameBlinking blinking_;
+    bool busyPointer_ = false;
+    bool ending_ = false;
+};
+
+}  // namespace vorbia

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "TableWindow.h"
+
+namespace vorbia {
+
+// The name panel of the player to move alternates between two palette colours. The values
+// are kept across turns, so the first tick after a change of turn may repeat a colour.
+class NameBlinking {
+  public:
+    struct Change {
+        Element panel;
+        int paletteIndex;
+    };
+    std::optional<Change> Tick(int turn);
+
+  private:
+    int16_t computerColour_ = 0;
+    int16_t humanColour_ = 0;
+};
+
+}  // namespace vorbia

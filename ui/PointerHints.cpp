@@ -1,0 +1,29 @@
+#include "PointerHints.h"
+
+#include "Card.h"
+
+namespace vorbia {
+
+namespace {
+
+// Left of this a card is the current one, at or on its way to its play spot.
+constexpr int kTableCardsLeft = 138;
+
+}  // namespace
+
+QString CardHint(int picture, int pictureLeft, const MatchState& state) {
+    if (picture == kComputerPile || picture == kHumanPile) {
+        const int owner = picture == kComputerPile ? kComputer : kHuman;
+        return QStringLiteral("Mazzo di ") +
+               QString::fromStdString(state.PlayerName[static_cast<size_t>(owner)]) +
+               QStringLiteral(" - ancora ") + QString::number(state.PileCount()) +
+               QStringLiteral(" carte");
+    }
+    if (pictureLeft < kTableCardsLeft) {
+        return QStringLiteral(
+            "Scegli a destra le carte da prendere quindi clicca su questa carta.");
+    }
+    return QStringLiteral("Carta già giocata, clicca per sceglierla.");
+}
+
+}  // namespace vorbia
