@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program on a virtual screen with a window manager: it must open maximised, start a
-# match on F2, play the human's card on a click, and end with status 0 on Ctrl+F4.
+# match on F2, play the human's card on a click, take a new name through the options dialog
+# opened from the human's name panel, and end with status 0 on Ctrl+F4.
 # Usage: end_to_end.sh PROGRAM SCREENSHOT_FOLDER   (SCREEN=WxHxD and QT_SCALE_FACTOR may be set)
 set -euo pipefail
 
@@ -112,11 +113,27 @@ xdotool mousemove "$X" "$((Y + HEIGHT / 2))"
 sleep 0.5
 import -window root "$shots/match$suffix.png"
 
+# A click on the human's name panel, along the bottom edge, opens the options dialog.
+xdotool mousemove "$((X + WIDTH / 2))" "$(awk -v y="$Y" -v h="$HEIGHT" -v s="$scale" 'BEGIN { printf "%d", y + h - 15 * s }')" click 1
+wait_for 10 window_named "La VORBIA - Opzioni" >/dev/null || fail "no options dialog after a click on the name panel"
+options=$(window_named "La VORBIA - Opzioni")
+xdotool windowactivate --sync "$options"
+xdotool type --delay 50 "gIMBO"
+sleep 0.5
+import -window root "$shots/options$suffix.png"
+xdotool key --clearmodifiers Return
+wait_for 5 sh -c "! xdotool search --name '^La VORBIA - Opzioni\$' >/dev/null 2>&1" ||
+  fail "Enter did not close the options dialog"
+grep -q $'^Giocatore1=Gimbo\r$' "$work/VORBIA.ini" || fail "the new name is not in the settings file"
+sleep 0.5
+import -window root "$shots/named$suffix.png"
+saved=$(md5sum "$work/VORBIA.ini")
+
 xdotool windowactivate --sync "$table"
 xdotool key --clearmodifiers ctrl+F4
 status=0
 wait_for 10 sh -c "! kill -0 $program_pid 2>/dev/null" || fail "Ctrl+F4 did not end the program"
 wait "$program_pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-[ ! -e "$work/vorbia.ini" ] && [ ! -e "$work/VORBIA.ini" ] || fail "settings were written on exit"
-echo "PASS: opened maximised, played a card, exited with status 0; screenshot in $shots"
+[ "$(md5sum "$work/VORBIA.ini")" = "$saved" ] || fail "settings were written on exit"
+echo "PASS: opened maximised, played a card, saved a new name, exited with status 0; screenshots in $shots"
