@@ -1,0 +1,127 @@
+#include "HumanPolicy.h"
+
+#include <array>
+
+#include "Card.h"
+#include "ComputerSearch.h"
+
+namespace vorbia {
+
+namespace {
+
+struct TableCards {
+    std::array<int, kSlots> card{};
+    int count = 0;
+};
+
+TableCards CardsInScanOrder(const MatchState& state) {
+    TableCards table;
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            const int card = state.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
+            if (card != 0) table.card[static_cast<size_t>(table.count++)] = card;
+        }
+    }
+    return table;
+}
+
+// Calls found(set) for every set of table cards adding up to target, as a bit set of indices,
+// sets of lower indices first. Every value is at least 1, so the sum bounds the search.
+template <class Found>
+void EachCapture(const TableCards& table, int target, int first, int sum, uint32_t set,
+                 Found& found) {
+    for (int index = first; index < table.count; ++index) {
+        const int newSum = sum + CardValue(table.card[static_cast<size_t>(index)]);
+        if (newSum > target) continue;
+        const uint32_t newSet = set | (1u << index);
+        if (newSum == target) {
+            found(newSet);
+        } else {
+            EachCapture(table, target, index + 1, newSum, newSet, found);
+        }
+    }
+}
+
+void SelectSet(const TableCards& table, uint32_t set, std::vector<int>& selection) {
+    for (int index = 0; index < table.count; ++index) {
+        if (set & (1u << index)) selection.push_back(table.card[static_cast<size_t>(index)]);
+    }
+}
+
+}  // namespace
+
+std::optional<HumanPolicy> ParseHumanPolicy(std::string_view name) {
+    if (name == "computer") return HumanPolicy::Computer;
+    if (name == "greedy") return HumanPolicy::Greedy;
+    if (name == "random") return HumanPolicy::Random;
+    if (name == "plain") return HumanPolicy::Plain;
+    return std::nullopt;
+}
+
+const char* HumanPolicyName(HumanPolicy policy) {
+    switch (policy) {
+        case HumanPolicy::Computer:
+            return "computer";
+        case HumanPolicy::Greedy:
+            return "greedy";
+        case HumanPolicy::Random:
+            return "random";
+        case HumanPolicy::Plain:
+            return "plain";
+    }
+    return "?";
+}
+
+void SimulatedHuman::PlayTurn(MatchEngine& engine, const MatchState& state) {
+    selection_.clear();
+    switch (policy_) {
+        case HumanPolicy::Computer:
+            for (int card : ChooseComputerCapture(state)) selection_.push_back(card);
+            break;
+        case HumanPolicy::Greedy:
+            ChooseGreedy(state);
+            break;
+        case HumanPolicy::Random:
+            ChooseRandom(state);
+            break;
+        case HumanPolicy::Plain:
+            break;
+    }
+    for (int card : selection_) engine.ToggleTableCard(card);
+    engine.PlayCurrentCard(state.CurrentCard);
+}
+
+void SimulatedHuman::ChooseGreedy(const MatchState& state) {
+    const TableCards table = CardsInScanOrder(state);
+    uint32_t best = 0;
+    int bestPoints = -1;
+    int bestCount = 0;
+    auto consider = [&](uint32_t set) {
+        int points = 0;
+        int count = 0;
+        for (int index = 0; index < table.count; ++index) {
+            if (!(set & (1u << index))) continue;
+            points += CardPoints(table.card[static_cast<size_t>(index)]);
+            ++count;
+        }
+        if (points > bestPoints || (points == bestPoints && count > bestCount)) {
+            best = set;
+            bestPoints = points;
+            bestCount = count;
+        }
+    };
+    EachCapture(table, state.CurrentValue, 0, 0, 0u, consider);
+    if (bestPoints >= 0) SelectSet(table, best, selection_);
+}
+
+void SimulatedHuman::ChooseRandom(const MatchState& state) {
+    const TableCards table = CardsInScanOrder(state);
+    captures_.clear();
+    auto keep = [this](uint32_t set) { captures_.push_back(set); };
+    EachCapture(table, state.CurrentValue, 0, 0, 0u, keep);
+    // One more choice than there are captures: laying the card without taking anything.
+    const uint64_t pick = dice_() % (captures_.size() + 1);
+    if (pick < captures_.size()) SelectSet(table, captures_[static_cast<size_t>(pick)], selection_);
+}
+
+}  // namespace vorbia

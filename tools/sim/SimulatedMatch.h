@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "HumanPolicy.h"
+
+namespace vorbia {
+
+enum class ScopaKind { EmptyTable, LastCard, SameSuit };
+constexpr int kScopaKinds = 3;
+
+// What one match left behind. Arrays by player keep the game's 1-based indexing.
+struct MatchResult {
+    bool finished = false;  // false: the match stopped making progress (a fault of the rules)
+    int winner = 0;
+    std::array<int, 3> finalScore{};
+    int hands = 0;
+    std::array<std::array<int, kScopaKinds>, 3> scopas{};  // [player][kind]
+};
+
+// The seed of match `index` of a run: every match gets its own, whatever thread plays it.
+uint64_t MatchSeed(uint64_t runSeed, uint64_t index);
+
+// Plays one whole match without a window, the computer against the given human, from its
+// first hand to the end-of-match dialog.
+MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy human);
+
+}  // namespace vorbia
