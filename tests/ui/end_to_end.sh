@@ -9,75 +9,17 @@ program=$(realpath "$1")
 shots=${2:-$(dirname "$program")/../screenshots}
 screen=${SCREEN:-1280x800x24}
 
-for tool in Xvfb xdotool openbox import xprop; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-
 work=$(mktemp -d)
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*"
-  import -display "$DISPLAY" -window root "$shots/failure.png" 2>/dev/null || true
-  exit 1
-}
-
-# Polls a command until it succeeds, for at most $1 seconds.
-wait_for() {
-  local seconds=$1
-  shift
-  local deadline=$((SECONDS + seconds))
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.2
-  done
-}
-
-display=
-for number in $(seq 91 140); do
-  if [ ! -e "/tmp/.X11-unix/X$number" ] && [ ! -e "/tmp/.X$number-lock" ]; then
-    display=:$number
-    break
-  fi
-done
-[ -n "$display" ] || fail "no free X display"
-export DISPLAY=$display
 mkdir -p "$shots"
-
-Xvfb "$DISPLAY" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-  fail "openbox did not start"
+source "$(dirname "$0")/x-session.sh"
+skip_unless_tools Xvfb xdotool openbox import xprop
+start_x_session
 
 # A copy of the program's folder, so the run writes nothing beside the build.
 cp "$program" "$(dirname "$program")/Vorbia.bmp" "$(dirname "$program")/vorbia.htm" "$work/"
 (cd "$work" && QT_QPA_PLATFORM=xcb exec ./"$(basename "$program")") >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=("$program_pid")
-
-# xdotool matches names ignoring case, and the message boxes are "La VORBIA 2002".
-window_named() {
-  local id
-  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-    if [ "$(xdotool getwindowname "$id")" = "$1" ]; then
-      echo "$id"
-      return 0
-    fi
-  done
-  return 1
-}
 
 wait_for 20 window_named "La Vorbia 2002" >/dev/null || fail "the table window did not open"
 table=$(window_named "La Vorbia 2002")

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix the way a package would, checks that the desktop
+# finds the game (menu entry and icons), then starts the installed program through its link in
+# bin: it must open without the missing-picture message and end with status 0 on Ctrl+F4.
+# Usage: install_and_start.sh BUILD_FOLDER
+set -euo pipefail
+
+build=$(realpath "$1")
+shots=$build/screenshots
+screen=1280x800x24
+work=$(mktemp -d)
+mkdir -p "$shots"
+source "$(dirname "$0")/../ui/x-session.sh"
+skip_unless_tools Xvfb xdotool openbox import xprop
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake --install failed"
+for file in bin/vorbia libexec/lavorbia/vorbia libexec/lavorbia/Vorbia.bmp \
+            libexec/lavorbia/vorbia.htm share/applications/lavorbia.desktop \
+            share/icons/hicolor/32x32/apps/lavorbia.png share/icons/hicolor/48x48/apps/lavorbia.png; do
+  [ -e "$prefix/$file" ] || fail "not installed: $file"
+done
+grep -qx 'Exec=vorbia' "$prefix/share/applications/lavorbia.desktop" || fail "desktop entry"
+grep -qx 'Icon=lavorbia' "$prefix/share/applications/lavorbia.desktop" || fail "desktop entry"
+
+start_x_session
+(cd "$work" && QT_QPA_PLATFORM=xcb exec "$prefix/bin/vorbia") >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+
+wait_for 20 window_named "La Vorbia 2002" >/dev/null || fail "the installed program did not open"
+sleep 1
+# Found beside the installed program, the background picture raises no message box.
+! window_named "La VORBIA 2002" >/dev/null || fail "the installed program misses Vorbia.bmp"
+import -window root "$shots/installed.png"
+
+xdotool windowactivate --sync "$(window_named "La Vorbia 2002")"
+xdotool key --clearmodifiers ctrl+F4
+wait_for 10 sh -c "! kill -0 $program_pid 2>/dev/null" || fail "Ctrl+F4 did not end the program"
+status=0
+wait "$program_pid" || status=$?
+[ "$status" -eq 0 ] || fail "the installed program ended with status $status"
+echo "PASS: installed into a temporary prefix, started from bin, exited with status 0"

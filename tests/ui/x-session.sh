@@ -1,0 +1,70 @@
+# Sourced by the tests that drive the real program: a virtual screen with a window manager
+# (without one no window can be maximised), and small helpers to wait for named windows.
+# Needs: $work (a temporary folder), $shots (where a failure screenshot goes), $screen (WxHxD).
+
+pids=()
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  import -display "$DISPLAY" -window root "$shots/failure.png" 2>/dev/null || true
+  exit 1
+}
+
+skip_unless_tools() {
+  local tool
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "SKIP: $tool is not installed"
+      exit 77
+    fi
+  done
+}
+
+# Polls a command until it succeeds, for at most $1 seconds.
+wait_for() {
+  local seconds=$1
+  shift
+  local deadline=$((SECONDS + seconds))
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.2
+  done
+}
+
+start_x_session() {
+  local number display=
+  for number in $(seq 91 140); do
+    if [ ! -e "/tmp/.X11-unix/X$number" ] && [ ! -e "/tmp/.X$number-lock" ]; then
+      display=:$number
+      break
+    fi
+  done
+  [ -n "$display" ] || fail "no free X display"
+  export DISPLAY=$display
+  Xvfb "$DISPLAY" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  wait_for 10 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
+  openbox >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    fail "openbox did not start"
+}
+
+# xdotool matches names ignoring case, and the message boxes ("La VORBIA 2002") differ from
+# the table ("La Vorbia 2002") only in case: compare the name exactly.
+window_named() {
+  local id
+  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+    if [ "$(xdotool getwindowname "$id")" = "$1" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
