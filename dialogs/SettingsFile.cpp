@@ -41,28 +41,6 @@ bool SameNameIgnoringCase(std::string_view first, std::string_view second) {
     return true;
 }
 
-// Linux tells "vorbia.ini" and "VORBIA.ini" apart; the game never did. The name the writer
-// uses comes first, then the same pick on every run.
-std::optional<std::filesystem::path> FindSettingsFile(const std::filesystem::path& folder) {
-    const auto names = DiskSettingsFileSystem().ListNames(folder);
-    if (!names) {
-        // A folder that cannot be listed may still let a known name be opened.
-        for (std::string_view name : {kWrittenName, kReadName}) {
-            std::error_code error;
-            if (std::filesystem::exists(folder / name, error)) return folder / name;
-        }
-        return std::nullopt;
-    }
-    std::optional<std::string> found;
-    for (const std::string& name : *names) {
-        if (!SameNameIgnoringCase(name, kReadName)) continue;
-        if (name == kWrittenName) return folder / name;
-        if (!found || name < *found) found = name;
-    }
-    if (!found) return std::nullopt;
-    return folder / *found;
-}
-
 struct ValuesRead {
     std::optional<std::string> name;  // Windows-1252 bytes
     std::optional<int16_t> speed;
@@ -110,6 +88,12 @@ struct FileCloser {
 };
 
 LoadResult ReadSettingsFile(const std::filesystem::path& file, ValuesRead& values) {
+    // A pipe would wait for a writer forever and a device such as /dev/zero never ends.
+    std::error_code statusError;
+    const auto type = std::filesystem::status(file, statusError).type();
+    if (statusError) return {false, ReadFailureNumber(statusError.value())};
+    if (type != std::filesystem::file_type::regular) return {false, kErrorFileAccess};
+
     errno = 0;
     const std::unique_ptr<std::FILE, FileCloser> stream(std::fopen(file.string().c_str(), "rb"));
     if (!stream) return {false, ReadFailureNumber(errno)};
@@ -169,6 +153,28 @@ std::string SettingsFileText(const MatchState& state) {
 SaveResult Failed(std::string step) { return {false, std::move(step)}; }
 
 }  // namespace
+
+// Linux tells "vorbia.ini" and "VORBIA.ini" apart; the game never did. The name the writer
+// uses comes first, then the same pick on every run.
+std::optional<std::filesystem::path> FindSettingsFile(const std::filesystem::path& folder) {
+    const auto names = DiskSettingsFileSystem().ListNames(folder);
+    if (!names) {
+        // A folder that cannot be listed may still let a known name be opened.
+        for (std::string_view name : {kWrittenName, kReadName}) {
+            std::error_code error;
+            if (std::filesystem::exists(folder / name, error)) return folder / name;
+        }
+        return std::nullopt;
+    }
+    std::optional<std::string> found;
+    for (const std::string& name : *names) {
+        if (!SameNameIgnoringCase(name, kReadName)) continue;
+        if (name == kWrittenName) return folder / name;
+        if (!found || name < *found) found = name;
+    }
+    if (!found) return std::nullopt;
+    return folder / *found;
+}
 
 LoadResult LoadSettings(MatchState& state, const std::filesystem::path& folder) {
     try {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "MatchState.h"
@@ -14,6 +15,9 @@ namespace vorbia {
 constexpr int kErrorOverflow = 6;
 constexpr int kErrorPermissionDenied = 70;
 constexpr int kErrorFileAccess = 75;
+
+// The settings file of `folder`, whatever the letter case of its name.
+std::optional<std::filesystem::path> FindSettingsFile(const std::filesystem::path& folder);
 
 struct LoadResult {
     bool ok = true;

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 run_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-wine fonts-dejavu-core)
-test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox imagemagick x11-utils)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox imagemagick x11-utils
+               clang libclang-rt-14-dev)
 
 packages=("${run_packages[@]}")
 if [ "${1:-run}" = test ]; then packages+=("${test_packages[@]}"); fi
