@@ -18,6 +18,7 @@
 #include "Palette.h"
 #include "ScoreBar.h"
 #include "SettingsFile.h"
+#include "SettingsLocation.h"
 #include "StatusPanel.h"
 #include "TableGeometry.h"
 
@@ -204,7 +205,7 @@ bool CardTable::StartUp() {
     // Until the first hand places them, the bars wait under the title panel.
     for (ScoreBar* bar : Picture3_) bar->move(bar->x(), 0);
 
-    const LoadResult loaded = LoadSettings(state_, folder_);
+    const LoadResult loaded = LoadSettings(state_, SettingsFolderForLoading(folder_));
     if (!loaded.ok) {
         FatalStartUpError(loaded.errorNumber);
         return false;

@@ -6,6 +6,7 @@
 #include "CardTable.h"
 #include "DrawingArea.h"
 #include "OptionsDialog.h"
+#include "SettingsLocation.h"
 #include "Palette.h"
 #include "PointerHints.h"
 #include "StatusPanel.h"
@@ -34,7 +35,7 @@ void CardTable::CardHint(int picture) {
 void CardTable::TitleReset() { Panel3D1_->SetCaption(kTitleResetText); }
 
 void CardTable::OpenOptions() {
-    OptionsDialog Form2(state_, folder_, this);
+    OptionsDialog Form2(state_, SettingsFolderForSaving(folder_), this);
     if (Form2.exec() == QDialog::Accepted) {
         Panel3D3_->SetCaption(QString::fromStdString(HumanCaption(state_.PlayerName[kHuman])));
     }
