@@ -38,22 +38,26 @@ wait_for() {
 }
 
 start_x_session() {
-  local number display=
-  for number in $(seq 91 140); do
-    if [ ! -e "/tmp/.X11-unix/X$number" ] && [ ! -e "/tmp/.X$number-lock" ]; then
-      display=:$number
+  # A display no one else uses: tests may run side by side, so when another Xvfb takes the
+  # same number first, this one dies and the next number is tried.
+  local number xvfb_pid
+  for number in $(shuf -i 100-399 -n 40); do
+    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$number"
+    if wait_for 10 xdotool getdisplaygeometry >/dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null; then
+      pids+=("$xvfb_pid")
       break
     fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
   done
-  [ -n "$display" ] || fail "no free X display"
-  export DISPLAY=$display
-  Xvfb "$DISPLAY" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  pids+=($!)
-  wait_for 10 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
+  [ -n "$xvfb_pid" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   openbox >"$work/openbox.log" 2>&1 &
   pids+=($!)
   wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "openbox did not start"
+    fail "openbox did not start: $(cat "$work/openbox.log")"
 }
 
 # xdotool matches names ignoring case, and the message boxes ("La VORBIA 2002") differ from
