@@ -61,7 +61,8 @@ void MatchEngine::PlayCard(int card) {
     const PictureBox from = window_.Picture(card);
     int left = 0;
     int top = 0;
-    if (!PlaceOnTable(card, left, top)) {
+    const bool placed = PlaceOnTable(card, left, top);
+    if (!placed) {
         // All 21 slots taken: the card finds no room and leaves the game, scoring nothing
         // itself; the selected table cards are still tested and taken as usual.
         left = kOffTableLeft;
@@ -86,7 +87,7 @@ void MatchEngine::PlayCard(int card) {
         }
     }
 
-    if (sum > 0) state_.Selected[static_cast<size_t>(card)] = kTrue;
+    if (sum > 0 && placed) state_.Selected[static_cast<size_t>(card)] = kTrue;
     if (sum == value) {
         CaptureSelection(card);
         ShowScore();
