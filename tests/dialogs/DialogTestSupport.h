@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QDialog>
 #include <QStringList>
 #include <QTest>
-#include <QWidget>
 
 #include "MessageBoxes.h"
 
@@ -16,16 +14,20 @@ inline bool ShowActive(QWidget* dialog) {
     return QTest::qWaitForWindowActive(dialog);
 }
 
+// The dialog's element of that name; a missing one stops the test, naming it.
+template <typename T>
+T* Find(const QObject& dialog, const char* name) {
+    T* element = dialog.findChild<T*>(QString::fromLatin1(name));
+    if (element == nullptr) qFatal("no element %s", name);
+    return element;
+}
+
 // Collects the message boxes that would have been shown, instead of blocking on them.
-class MessageBoxRecorder {
-  public:
+struct MessageBoxRecorder {
     MessageBoxRecorder() {
         SetMessageBoxHandler([this](const QString&, const QString& text) { texts.append(text); });
     }
     ~MessageBoxRecorder() { SetMessageBoxHandler({}); }
-    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
-
     QStringList texts;
 };
 

@@ -1,259 +1,272 @@
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
+#include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "Card.h"
 #include "SettingsFile.h"
+#include "TemporaryFolder.h"
 
 namespace vorbia {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
-class SettingsFolder : public ::testing::Test {
+using Settings = std::tuple<std::string, int, int>;  // name, card speed, messages
+
+MatchState StateWith(const Settings& settings) {
+    MatchState state;
+    state.PlayerName[kHuman] = std::get<0>(settings);
+    state.CardSpeed = static_cast<int16_t>(std::get<1>(settings));
+    state.ShowMessages = static_cast<int16_t>(std::get<2>(settings));
+    return state;
+}
+
+Settings Of(const MatchState& state) {
+    return {state.PlayerName[kHuman], state.CardSpeed, state.ShowMessages};
+}
+
+// The exit status of `body` run in a forked child (which may hang or drop privileges), or -1.
+int RunInChild(const std::function<int()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(10);
+        ::_exit(body());
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class SettingsFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        static int folderCount = 0;
-        folder_ = fs::temp_directory_path() / ("vorbia-settings-" + std::to_string(::getpid()) +
-                                               "-" + std::to_string(++folderCount));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
-    void Put(const std::string& name, const std::string& bytes) {
-        std::ofstream(folder_ / name, std::ios::binary) << bytes;
-    }
-    std::string Contents(const std::string& name) {
-        std::ostringstream bytes;
-        bytes << std::ifstream(folder_ / name, std::ios::binary).rdbuf();
-        return bytes.str();
-    }
-    std::vector<std::string> Names() {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
     MatchState Load() {
         MatchState state;
-        const LoadResult result = LoadSettings(state, folder_);
-        EXPECT_TRUE(result.ok) << "error " << result.errorNumber;
+        EXPECT_EQ(LoadSettings(state, folder_.path()).errorNumber, 0);
         return state;
     }
     int LoadError() {
         MatchState state;
-        const LoadResult result = LoadSettings(state, folder_);
-        EXPECT_EQ(result.ok, result.errorNumber == 0);
-        return result.errorNumber;
+        return LoadSettings(state, folder_.path()).errorNumber;
     }
-    MatchState LoadFile(const std::string& bytes) {
-        Put("vorbia.ini", bytes);
-        return Load();
+    std::string Contents(const std::string& name) {
+        std::ostringstream bytes;
+        bytes << std::ifstream(folder_.path() / name, std::ios::binary).rdbuf();
+        return bytes.str();
     }
 
-    fs::path folder_;
+    TemporaryFolder folder_;
 };
 
-struct Settings {
-    std::string name;
-    int speed;
-    int messages;
-};
-
-void ExpectSettings(const MatchState& state, const Settings& expected, const std::string& what) {
-    EXPECT_EQ(state.PlayerName[kHuman], expected.name) << what;
-    EXPECT_EQ(state.CardSpeed, expected.speed) << what;
-    EXPECT_EQ(state.ShowMessages, expected.messages) << what;
+TEST_F(SettingsFile, WithoutFileDefaultsApplyAndTheNameIsCutByCharacters) {
+    EXPECT_EQ(Of(Load()), Settings("", 10, 0)) << "no file";
+    MatchState started = StateWith({"Niccolòòòòòò", 60, 1});
+    ASSERT_TRUE(LoadSettings(started, folder_.path()).ok);
+    EXPECT_EQ(Of(started), Settings("Niccolòòòò", 10, 0)) << "ten characters, not bytes";
 }
 
-using SettingsLoad = SettingsFolder;
-
-TEST_F(SettingsLoad, WithoutFileDefaultsAndRangeRulesApply) {
-    ExpectSettings(Load(), {"", 10, 0}, "no file");
-
-    MatchState started;
-    started.PlayerName[kHuman] = "Niccolòòòòòò";
-    started.CardSpeed = 60;
-    started.ShowMessages = 1;
-    ASSERT_TRUE(LoadSettings(started, folder_).ok);
-    ExpectSettings(started, {"Niccolòòòò", 10, 0}, "cut by characters, not bytes");
-}
-
-struct FileCase {
-    std::string bytes;
-    Settings expected;
-};
-
-TEST_F(SettingsLoad, ReadingRules) {
-    const FileCase cases[] = {
+TEST_F(SettingsFile, ReadingRulesAndBadFiles) {
+    std::mt19937 generator(2002);
+    std::string garbage;
+    for (int byte = 0; byte < 256 * 1024; ++byte) garbage.push_back(char(generator() & 0xFF));
+    const std::pair<std::string, Settings> cases[] = {
         {"VelocitaCarta=50\r\nDisplayMessaggi=-1 \r\n", {"", 50, -1}},
         {"VelocitaCarta=51\r\nDisplayMessaggi=1\r\n", {"", 10, 0}},
         {"VelocitaCarta=9\r\nDisplayMessaggi=&HFFFF\r\n", {"", 10, -1}},
         {"Giocatore1=   Mario Rossini\r\n", {"Mario Ross", 10, 0}},
-        {"Giocatore1=\tUgo  \r\n", {"\tUgo  ", 10, 0}},
         {"giocatore1=Ugo\r\nVelocitaCarta=20\r\n", {"", 20, 0}},
         {"Giocatore1=Primo\r\nGiocatore1=Secondo\r\n", {"Secondo", 10, 0}},
         {"DisplayMessaggi=-1 Giocatore1=Bob\r\n", {"-1 Giocato", 10, 0}},
-        {"x=35 VelocitaCarta=20\r\n", {"", 35, 0}},
         {"Giocatore1=Niccol\xF2 \x80\r\n", {"Niccolò €", 10, 0}},
         {"Giocatore1=Ugo\rVelocitaCarta=40", {"Ugo", 40, 0}},
+        {"\0\xFF\r\nGiocatore1=Ugo\0Bo\r\nVelocitaCarta=30\0 9\r\n"s, {"Ugo\0Bo"s, 30, 0}},
         // Bare LF ends make one long line: only its first key counts, and the name stops at LF.
         {"Giocatore1=Gimbo\nVelocitaCarta=25\nDisplayMessaggi=-1\n", {"Gimbo", 10, 0}},
-        {"VelocitaCarta=25\nDisplayMessaggi=-1\n", {"", 25, 0}}};
-    for (const FileCase& test : cases) {
-        ExpectSettings(LoadFile(test.bytes), test.expected, test.bytes);
+        {"VelocitaCarta=25\nDisplayMessaggi=-1\n", {"", 25, 0}},
+        {"", {"", 10, 0}},
+        {garbage, {"", 10, 0}},
+        {"Giocatore1=Ugo\r\nVelocitaCarta=" + std::string(1'000'000, ' ') +
+             std::string(1'000'000, '0') + "35",
+         {"Ugo", 35, 0}},
+        // a key split by the end of the 64 KiB reading buffer
+        {std::string(64 * 1024 - 10, ';') + "\r\nVelocitaCarta=42\r\nGiocatore1=Ugo",
+         {"Ugo", 42, 0}}};
+    for (const auto& [bytes, expected] : cases) {
+        folder_.Put("vorbia.ini", bytes);
+        EXPECT_EQ(Of(Load()), expected) << bytes.substr(0, 80);
     }
 }
 
-TEST_F(SettingsLoad, LargeFileWithMegabyteLines) {
-    std::string bytes;
-    for (int line = 0; line < 100'000; ++line) bytes += "; riga senza chiave\r\n";
-    bytes += std::string(2'000'000, 'x') + "\r\n";
-    bytes += "VelocitaCarta=" + std::string(1'000'000, '0') + "35\r\n";
-    bytes += "Giocatore1=" + std::string(1'000'000, ' ') + "Lunghissimo nome\r\n";
-    ExpectSettings(LoadFile(bytes), {"Lunghissim", 35, 0}, "large file");
-}
-
-TEST_F(SettingsLoad, FailuresGiveTheStartUpErrorNumber) {
+TEST_F(SettingsFile, FailedLoadsGiveTheStartUpErrorNumberAndChangeNothing) {
     MatchState state;
-    Put("vorbia.ini", "Giocatore1=Ugo\r\nVelocitaCarta=40000\r\nVelocitaCarta=20\r\n");
-    EXPECT_EQ(LoadSettings(state, folder_).errorNumber, kErrorOverflow);
-    ExpectSettings(state, {"", 0, 0}, "a failed load changes nothing");
-    Put("vorbia.ini", "DisplayMessaggi=-32769\r\n");
-    EXPECT_EQ(LoadError(), kErrorOverflow);
+    folder_.Put("vorbia.ini", "Giocatore1=Ugo\r\nVelocitaCarta=40000\r\nVelocitaCarta=20\r\n");
+    EXPECT_EQ(LoadSettings(state, folder_.path()).errorNumber, kErrorOverflow);
+    EXPECT_EQ(Of(state), Settings("", 0, 0)) << "a failed load changes nothing";
 
-    fs::remove(folder_ / "vorbia.ini");
-    fs::create_directory(folder_ / "Vorbia.INI");
+    fs::remove(folder_.path() / "vorbia.ini");
+    fs::create_directory(folder_.path() / "Vorbia.INI");
     EXPECT_EQ(LoadError(), kErrorFileAccess);
+
+    fs::remove(folder_.path() / "Vorbia.INI");
+    ASSERT_EQ(::mkfifo((folder_.path() / "vorbia.ini").c_str(), 0644), 0);
+    EXPECT_EQ(RunInChild([this] { return LoadError(); }), kErrorFileAccess) << "pipe";
+    fs::remove(folder_.path() / "vorbia.ini");
+    fs::create_symlink("/dev/zero", folder_.path() / "VORBIA.INI");
+    EXPECT_EQ(RunInChild([this] { return LoadError(); }), kErrorFileAccess) << "endless device";
 }
 
-TEST_F(SettingsLoad, FindsTheFileWhateverTheCasePreferringTheWrittenName) {
-    Put("VORBIA.INI", "VelocitaCarta=20\r\n");
+// Root reads any file, so the load runs in a child that has become "nobody".
+TEST_F(SettingsFile, UnreadableFileIsPermissionDenied) {
+    constexpr int kCannotDropPrivileges = 100;
+    folder_.Put("vorbia.ini", "VelocitaCarta=20\r\n");
+    fs::permissions(folder_.path() / "vorbia.ini", fs::perms::none);
+    fs::permissions(folder_.path(), fs::perms::others_read | fs::perms::others_exec,
+                    fs::perm_options::add);  // a folder anyone can look into
+    const int errorNumber = RunInChild([this] {
+        const passwd* nobody = ::getpwnam("nobody");
+        if (::geteuid() == 0 && (nobody == nullptr || ::setgroups(0, nullptr) != 0 ||
+                                 ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)) {
+            return kCannotDropPrivileges;
+        }
+        if (std::ifstream(folder_.path() / "vorbia.ini").is_open()) return kCannotDropPrivileges;
+        return LoadError();
+    });
+    if (errorNumber == kCannotDropPrivileges) GTEST_SKIP() << "this user can read any file";
+    EXPECT_EQ(errorNumber, kErrorPermissionDenied);
+}
+
+TEST_F(SettingsFile, FindsTheFileWhateverTheCasePreferringTheWrittenName) {
+    folder_.Put("VORBIA.INI", "VelocitaCarta=20\r\n");
     EXPECT_EQ(Load().CardSpeed, 20);
-    Put("vorbia.ini", "VelocitaCarta=30\r\n");
-    Put("VORBIA.ini", "VelocitaCarta=40\r\n");
+    folder_.Put("vorbia.ini", "VelocitaCarta=30\r\n");
+    folder_.Put("VORBIA.ini", "VelocitaCarta=40\r\n");
     EXPECT_EQ(Load().CardSpeed, 40);
 }
 
-using SettingsSave = SettingsFolder;
-
-MatchState StateWith(const Settings& settings) {
-    MatchState state;
-    state.PlayerName[kHuman] = settings.name;
-    state.CardSpeed = static_cast<int16_t>(settings.speed);
-    state.ShowMessages = static_cast<int16_t>(settings.messages);
-    return state;
+TEST_F(SettingsFile, SaveWritesTheFiveLinesExactlyDroppingExtraLines) {
+    folder_.Put("vorbia.ini", "[Vecchio]\r\nGiocatore1=Ugo\r\nAltro=1\r\n");
+    ASSERT_TRUE(SaveSettings(StateWith({"Gimbo", 10, -1}), folder_.path()).ok);
+    EXPECT_EQ(Contents("VORBIA.ini"),  // 150 bytes
+              "; File di inizializzazione per 'La VORBIA'\r\n"
+              "; Non manomettere assolutamente queste righe!\r\n"
+              "Giocatore1=Gimbo\r\nVelocitaCarta= 10 \r\nDisplayMessaggi=-1 \r\n");
 }
 
-TEST_F(SettingsSave, WritesTheFiveLinesExactly) {
-    ASSERT_TRUE(SaveSettings(StateWith({"Gimbo", 10, -1}), folder_).ok);
-    const std::string expected =
-        "; File di inizializzazione per 'La VORBIA'\r\n"
-        "; Non manomettere assolutamente queste righe!\r\n"
-        "Giocatore1=Gimbo\r\nVelocitaCarta= 10 \r\nDisplayMessaggi=-1 \r\n";
-    EXPECT_EQ(Contents("VORBIA.ini"), expected);
-    EXPECT_EQ(expected.size(), 150u);
-    EXPECT_EQ(Names(), std::vector<std::string>{"VORBIA.ini"});
-}
-
-TEST_F(SettingsSave, NamesRoundTripThroughTheCodePage) {
-    const Settings cases[] = {{"Niccolò", 35, 0}, {"Zoë", 50, -1}, {"Ærø €‰", 10, 0}};
-    for (const Settings& settings : cases) {
-        ASSERT_TRUE(SaveSettings(StateWith(settings), folder_).ok);
-        ExpectSettings(Load(), settings, settings.name);
+TEST_F(SettingsFile, NamesRoundTripThroughTheCodePage) {
+    for (const Settings& settings :
+         {Settings("Niccolò", 35, 0), {"Zoë", 50, -1}, {"Ærø €‰", 10, 0}}) {
+        ASSERT_TRUE(SaveSettings(StateWith(settings), folder_.path()).ok);
+        EXPECT_EQ(Of(Load()), settings);
     }
-    ASSERT_TRUE(SaveSettings(StateWith({"Łukasz 😀", 1, 0}), folder_).ok);
-    EXPECT_NE(Contents("VORBIA.ini")
-                  .find("Giocatore1=?ukasz ?\r\nVelocitaCarta= 1 \r\n"
-                        "DisplayMessaggi= 0 \r\n"),
+    ASSERT_TRUE(SaveSettings(StateWith({"Łukasz 😀", 1, 0}), folder_.path()).ok);
+    EXPECT_NE(Contents("VORBIA.ini").find("Giocatore1=?ukasz ?\r\nVelocitaCarta= 1 \r\n"),
               std::string::npos);
-    ExpectSettings(Load(), {"?ukasz ?", 10, 0}, "speed 1 is saved, then read as 10");
+    EXPECT_EQ(Of(Load()), Settings("?ukasz ?", 10, 0)) << "speed 1 is saved, then read as 10";
 }
 
-TEST_F(SettingsSave, LeavesOneFileWithoutTheOldExtraLines) {
-    Put("vorbia.ini", "[Vecchio]\r\nGiocatore1=Ugo\r\nAltro=1\r\n");
-    Put("Vorbia.INI", "Giocatore1=Ugo\r\n");
-    Put("vorbia.BAK", "resto di un salvataggio interrotto");
-    ExpectSettings(Load(), {"Ugo", 10, 0}, "extra lines load normally");
-    ASSERT_TRUE(SaveSettings(StateWith({"Anna", 20, -1}), folder_).ok);
-    EXPECT_EQ(Names(), std::vector<std::string>{"VORBIA.ini"});
-    EXPECT_EQ(Contents("VORBIA.ini").find("Altro"), std::string::npos);
-    ExpectSettings(Load(), {"Anna", 20, -1}, "after save");
+TEST_F(SettingsFile, AFullDiskKeepsTheOldFile) {
+    folder_.Put("vorbia.ini", "Giocatore1=Vecchio\r\n");
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to stand for a full disk";
+    fs::create_symlink("/dev/full", folder_.path() / "VORBIA.bak");
+    EXPECT_EQ(SaveSettings(StateWith({"Nuovo", 30, -1}), folder_.path()).failedStep, "close");
+    EXPECT_EQ(Load().PlayerName[kHuman], "Vecchio");
 }
 
-// Fails the given occurrence of one step and passes everything else to the disk.
-class FailingFileSystem : public SettingsFileSystem {
+// Passes every step to the disk, except one occurrence of one step that fails, and before each
+// step reads the settings as a start of the program at that moment would.
+class ObservedFileSystem : public SettingsFileSystem {
   public:
-    FailingFileSystem(std::string step, int occurrence)
-        : step_(std::move(step)), occurrence_(occurrence) {}
+    ObservedFileSystem(fs::path folder, std::string failingStep, int occurrence)
+        : folder_(std::move(folder)),
+          failingStep_(std::move(failingStep)),
+          occurrence_(occurrence) {}
+
+    std::vector<std::string> namesRead;  // "?" for a load that failed
 
     std::optional<std::vector<std::string>> ListNames(const fs::path& folder) override {
-        if (Fails("list")) return std::nullopt;
-        return disk_.ListNames(folder);
+        return Fails("list") ? std::nullopt : disk_.ListNames(folder);
     }
     bool Create(const fs::path& file) override { return !Fails("create") && disk_.Create(file); }
-    bool Write(std::string_view bytes) override { return !Fails("write") && disk_.Write(bytes); }
-    bool Close() override { return disk_.Close() && !Fails("close"); }
+    // A failing write still puts the first half of the bytes on the disk.
+    bool Write(std::string_view bytes) override {
+        if (!Fails("write")) return disk_.Write(bytes);
+        disk_.Write(bytes.substr(0, bytes.size() / 2));
+        return false;
+    }
+    bool Close() override {
+        const bool fails = Fails("close");
+        return disk_.Close() && !fails;
+    }
     bool Remove(const fs::path& file) override { return !Fails("delete") && disk_.Remove(file); }
     bool Rename(const fs::path& from, const fs::path& to) override {
         return !Fails("rename") && disk_.Rename(from, to);
     }
 
   private:
-    bool Fails(std::string_view step) { return step == step_ && ++seen_ == occurrence_; }
+    bool Fails(std::string_view step) {
+        MatchState state;
+        namesRead.push_back(LoadSettings(state, folder_).ok ? state.PlayerName[kHuman] : "?");
+        return step == failingStep_ && ++seen_ == occurrence_;
+    }
 
     DiskSettingsFileSystem disk_;
-    std::string step_;
+    fs::path folder_;
+    std::string failingStep_;
     int occurrence_;
     int seen_ = 0;
 };
 
-struct FaultCase {
+struct Fault {
     std::string step;
     int occurrence;
     bool newFileInPlace;
 };
 
-TEST_F(SettingsSave, FailureAtAnyStepLeavesACompleteFile) {
-    const Settings oldSettings{"Vecchio", 20, 0};
-    const Settings newSettings{"Nuovo", 30, -1};
-    const FaultCase cases[] = {{"list", 1, false},  {"delete", 1, false}, {"create", 1, false},
-                               {"write", 1, false}, {"close", 1, false},  {"rename", 1, false},
-                               {"list", 2, true},   {"delete", 2, true}};
-    for (const FaultCase& fault : cases) {
-        const std::string what = fault.step + " #" + std::to_string(fault.occurrence);
-        for (const std::string& name : Names()) fs::remove(folder_ / name);
-        Put("vorbia.ini", "Giocatore1=Vecchio\r\nVelocitaCarta=20\r\n");
-        Put("vorbia.BAK", "");
-        FailingFileSystem files(fault.step, fault.occurrence);
-        const SaveResult result = SaveSettings(StateWith(newSettings), folder_, files);
-        EXPECT_FALSE(result.ok) << what;
-        EXPECT_EQ(result.failedStep, fault.step) << what;
-        ExpectSettings(Load(), fault.newFileInPlace ? newSettings : oldSettings, what);
+// Whichever step fails, the save names it, and a start of the program at any moment of the
+// save finds the old settings or the new ones, complete. The next save cleans up.
+TEST(SettingsSaveMoments, EveryMomentHoldsTheOldOrTheNewSettings) {
+    const Fault faults[] = {{"", 0, true},        {"list", 1, false},  {"delete", 1, false},
+                            {"create", 1, false}, {"write", 1, false}, {"close", 1, false},
+                            {"rename", 1, false}, {"list", 2, true},   {"delete", 2, true}};
+    for (const std::string oldName : {"vorbia.ini", "Vorbia.Ini"}) {
+        for (const Fault& fault : faults) {
+            const std::string what = oldName + ", failing " + fault.step;
+            TemporaryFolder folder;
+            folder.Put(oldName, "Giocatore1=Vecchio\r\n");
+            folder.Put("Vorbia.bak", "Giocatore1=Rottame\r\n");
+            const MatchState state = StateWith({"Nuovo", 10, 0});
+            ObservedFileSystem files(folder.path(), fault.step, fault.occurrence);
+            const SaveResult result = SaveSettings(state, folder.path(), files);
+            EXPECT_EQ(result.ok, fault.step.empty()) << what;
+            EXPECT_EQ(result.failedStep, fault.step) << what;
+            for (const std::string& name : files.namesRead) {
+                EXPECT_TRUE(name == "Vecchio" || name == "Nuovo") << what << ": read " << name;
+            }
+            MatchState after;
+            ASSERT_TRUE(LoadSettings(after, folder.path()).ok) << what;
+            EXPECT_EQ(after.PlayerName[kHuman], fault.newFileInPlace ? "Nuovo" : "Vecchio") << what;
+
+            ASSERT_TRUE(SaveSettings(state, folder.path()).ok) << what;
+            std::vector<fs::path> entries{fs::directory_iterator(folder.path()), {}};
+            ASSERT_EQ(entries.size(), 1u) << what;
+            EXPECT_EQ(entries[0].filename(), "VORBIA.ini") << what;
+        }
     }
-}
-
-TEST_F(SettingsSave, RealFailuresKeepTheOldFile) {
-    Put("vorbia.ini", "Giocatore1=Vecchio\r\n");
-    fs::create_directories(folder_ / "VORBIA.bak" / "occupato");
-    EXPECT_EQ(SaveSettings(StateWith({"Nuovo", 30, -1}), folder_).failedStep, "create");
-    EXPECT_EQ(Load().PlayerName[kHuman], "Vecchio");
-
-    fs::remove_all(folder_ / "VORBIA.bak");
-    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to stand for a full disk";
-    fs::create_symlink("/dev/full", folder_ / "VORBIA.bak");
-    EXPECT_EQ(SaveSettings(StateWith({"Nuovo", 30, -1}), folder_).failedStep, "close");
-    EXPECT_EQ(Load().PlayerName[kHuman], "Vecchio");
 }
 
 }  // namespace

@@ -14,25 +14,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class EnvironmentVariable {
-  public:
-    explicit EnvironmentVariable(const char* name) : name_(name) {
-        if (const char* value = std::getenv(name)) saved_ = value;
-    }
-    EnvironmentVariable(const EnvironmentVariable&) = delete;
-    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
-    ~EnvironmentVariable() {
-        if (saved_) {
-            ::setenv(name_, saved_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> saved_;
-};
+std::optional<std::string> Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+void SetVariable(const char* name, const std::optional<std::string>& value) {
+    value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+}
 
 class SettingsLocation : public ::testing::Test {
   protected:
@@ -41,19 +29,20 @@ class SettingsLocation : public ::testing::Test {
         ::setenv("HOME", (root_.path() / "home").c_str(), 1);
         ::unsetenv("XDG_CONFIG_HOME");
     }
+    void TearDown() override {
+        SetVariable("HOME", home_);
+        SetVariable("XDG_CONFIG_HOME", xdgConfigHome_);
+    }
 
     fs::path program() const { return root_.path() / "program"; }
     fs::path homeConfiguration() const { return root_.path() / "home" / ".config" / "lavorbia"; }
 
+    const std::optional<std::string> home_ = Variable("HOME");
+    const std::optional<std::string> xdgConfigHome_ = Variable("XDG_CONFIG_HOME");
     TemporaryFolder root_;
-    EnvironmentVariable home_{"HOME"};
-    EnvironmentVariable xdgConfigHome_{"XDG_CONFIG_HOME"};
 };
 
-bool Writable(const fs::path&) { return true; }
-bool ReadOnly(const fs::path&) { return false; }
-
-TEST_F(SettingsLocation, ConfigurationFolderFollowsXdgThenHome) {
+TEST_F(SettingsLocation, ConfigurationFolderFollowsAnAbsoluteXdgThenHome) {
     EXPECT_EQ(PlayerConfigurationFolder(), homeConfiguration());
     ::setenv("XDG_CONFIG_HOME", "relativa/cartella", 1);
     EXPECT_EQ(PlayerConfigurationFolder(), homeConfiguration());
@@ -61,22 +50,16 @@ TEST_F(SettingsLocation, ConfigurationFolderFollowsXdgThenHome) {
     EXPECT_EQ(PlayerConfigurationFolder(), root_.path() / "xdg" / "lavorbia");
 }
 
-TEST_F(SettingsLocation, ProbeCreatesFilesOnlyWhereItCanAndLeavesNothing) {
-    EXPECT_TRUE(MayCreateFilesIn(program()));
-    EXPECT_TRUE(fs::is_empty(program()));
-    root_.Put("un-file", "x");
-    // Even root cannot create a file below a regular file.
-    EXPECT_FALSE(MayCreateFilesIn(root_.path() / "un-file" / "cartella"));
-    EXPECT_FALSE(MayCreateFilesIn(root_.path() / "non-esiste"));
-}
-
 TEST_F(SettingsLocation, SavingGoesToTheProgramFolderWhenWritableElseToAConfigurationFolder) {
     EXPECT_EQ(SettingsFolderForSaving(program()), program());
+    EXPECT_TRUE(fs::is_empty(program())) << "the probe file is removed";
 
     root_.Put("programma-bloccato", "");
+    // Even root cannot create a file below a regular file.
     const fs::path unwritable = root_.path() / "programma-bloccato" / "cartella";
     EXPECT_EQ(SettingsFolderForSaving(unwritable), homeConfiguration());
     EXPECT_TRUE(fs::is_directory(homeConfiguration()));
+    EXPECT_FALSE(MayCreateFilesIn(root_.path() / "non-esiste"));
 
     ::unsetenv("HOME");
     EXPECT_EQ(SettingsFolderForSaving(unwritable), unwritable) << "nowhere else to go";
@@ -90,24 +73,18 @@ TEST_F(SettingsLocation, LoadingFindsTheFileInEitherPlace) {
     EXPECT_EQ(SettingsFolderForLoading(program()), program());
 }
 
-MatchState StateNamed(const std::string& name) {
-    MatchState state;
-    state.PlayerName[kHuman] = name;
-    state.CardSpeed = 30;
-    return state;
-}
-
-// The file the last save wrote is the one the next start reads, even with an older file in the
-// other place.
+// The next start reads what the last save wrote, even with an older file in the other place.
 TEST_F(SettingsLocation, NextStartReadsWhatTheLastSaveWrote) {
-    for (const FolderWritableCheck& mayWrite : {FolderWritableCheck(Writable), {ReadOnly}}) {
+    for (const bool writable : {true, false}) {
+        const FolderWritableCheck mayWrite = [writable](const fs::path&) { return writable; };
         root_.Put("program/vorbia.ini", "Giocatore1=Vecchio\r\n");
         root_.Put("home/.config/lavorbia/vorbia.ini", "Giocatore1=Vecchio\r\n");
-        ASSERT_TRUE(
-            SaveSettings(StateNamed("Nuovo"), SettingsFolderForSaving(program(), mayWrite)).ok);
+        MatchState saved;
+        saved.PlayerName[kHuman] = "Nuovo";
+        ASSERT_TRUE(SaveSettings(saved, SettingsFolderForSaving(program(), mayWrite)).ok);
         MatchState loaded;
         ASSERT_TRUE(LoadSettings(loaded, SettingsFolderForLoading(program(), mayWrite)).ok);
-        EXPECT_EQ(loaded.PlayerName[kHuman], "Nuovo") << (mayWrite(program()) ? "writable" : "");
+        EXPECT_EQ(loaded.PlayerName[kHuman], "Nuovo") << writable;
         fs::remove_all(root_.path() / "home");
         for (const auto& entry : fs::directory_iterator(program())) fs::remove(entry.path());
     }

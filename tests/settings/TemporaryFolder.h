@@ -1,6 +1,6 @@
 #pragma once
 
-#include <unistd.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,14 +13,9 @@ namespace vorbia {
 class TemporaryFolder {
   public:
     TemporaryFolder() {
-        static int folderCount = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("vorbia-test-" + std::to_string(::getpid()) + "-" + std::to_string(++folderCount));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        std::string name = (std::filesystem::temp_directory_path() / "vorbia-test-XXXXXX").string();
+        path_ = ::mkdtemp(name.data());
     }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
     ~TemporaryFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
