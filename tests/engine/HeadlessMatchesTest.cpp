@@ -1,141 +1,151 @@
-// Whole matches without a window: the human side is a scripted player that mixes plain
-// layings, valid captures, wrong selections and selections over 10; the rules' invariants are
-// checked after every click.
+// Whole matches without a window: with a scripted human that mixes plain layings, valid
+// captures, wrong selections and selections over 10, checking the bookkeeping after every
+// turn; then in the match simulator, with each of its human policies.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <random>
 
-#include "ComputerSearch.h"
 #include "HeadlessTable.h"
 #include "MatchEngine.h"
+#include "SimulationRun.h"
 
 namespace vorbia {
 namespace {
 
 class CountingTable : public HeadlessTable {
-public:
-    int matchesEnded = 0;
-    int matchesWithoutWinner = 0;
-    int humanWins = 0;
-    void ShowEndOfMatch(const MatchState& state) override {
-        ++matchesEnded;
-        if (state.Score[1] < 51 && state.Score[2] < 51) ++matchesWithoutWinner;
-        if (state.Score[2] < 51) ++humanWins;
+  public:
+    std::array<int, 3> won{};  // by player; [0]: matches that ended without a winner
+    int Ended() const { return won[0] + won[1] + won[2]; }
+    void ShowEndOfMatch(const MatchState& s) override {
+        ++won[s.Score[1] >= 51 ? 1 : s.Score[2] >= 51 ? 2 : 0];
     }
 };
 
-::testing::AssertionResult Invariants(const MatchState& s, const MatchEngine& engine) {
+// The first rule of the bookkeeping that is broken, or "" when all hold.
+std::string BrokenRule(const MatchState& s, const MatchEngine& engine) {
+    if (engine.Busy() || s.Turn != kHuman || !engine.CurrentCardOnPlaySpot()) {
+        return "not the human's turn to decide";
+    }
+    std::array<int, kCardCount + 1> onTable{};
+    for (const auto& row : s.TableGrid) {
+        for (int card : row) ++onTable[card];
+    }
     int drawn = 0;
-    for (int card = 1; card <= kCardCount; ++card) drawn += s.Drawn[card] != kFalse;
-    if (drawn != s.CardsDrawn) return ::testing::AssertionFailure() << "CardsDrawn " << s.CardsDrawn << " but " << drawn << " drawn";
-    std::array<int, kCardCount + 1> cells{};
     int occupied = 0;
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            const int card = s.TableGrid[row][column];
-            if (card == 0) continue;
-            ++occupied;
-            if (++cells[card] > 1) return ::testing::AssertionFailure() << "card " << card << " twice on the table";
-            if (s.Drawn[card] == kFalse) return ::testing::AssertionFailure() << "undrawn card " << card << " on the table";
-        }
-    }
     for (int card = 1; card <= kCardCount; ++card) {
-        if (s.Selected[card] != kFalse && cells[card] == 0) return ::testing::AssertionFailure() << "card " << card << " selected off the table";
-    }
-    if (occupied != s.TableCount) return ::testing::AssertionFailure() << "TableCount " << s.TableCount << " for " << occupied << " cards";
-    if (s.Turn != kHuman && s.Turn != kComputer) return ::testing::AssertionFailure() << "Turn " << s.Turn;
-    if (s.TurnCount < 1 || s.TurnCount > 41 || s.PileCount() < 0) return ::testing::AssertionFailure() << "TurnCount " << s.TurnCount;
-    if (s.CardsDrawn != s.TurnCount && s.CardsDrawn != s.TurnCount - 1) return ::testing::AssertionFailure() << "TurnCount " << s.TurnCount << " after " << s.CardsDrawn << " draws";
-    if (s.CurrentValue != CardValue(s.CurrentCard) || s.CurrentSuit != CardSuit(s.CurrentCard)) return ::testing::AssertionFailure() << "current card " << s.CurrentCard;
-    if (engine.Busy()) return ::testing::AssertionFailure() << "still busy";
-    return ::testing::AssertionSuccess();
-}
-
-// One decision of the scripted human, made with clicks as a player would.
-void PlayScriptedTurn(MatchEngine& engine, const MatchState& s, std::mt19937& dice) {
-    std::vector<int> tableCards;
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            if (s.TableGrid[row][column] != 0) tableCards.push_back(s.TableGrid[row][column]);
+        drawn += s.Drawn[card] != kFalse;
+        occupied += onTable[card];
+        if (onTable[card] > (s.Drawn[card] != kFalse) ||
+            (onTable[card] == 0 && s.Selected[card] != kFalse)) {
+            return "card " + std::to_string(card) + " undrawn, twice or selected off the table";
         }
     }
-    std::shuffle(tableCards.begin(), tableCards.end(), dice);
-    switch (dice() % 4) {
-        case 0:  // the best capture there is, as the computer would choose it
-            for (int card : ChooseComputerCapture(s)) engine.CardClicked(card);
-            break;
-        case 1:  // any few cards, right or wrong
-            for (size_t i = 0; i < tableCards.size() && i < dice() % 4; ++i) engine.CardClicked(tableCards[i]);
-            break;
-        case 2:  // every card, which passes 10 on any crowded table
-            for (int card : tableCards) engine.CardClicked(card);
-            break;
-        default:  // a plain laying
-            break;
+    if (drawn != s.CardsDrawn || occupied != s.TableCount) return "CardsDrawn or TableCount";
+    if (s.TurnCount > 41 || (s.TurnCount != drawn && s.TurnCount != drawn + 1)) {
+        return "TurnCount " + std::to_string(s.TurnCount) + " after " + std::to_string(drawn);
     }
-    engine.CardClicked(s.CurrentCard);
+    return "";
 }
 
-int MatchesToPlay() {
-    const char* fromEnvironment = std::getenv("VORBIA_HEADLESS_MATCHES");
-    return fromEnvironment ? std::atoi(fromEnvironment) : 1000;
-}
+struct ScriptedMatches {
+    MatchState state;
+    CountingTable table;
+    SeededRandom random;
+    MatchEngine engine{state, table, random};
+    std::mt19937 dice;
 
-TEST(HeadlessMatches, EveryMatchEndsWithAWinnerAndTheRulesHoldAfterEveryClick) {
-    const int total = MatchesToPlay();
-    const int perSeed = 100;
-    int humanWins = 0;
-    int computerWins = 0;
-    for (int seed = 1; seed * perSeed <= total + perSeed - 1; ++seed) {
-        MatchState state;
-        state.CardSpeed = 10;
-        state.ShowMessages = seed % 2 ? kTrue : kFalse;
-        CountingTable table;
-        SeededRandom random(static_cast<uint64_t>(seed) * 1000);
-        MatchEngine engine(state, table, random);
-        std::mt19937 dice(static_cast<unsigned>(seed));
+    ScriptedMatches(uint64_t seed, unsigned diceSeed) : random(seed), dice(diceSeed) {
         engine.NewMatch();
         engine.RunComputerTurns();
-        int clicks = 0;
-        while (table.matchesEnded < perSeed) {
-            ASSERT_TRUE(Invariants(state, engine)) << "seed " << seed << " after " << clicks << " turns";
-            ASSERT_EQ(state.Turn, kHuman);
-            ASSERT_TRUE(engine.CurrentCardOnPlaySpot());
-            PlayScriptedTurn(engine, state, dice);
-            engine.RunComputerTurns();
-            ASSERT_LT(++clicks, perSeed * 2000) << "seed " << seed << ": matches do not end";
-        }
-        EXPECT_EQ(table.matchesWithoutWinner, 0);
-        humanWins += table.humanWins;
-        computerWins += table.matchesEnded - table.humanWins;
     }
+
+    // One decision of the scripted human, made with clicks as a player would.
+    void PlayHumanTurn() {
+        std::vector<int> cards;
+        for (const auto& row : state.TableGrid) {
+            for (int card : row) {
+                if (card != 0) cards.push_back(card);
+            }
+        }
+        std::shuffle(cards.begin(), cards.end(), dice);
+        switch (dice() % 4) {
+            case 0:  // the best capture there is, as the computer would choose it
+                for (int card : ChooseComputerCapture(state)) engine.CardClicked(card);
+                break;
+            case 1:  // any few cards, right or wrong
+                cards.resize(std::min<size_t>(cards.size(), dice() % 4));
+                [[fallthrough]];
+            case 2:  // every card, which passes 10 on any crowded table
+                for (int card : cards) engine.CardClicked(card);
+                break;
+            default:  // a plain laying
+                break;
+        }
+        engine.CardClicked(state.CurrentCard);
+        engine.RunComputerTurns();
+    }
+};
+
+TEST(HeadlessMatches, EveryMatchEndsWithAWinnerAndTheRulesHoldAfterEveryTurn) {
+    const char* fromEnvironment = std::getenv("VORBIA_HEADLESS_MATCHES");
+    const int total = fromEnvironment ? std::atoi(fromEnvironment) : 1000;
+    const int perSeed = 100;
+    std::array<int, 3> won{};
+    for (int seed = 1; (seed - 1) * perSeed < total; ++seed) {
+        ScriptedMatches matches(static_cast<uint64_t>(seed) * 1000, static_cast<unsigned>(seed));
+        for (int turns = 0; matches.table.Ended() < perSeed; ++turns) {
+            ASSERT_EQ(BrokenRule(matches.state, matches.engine), "")
+                << "seed " << seed << ", turn " << turns;
+            ASSERT_LT(turns, perSeed * 2000) << "seed " << seed << ": matches do not end";
+            matches.PlayHumanTurn();
+        }
+        for (int player : {0, 1, 2}) won[player] += matches.table.won[player];
+    }
+    EXPECT_EQ(won[0], 0);
     // The scripted player is weak but not hopeless: both sides win matches.
-    EXPECT_GT(humanWins, 0);
-    EXPECT_GT(computerWins, humanWins);
+    EXPECT_GT(won[1], 0);
+    EXPECT_GT(won[2], won[1]);
 }
 
 TEST(HeadlessMatches, ReplayIdenticallyFromTheirSeedAndTheHumansActions) {
     auto play = [](uint64_t seed) {
-        MatchState state;
-        state.CardSpeed = 10;
-        CountingTable table;
-        SeededRandom random(seed);
-        MatchEngine engine(state, table, random);
-        std::mt19937 dice(7);
-        engine.NewMatch();
-        engine.RunComputerTurns();
+        ScriptedMatches matches(seed, 7);
         std::vector<int> history;
-        while (table.matchesEnded < 3) {
-            history.push_back(state.CurrentCard);
-            history.push_back(state.Score[1] * 100 + state.Score[2]);
-            PlayScriptedTurn(engine, state, dice);
-            engine.RunComputerTurns();
+        while (matches.table.Ended() < 3 && history.size() < 100000) {
+            history.push_back(matches.state.CurrentCard);
+            history.push_back(matches.state.Score[1] * 100 + matches.state.Score[2]);
+            matches.PlayHumanTurn();
         }
         return history;
     };
     EXPECT_EQ(play(42), play(42));
     EXPECT_NE(play(42), play(43));
+}
+
+TEST(MatchSimulator, EveryPolicyPlaysToAWinnerWithTheSameTotalsWhateverTheThreads) {
+    for (HumanPolicy human :
+         {HumanPolicy::Computer, HumanPolicy::Greedy, HumanPolicy::Random, HumanPolicy::Plain}) {
+        SCOPED_TRACE(HumanPolicyName(human));
+        auto play = [human](int threads) {
+            // More than two blocks of matches, so that threads really share the work.
+            return RunSimulation({.matches = 600,
+                                  .seed = 17,
+                                  .human = human,
+                                  .threads = threads,
+                                  .progress = false})
+                .totals;
+        };
+        auto all = [](const SimulationTotals& t) {
+            return std::tie(t.matches, t.unfinished, t.hands, t.won, t.finalScores, t.scopas);
+        };
+        const SimulationTotals totals = play(1);
+        EXPECT_EQ(all(totals), all(play(3)));
+        EXPECT_EQ(totals.unfinished, 0);
+        EXPECT_EQ(totals.won[1] + totals.won[2], totals.matches);
+        // A human who never captures never scores.
+        EXPECT_TRUE(human != HumanPolicy::Plain || totals.finalScores[1] == 0);
+    }
 }
 
 }  // namespace
