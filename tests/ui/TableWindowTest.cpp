@@ -1,0 +1,217 @@
+// The table window as it opens and as a hand lays it out, its hints, its menu, the glide, the
+// background's orbit and the blinking of the name panels.
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "BackgroundOrbit.h"
+#include "DrawingArea.h"
+#include "Fonts.h"
+#include "NameBlinking.h"
+#include "PointerHints.h"
+#include "ScoreBar.h"
+#include "StatusPanel.h"
+#include "TableTestSupport.h"
+
+using namespace vorbia;
+using namespace vorbia::testing;
+
+class TableWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { LoadFonts(); }
+
+    void withoutPictureOrSettingsTheEmptyBackgroundCircles() {
+        TestTable t;
+        QVERIFY(t.StartUp());
+        QCOMPARE(t.messages, QStringList{"Attenzione non trovato file picture: Vorbia.BMP"});
+        QCOMPARE(t.table->findChild<StatusPanel*>("Panel3D3")->Caption(), QString(" (Umano)"));
+        QCOMPARE(QDir::currentPath(), QDir(t.FilePath(".")).canonicalPath());
+
+        // The empty box circles the middle of the table, its first tick about (635, 274).
+        t.table->show();
+        auto* background = t.table->findChild<QLabel*>("Picture2");
+        QVERIFY(WaitUntil([&] { return background->isVisible(); }, 2000));
+        QVERIFY((background->pos() - QPoint(635, 274)).manhattanLength() <= 2);
+    }
+
+    void theSettingsNameAndSpeedAreUsed() {
+        TestTable t;
+        t.CopyBackgroundPicture("VORBIA.BMP");
+        t.Write("vorbia.ini", "Giocatore1=Alessandra Maria\r\nVelocitaCarta=10\r\n");
+        QVERIFY(t.StartUp());
+        QCOMPARE(t.messages, QStringList{});
+        QVERIFY(!t.table->findChild<QLabel*>("Picture2")->pixmap().isNull());
+        QCOMPARE(t.table->findChild<StatusPanel*>("Panel3D3")->Caption(),
+                 QString("Alessandra (Umana)"));
+
+        // A glide runs diagonally then straight and shows every step, handling events between them
+        // at the display's pace.
+        t.table->show();
+        CardPicture* card = Picture1(*t.table, 17);
+        QList<QPoint> seen;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            if (seen.isEmpty() || seen.last() != card->pos()) seen.append(card->pos());
+        });
+        watcher.start(0);
+        QElapsedTimer clock;
+        clock.start();
+        t.table->MoveCard(17, 69, 100, 169, 130);
+        QVERIFY(clock.elapsed() >= 40);
+        QCOMPARE(seen.size(), 10);
+        QCOMPARE(seen.mid(0, 4), (QList<QPoint>{{79, 110}, {89, 120}, {99, 130}, {109, 130}}));
+        QCOMPARE(seen.last(), QPoint(169, 130));
+        // Left and up, clamped from below; from where it stands, one step.
+        seen.clear();
+        t.table->MoveCard(17, 163, 562, -59, 67);
+        QCOMPARE(seen.size(), 50);
+        for (const QPoint& step : seen) QVERIFY(step.x() >= -59 && step.y() >= 67);
+        QCOMPARE(seen.last(), QPoint(-59, 67));
+        seen.clear();
+        t.table->MoveCard(17, 5, 5, 5, 5);
+        QCOMPARE(seen, QList<QPoint>{QPoint(5, 5)});
+    }
+
+    void aFatalErrorEndsTheStartUp() {
+        const struct {
+            const char* file;
+            QByteArray bytes;
+            int error;
+        } cases[] = {{"vorbia.ini", "VelocitaCarta=99999\r\n", 6},
+                     {"Vorbia.bmp", "not a picture", 481}};
+        for (const auto& c : cases) {
+            TestTable t;
+            t.CopyBackgroundPicture();
+            t.Write(c.file, c.bytes);
+            QVERIFY(!t.StartUp());
+            QCOMPARE(t.messages, QStringList{QString("Attenzione si e' verificato l'errore fatale "
+                                                     "Num. %1.  Questo programma verrà terminato "
+                                                     "- Contattare l'autore per maggiori "
+                                                     "informazioni.")
+                                                 .arg(c.error)});
+        }
+    }
+
+    void aHandLaysTheTableOutAsDesigned() {
+        TestTable t;
+        t.Write("vorbia.ini", "VelocitaCarta=50\r\n");
+        QVERIFY(t.StartUp());
+        CardTable& table = *t.table;
+        table.show();
+        table.Engine().NewMatch();
+        QVERIFY(WaitUntil(
+            [&] { return table.Engine().CurrentCardOnPlaySpot() || table.State().Turn == 1; },
+            10000));
+        QCOMPARE(Picture1(table, kComputerPile)->geometry(), QRect(5, 67, 58, 99));
+        QCOMPARE(Picture1(table, kHumanPile)->geometry(), QRect(5, 562, 58, 99));
+        QCOMPARE(table.findChild<QLabel*>("Label1(1)")->geometry(), QRect(4, 176, 67, 16));
+        QCOMPARE(table.findChild<QLabel*>("Label1(0)")->geometry(), QRect(3, 536, 67, 16));
+        QVERIFY(table.findChild<QLabel*>("Label1(0)")->isVisible());
+        QCOMPARE(table.findChild<ScoreBar*>("Picture3(1)")->geometry(), QRect(4, 192, 67, 7));
+        QCOMPARE(table.findChild<ScoreBar*>("Picture3(0)")->geometry(), QRect(3, 529, 67, 7));
+        QCOMPARE(table.findChild<StatusPanel*>("Panel3D3")->geometry(), QRect(0, 670, 1016, 30));
+        QVERIFY(table.findChild<QLabel*>("Picture2")->isHidden());
+
+        // Every slot where designed, and every card the hand has laid so far on its slot.
+        const int columns[] = {163, 293, 423, 553, 683, 813, 943};
+        const int rows[] = {562, 315, 68};
+        for (int row = 1; row <= 3; ++row) {
+            for (int column = 1; column <= 7; ++column) {
+                const QPoint designed(columns[column - 1], rows[row - 1]);
+                const PictureBox slot = table.Engine().SlotPosition(row, column);
+                QCOMPARE(QPoint(slot.left, slot.top), designed);
+                const int card = table.State().TableGrid[row][column];
+                if (card != 0) QCOMPARE(Picture1(table, card)->pos(), designed);
+            }
+        }
+    }
+
+    void hintsTellWhatThePointerIsOver() {
+        MatchState state;
+        state.PlayerName[1] = "Anna";
+        const QString played("Carta già giocata, clicca per sceglierla.");
+        const struct {
+            int picture, left, turnCount;
+            QString hint;
+        } cases[] = {
+            {kHumanPile, 5, 1, "Mazzo di Anna - ancora 20 carte"},
+            {kComputerPile, 5, 3, "Mazzo di Dino (Computer) - ancora 19 carte"},
+            {kHumanPile, 5, 41, "Mazzo di Anna - ancora 0 carte"},
+            {12, 137, 5, "Scegli a destra le carte da prendere quindi clicca su questa carta."},
+            {12, 138, 5, played},
+        };
+        for (const auto& c : cases) {
+            state.TurnCount = static_cast<int16_t>(c.turnCount);
+            QCOMPARE(CardHint(c.picture, c.left, state), c.hint);
+        }
+
+        // The window writes them in the title; over the bare table the title comes back.
+        TestTable t;
+        QVERIFY(t.StartUp());
+        CardTable& table = *t.table;
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        auto* title = table.findChild<StatusPanel*>("Panel3D1");
+        table.PlacePicture(9, 293, 315);
+        QTest::mouseMove(Picture1(table, 9), QPoint(10, 10));
+        QCOMPARE(title->Caption(), played);
+        QTest::mouseMove(&table.Area(), QPoint(600, 200));
+        QCOMPARE(title->Caption(), QString("La Vorbia"));
+        QCOMPARE(Picture1(table, 9)->toolTip(), played);
+    }
+
+    void theMenuBarListsEveryCommandInOrder() {
+        TestTable t;
+        QVERIFY(t.StartUp());
+        QStringList menus;
+        for (QAction* menu : t.table->menuBar()->actions()) {
+            QStringList items;
+            for (QAction* item : menu->menu()->actions()) {
+                items << (item->isSeparator() ? "-"
+                                              : item->text() + " " + item->shortcut().toString())
+                             .trimmed();
+            }
+            menus << menu->text() + ": " + items.join(" | ");
+        }
+        QCOMPARE(menus,
+                 (QStringList{
+                     "&File: &Nuova partita F2 | - | &Esci Ctrl+F4",
+                     "&Opzioni: &Settaggio ...",
+                     "?: &Help (Documentazione) Ctrl+D | "
+                     "&Regole della 'VORBIA o Vorbietta' Ctrl+R | - | "
+                     "Manda una &Mail all'autore ... | &Visita Home Page dell'autore ... | - | "
+                     "&Info su ' La VORBIA' ... F4",
+                 }));
+        t.table->Menu().MenuREG->trigger();
+        QVERIFY(t.messages.last().startsWith("Le carte vengono divise in due mazzetti da 20"));
+    }
+
+    void theOrbitKeepsTheRadiusOfItsFirstTick() {
+        BackgroundOrbit orbit;
+        QCOMPARE(orbit.Tick({1016, 700}, {157, 154}, 88), QPoint(635, 274));
+        orbit.Tick({1016, 900}, {157, 154}, 88);
+        QCOMPARE(orbit.Radius(), 206);
+    }
+
+    void onlyThePanelOfThePlayerToMoveBlinks() {
+        NameBlinking blinking;
+        QVERIFY(!blinking.Tick(0));
+        auto change = blinking.Tick(kComputer);
+        QCOMPARE(change->panel, Element::Panel3D2);
+        QCOMPARE(change->paletteIndex, 1);
+        QCOMPARE(blinking.Tick(kComputer)->paletteIndex, 9);
+        QCOMPARE(blinking.Tick(kComputer)->paletteIndex, 1);
+        change = blinking.Tick(kHuman);
+        QCOMPARE(change->panel, Element::Panel3D3);
+        QCOMPARE(change->paletteIndex, 4);
+        QCOMPARE(blinking.Tick(kHuman)->paletteIndex, 12);
+        // The computer's colour carries over to its next turn.
+        QCOMPARE(blinking.Tick(kComputer)->paletteIndex, 9);
+    }
+};
+
+QTEST_MAIN(TableWindowTest)
+#include "TableWindowTest.moc"
