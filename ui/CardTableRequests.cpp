@@ -59,16 +59,7 @@ QWidget* CardTable::ElementWidget(Element element) const {
 }
 
 StatusPanel* CardTable::Panel(Element element) const {
-    switch (element) {
-        case Element::Panel3D1:
-            return Panel3D1_;
-        case Element::Panel3D2:
-            return Panel3D2_;
-        case Element::Panel3D3:
-            return Panel3D3_;
-        default:
-            return nullptr;
-    }
+    return qobject_cast<StatusPanel*>(ElementWidget(element));
 }
 
 PictureBox CardTable::ElementBox(Element element) const { return BoxOf(*ElementWidget(element)); }
