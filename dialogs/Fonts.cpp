@@ -24,17 +24,24 @@ bool SystemHasScalable(const QString& family) {
            QFontDatabase::isSmoothlyScalable(family);
 }
 
+// DejaVu Sans Condensed has nearly Tahoma's widths (plain DejaVu Sans is an eighth wider and
+// overflows the labels drawn for Tahoma); plain DejaVu Sans is the last resort.
+QString NarrowSans() {
+    return SystemHasScalable("DejaVu Sans Condensed") ? QStringLiteral("DejaVu Sans Condensed")
+                                                      : QStringLiteral("DejaVu Sans");
+}
+
 // Wine's Tahoma has Tahoma's narrow metrics, so texts fit the boxes drawn for them; its bold
-// file only widens the regular outlines, so bold text takes DejaVu Sans Bold instead.
+// file only widens the regular outlines, so bold text takes a narrow DejaVu face instead.
 Families ChooseTahoma() {
     if (SystemHasScalable("Tahoma")) return {"Tahoma", "Tahoma"};
     const QString wineTahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
     if (QFile::exists(wineTahoma)) {
         const QStringList loaded =
             QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(wineTahoma));
-        if (!loaded.isEmpty()) return {loaded.first(), "DejaVu Sans"};
+        if (!loaded.isEmpty()) return {loaded.first(), NarrowSans()};
     }
-    return {"DejaVu Sans", "DejaVu Sans"};
+    return {NarrowSans(), NarrowSans()};
 }
 
 }  // namespace
