@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "CardTable.h"
+#include "FirstFrameReport.h"
 #include "Fonts.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     if (!table.StartUp()) return 1;
     QObject::connect(&table, &vorbia::CardTable::ProgramEnded, &application,
                      [](int status) { QCoreApplication::exit(status); });
+    ReportFirstFrameWhenAsked(table);
     table.showMaximized();
     return QApplication::exec();
 }
