@@ -12,8 +12,10 @@
 
 namespace {
 
+using Lines = std::vector<std::string>;
+
 struct ConsoleRun {
-    std::vector<std::string> lines;
+    Lines lines;
     int exitStatus = -1;
 };
 
@@ -46,34 +48,32 @@ TEST(Console, SetsUpATableAndPlaysASameSuitScopaThenTheComputersTurn) {
               1);
     // The answer to "state": the computer drew the 2 of Spade and laid it on its own side.
     ASSERT_GE(run.lines.size(), 9u);
-    EXPECT_EQ(
-        std::vector(run.lines.end() - 9, run.lines.end()),
-        (std::vector<std::string>{
-            "Score 14 0", "Turn 1", "TurnCount 2", "CardsDrawn 6", "CurrentCard 11 1 2", "Last 2 4",
-            "TableGrid 0 0 36 0 0 0 0 0 0 0 0 0 0 0 32 0 0 0 0 0 0", "TableCount 2", "Selected"}));
+    EXPECT_EQ(Lines(run.lines.end() - 9, run.lines.end()),
+              (Lines{"Score 14 0", "Turn 1", "TurnCount 2", "CardsDrawn 6", "CurrentCard 11 1 2",
+                     "Last 2 4", "TableGrid 0 0 36 0 0 0 0 0 0 0 0 0 0 0 32 0 0 0 0 0 0",
+                     "TableCount 2", "Selected"}));
 }
 
 TEST(Console, ReportsLinesItCannotUnderstandAndExitsWithOne) {
     const ConsoleRun run = RunConsole("state\nfrobnicate 3\ngrid 1 2 3\nspeed 90\nstate\n");
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_EQ(
-        std::ranges::count_if(run.lines, [](const auto& l) { return l.starts_with("error: "); }),
+        std::ranges::count_if(run.lines, [](auto& line) { return line.starts_with("error: "); }),
         3);
     EXPECT_EQ(run.lines.size(), 9u * 2 + 3);
 }
 
-TEST(Console, LoadsAndSavesTheSettingsFile) {
+TEST(Console, SavesAndLoadsTheSettingsFile) {
     const auto folder = std::filesystem::temp_directory_path() /
                         ("vorbia-console-settings-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string where = folder.string() + "\n";
-    EXPECT_EQ(RunConsole("name Niccolò\nspeed 35\nmessages on\nsave-settings " + where).exitStatus,
-              0);
-    EXPECT_EQ(RunConsole("load-settings " + where).lines,
-              (std::vector<std::string>{"PlayerName=Niccolò", "CardSpeed=35", "ShowMessages=-1"}));
-
+    EXPECT_EQ(RunConsole("name Niccolò\nspeed 35\nmessages on\nsave-settings " + where +
+                         "name Gimbo\nload-settings " + where)
+                  .lines,
+              (Lines{"PlayerName=Niccolò", "CardSpeed=35", "ShowMessages=-1"}));
     std::ofstream(folder / "VORBIA.ini") << "VelocitaCarta=70000\r\n";
-    EXPECT_EQ(RunConsole("load-settings " + where).lines, std::vector<std::string>{"fatal 6"});
+    EXPECT_EQ(RunConsole("load-settings " + where).lines, Lines{"fatal 6"});
     std::filesystem::remove_all(folder);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,11 +13,17 @@
 
 namespace vorbia::testing {
 
-// Cards by suit and value, to read the positions in the tests as a player would.
-constexpr int Denare(int value) { return value; }
-constexpr int Coppe(int value) { return 10 + value; }
-constexpr int Bastoni(int value) { return 20 + value; }
-constexpr int Spade(int value) { return 30 + value; }
+// A card as a player reads it, its suit's initial and its value: "C6" is the 6 of Coppe.
+inline int CardNamed(const std::string& word) {
+    return static_cast<int>(std::string("DCBS").find(word[0])) * 10 + std::stoi(word.substr(1));
+}
+
+inline std::vector<int> CardsNamed(const std::string& words) {
+    std::istringstream in(words);
+    std::vector<int> cards;
+    for (std::string word; in >> word;) cards.push_back(CardNamed(word));
+    return cards;
+}
 
 // The card in play and the card laid in the turn before (0: none, as the game reads it).
 inline void SetCurrentAndLast(MatchState& state, int current, int last) {
@@ -43,7 +50,7 @@ class ScriptedRandom : public RandomSource {
     SeededRandom fallback_{12345};
 };
 
-// A table set up by hand, as a hand in progress would leave it. Every request made afterwards
+// A hand in progress, set up as earlier turns would have left it. Every request made afterwards
 // is kept, and a hook can run in the middle of the next glide, as a click or a command can in
 // the real window.
 struct Harness {
@@ -57,30 +64,40 @@ struct Harness {
     ScriptedRandom random;
     MatchEngine engine{state, table, random};
 
-    Harness() {
+    // The table is written row by row from the human's side, "/" between rows and "." for an
+    // empty slot: "B2 B4 / . . C6". The player whose turn it is holds `card` on its play spot,
+    // and `last` was laid in the turn before.
+    explicit Harness(const std::string& rows = "", int turn = kHuman, const std::string& card = "",
+                     const std::string& last = "") {
         state.PlayerName[1] = "Gimbo";
         table.ArrangeAsAtHandStart();
-    }
-
-    // Lays the cards side by side from slot (row, column), as earlier turns would have.
-    void Put(int row, int column, const std::vector<int>& cards) {
-        for (int card : cards) {
-            state.TableGrid[row][column] = static_cast<int16_t>(card);
-            const PictureBox slot = engine.SlotPosition(row, column++);
-            table.HeadlessTable::PlacePicture(card, slot.left, slot.top);
-            state.Drawn[card] = kTrue;
-            ++state.TableCount;
+        std::istringstream in(rows);
+        int row = 1;
+        int column = 1;
+        for (std::string word; in >> word; ++column) {
+            if (word == "/") {
+                ++row;
+                column = 0;
+            } else if (word != ".") {
+                const int onTable = CardNamed(word);
+                state.TableGrid[row][column] = static_cast<int16_t>(onTable);
+                const PictureBox slot = engine.SlotPosition(row, column);
+                table.HeadlessTable::PlacePicture(onTable, slot.left, slot.top);
+                state.Drawn[onTable] = kTrue;
+                ++state.TableCount;
+            }
         }
-    }
-
-    // The player whose turn it is holds `card` on its play spot; `last` was laid just before.
-    void Hold(int turn, int card, int last = 0) {
+        if (card.empty()) return;
         state.Turn = static_cast<int16_t>(turn);
         state.TurnCount = 5;
-        SetCurrentAndLast(state, card, last);
-        state.Drawn[card] = kTrue;
-        table.HeadlessTable::PlacePicture(
-            card, 69, table.Picture(turn == kHuman ? kHumanPile : kComputerPile).top);
+        SetCurrentAndLast(state, CardNamed(card), last.empty() ? 0 : CardNamed(last));
+        state.Drawn[state.CurrentCard] = kTrue;
+        const int pile = turn == kHuman ? kHumanPile : kComputerPile;
+        table.HeadlessTable::PlacePicture(state.CurrentCard, 69, table.Picture(pile).top);
+    }
+
+    void Click(const std::string& cards) {
+        for (int card : CardsNamed(cards)) engine.CardClicked(card);
     }
 
     std::vector<std::string> Matching(const std::string& prefix) const {

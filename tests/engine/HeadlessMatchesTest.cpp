@@ -1,6 +1,6 @@
-// Whole matches without a window: with a scripted human that mixes plain layings, valid
-// captures, wrong selections and selections over 10, checking the bookkeeping after every
-// turn; then in the match simulator, with each of its human policies.
+// Whole matches without a window: a scripted human that mixes plain layings, valid captures,
+// wrong selections and selections over 10, with the bookkeeping checked after every click; then
+// the match simulator with each of its human policies.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,51 +13,53 @@
 namespace vorbia {
 namespace {
 
-class CountingTable : public HeadlessTable {
-  public:
-    std::array<int, 3> won{};  // by player; [0]: matches that ended without a winner
-    int Ended() const { return won[0] + won[1] + won[2]; }
-    void ShowEndOfMatch(const MatchState& s) override {
-        ++won[s.Score[1] >= 51 ? 1 : s.Score[2] >= 51 ? 2 : 0];
-    }
-};
-
 // The first rule of the bookkeeping that is broken, or "" when all hold.
 std::string BrokenRule(const MatchState& s, const MatchEngine& engine) {
     if (engine.Busy() || s.Turn != kHuman || !engine.CurrentCardOnPlaySpot()) {
         return "not the human's turn to decide";
     }
-    std::array<int, kCardCount + 1> onTable{};
+    std::array<int, kCardCount + 1> cells{};  // how many slots hold each card
     for (const auto& row : s.TableGrid) {
-        for (int card : row) ++onTable[card];
+        for (int card : row) ++cells[card];
     }
     int drawn = 0;
     int occupied = 0;
     for (int card = 1; card <= kCardCount; ++card) {
         drawn += s.Drawn[card] != kFalse;
-        occupied += onTable[card];
-        if (onTable[card] > (s.Drawn[card] != kFalse) ||
-            (onTable[card] == 0 && s.Selected[card] != kFalse)) {
+        occupied += cells[card];
+        if (cells[card] > (s.Drawn[card] != kFalse) ||
+            (cells[card] == 0 && s.Selected[card] != kFalse)) {
             return "card " + std::to_string(card) + " undrawn, twice or selected off the table";
         }
     }
     if (drawn != s.CardsDrawn || occupied != s.TableCount) return "CardsDrawn or TableCount";
+    // The piles hold what TurnCount says: one card drawn per turn.
     if (s.TurnCount > 41 || (s.TurnCount != drawn && s.TurnCount != drawn + 1)) {
         return "TurnCount " + std::to_string(s.TurnCount) + " after " + std::to_string(drawn);
     }
     return "";
 }
 
-struct ScriptedMatches {
+// Match after match on one table, counting the winners.
+struct ScriptedMatches : HeadlessTable {
     MatchState state;
-    CountingTable table;
     SeededRandom random;
-    MatchEngine engine{state, table, random};
+    MatchEngine engine{state, *this, random};
     std::mt19937 dice;
+    std::array<int, 3> won{};  // by player; [0]: matches that ended without a winner
+    std::vector<int> clicks;   // the human's actions, in order
+    std::vector<int> seen;     // after each click: the card in hand and the scores
+    std::string broken;        // the first rule found broken after an action
 
     ScriptedMatches(uint64_t seed, unsigned diceSeed) : random(seed), dice(diceSeed) {
         engine.NewMatch();
         engine.RunComputerTurns();
+        broken = BrokenRule(state, engine);
+    }
+
+    int Ended() const { return won[0] + won[1] + won[2]; }
+    void ShowEndOfMatch(const MatchState& s) override {
+        ++won[s.Score[1] >= 51 ? 1 : s.Score[2] >= 51 ? 2 : 0];
     }
 
     // One decision of the scripted human, made with clicks as a player would.
@@ -71,36 +73,43 @@ struct ScriptedMatches {
         std::shuffle(cards.begin(), cards.end(), dice);
         switch (dice() % 4) {
             case 0:  // the best capture there is, as the computer would choose it
-                for (int card : ChooseComputerCapture(state)) engine.CardClicked(card);
+                for (int card : ChooseComputerCapture(state)) Click(card);
                 break;
             case 1:  // any few cards, right or wrong
                 cards.resize(std::min<size_t>(cards.size(), dice() % 4));
                 [[fallthrough]];
             case 2:  // every card, which passes 10 on any crowded table
-                for (int card : cards) engine.CardClicked(card);
+                for (int card : cards) Click(card);
                 break;
             default:  // a plain laying
                 break;
         }
-        engine.CardClicked(state.CurrentCard);
+        Click(state.CurrentCard);
+    }
+
+    // The computer answers at once, as its timer would once the card has been laid.
+    void Click(int card) {
+        clicks.push_back(card);
+        engine.CardClicked(card);
         engine.RunComputerTurns();
+        seen.push_back(state.CurrentCard * 10000 + state.Score[1] * 100 + state.Score[2]);
+        if (broken.empty()) broken = BrokenRule(state, engine);
     }
 };
 
-TEST(HeadlessMatches, EveryMatchEndsWithAWinnerAndTheRulesHoldAfterEveryTurn) {
+TEST(HeadlessMatches, EveryMatchEndsWithAWinnerAndTheRulesHoldAfterEveryClick) {
     const char* fromEnvironment = std::getenv("VORBIA_HEADLESS_MATCHES");
     const int total = fromEnvironment ? std::atoi(fromEnvironment) : 1000;
     const int perSeed = 100;
     std::array<int, 3> won{};
     for (int seed = 1; (seed - 1) * perSeed < total; ++seed) {
         ScriptedMatches matches(static_cast<uint64_t>(seed) * 1000, static_cast<unsigned>(seed));
-        for (int turns = 0; matches.table.Ended() < perSeed; ++turns) {
-            ASSERT_EQ(BrokenRule(matches.state, matches.engine), "")
-                << "seed " << seed << ", turn " << turns;
+        for (int turns = 0; matches.Ended() < perSeed; ++turns) {
+            ASSERT_EQ(matches.broken, "") << "seed " << seed << ", click " << matches.clicks.size();
             ASSERT_LT(turns, perSeed * 2000) << "seed " << seed << ": matches do not end";
             matches.PlayHumanTurn();
         }
-        for (int player : {0, 1, 2}) won[player] += matches.table.won[player];
+        for (int player : {0, 1, 2}) won[player] += matches.won[player];
     }
     EXPECT_EQ(won[0], 0);
     // The scripted player is weak but not hopeless: both sides win matches.
@@ -108,43 +117,39 @@ TEST(HeadlessMatches, EveryMatchEndsWithAWinnerAndTheRulesHoldAfterEveryTurn) {
     EXPECT_GT(won[2], won[1]);
 }
 
-TEST(HeadlessMatches, ReplayIdenticallyFromTheirSeedAndTheHumansActions) {
-    auto play = [](uint64_t seed) {
-        ScriptedMatches matches(seed, 7);
-        std::vector<int> history;
-        while (matches.table.Ended() < 3 && history.size() < 100000) {
-            history.push_back(matches.state.CurrentCard);
-            history.push_back(matches.state.Score[1] * 100 + matches.state.Score[2]);
-            matches.PlayHumanTurn();
-        }
-        return history;
-    };
-    EXPECT_EQ(play(42), play(42));
-    EXPECT_NE(play(42), play(43));
+TEST(HeadlessMatches, ReplayIdenticallyFromTheirSeedAndTheHumansClicks) {
+    ScriptedMatches played(42, 7);
+    while (played.Ended() < 3 && played.clicks.size() < 100000) played.PlayHumanTurn();
+    ScriptedMatches replayed(42, 0);
+    ScriptedMatches otherSeed(1042, 0);  // far from 42: each hand takes the next seed
+    for (int card : played.clicks) {
+        replayed.Click(card);
+        otherSeed.Click(card);
+    }
+    EXPECT_EQ(replayed.seen, played.seen);
+    EXPECT_EQ(replayed.won, played.won);
+    EXPECT_NE(otherSeed.seen, played.seen);
 }
 
-TEST(MatchSimulator, EveryPolicyPlaysToAWinnerWithTheSameTotalsWhateverTheThreads) {
+TEST(HeadlessMatches, SimulatorPlaysEveryPolicyToAWinnerWithTheSameTotalsWhateverTheThreads) {
     for (HumanPolicy human :
          {HumanPolicy::Computer, HumanPolicy::Greedy, HumanPolicy::Random, HumanPolicy::Plain}) {
         SCOPED_TRACE(HumanPolicyName(human));
         auto play = [human](int threads) {
             // More than two blocks of matches, so that threads really share the work.
-            return RunSimulation({.matches = 600,
-                                  .seed = 17,
-                                  .human = human,
-                                  .threads = threads,
-                                  .progress = false})
-                .totals;
+            SimulationOptions options{.matches = 600, .seed = 17, .human = human};
+            options.threads = threads;
+            options.progress = false;
+            const SimulationTotals t = RunSimulation(options).totals;
+            return std::tuple(t.matches, t.unfinished, t.hands, t.won, t.finalScores, t.scopas);
         };
-        auto all = [](const SimulationTotals& t) {
-            return std::tie(t.matches, t.unfinished, t.hands, t.won, t.finalScores, t.scopas);
-        };
-        const SimulationTotals totals = play(1);
-        EXPECT_EQ(all(totals), all(play(3)));
-        EXPECT_EQ(totals.unfinished, 0);
-        EXPECT_EQ(totals.won[1] + totals.won[2], totals.matches);
+        const auto totals = play(1);
+        EXPECT_EQ(totals, play(3));
+        const auto& [matches, unfinished, hands, won, finalScores, scopas] = totals;
+        EXPECT_EQ(unfinished, 0);
+        EXPECT_EQ(won[1] + won[2], matches);
         // A human who never captures never scores.
-        EXPECT_TRUE(human != HumanPolicy::Plain || totals.finalScores[1] == 0);
+        EXPECT_TRUE(human != HumanPolicy::Plain || finalScores[1] == 0);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "LiteralComputerSearch.h"
 
 #include <array>
+#include <initializer_list>
 
 #include "Card.h"
 
@@ -18,6 +19,8 @@ struct Slots {
     std::array<int, kPositions + 1> row{};
     std::array<int, kPositions + 1> column{};
 };
+
+using Positions = std::initializer_list<int>;
 
 Slots ReadSlots(const MatchState& state) {
     Slots slots;
@@ -41,44 +44,59 @@ Slots ReadSlots(const MatchState& state) {
     return slots;
 }
 
-bool TwoDistinct(const Slots& s, int i, int j) {
-    return !(s.row[i] == s.row[j] && s.column[i] == s.column[j]);
-}
-
-bool ThreeDistinct(const Slots& s, int i, int j, int k) {
-    const bool rows = s.row[i] != s.row[j] && s.row[i] != s.row[k] && s.row[j] != s.row[k];
-    const bool columns =
-        s.column[i] != s.column[j] && s.column[i] != s.column[k] && s.column[j] != s.column[k];
-    return rows || columns;
-}
-
-bool FourDistinct(const Slots& s, int i, int j, int k, int l) {
-    const bool rows = s.row[i] != s.row[j] && s.row[i] != s.row[k] && s.row[i] != s.row[l] &&
-                      s.row[j] != s.row[k] && s.row[j] != s.row[l] && s.row[k] != s.row[l];
-    const bool columns = s.column[i] != s.column[j] && s.column[i] != s.column[k] &&
-                         s.column[i] != s.column[l] && s.column[j] != s.column[k] &&
-                         s.column[j] != s.column[l] && s.column[k] != s.column[l];
-    return rows || columns;
-}
-
-struct Candidates {
-    std::vector<std::array<int, 4>> cards;  // places beyond the capture's size hold 0
-    std::vector<int> score;
-    int best = 0;  // 1-based, 0 = none chosen by score
-    int bestScore = 0;
-
-    void Record(const std::array<int, 4>& taken) {
-        cards.push_back(taken);
-        int points = 0;
-        for (int card : taken) points += CardPoints(card);
-        score.push_back(points);
-        const int m = static_cast<int>(cards.size());
-        if (points > bestScore) {
-            best = m;
-            bestScore = points;
+// Every two of the positions lie in different rows, or every two in different columns. For
+// two positions this reads "not the same slot".
+bool Distinct(const Slots& s, Positions positions) {
+    bool rows = true;
+    bool columns = true;
+    for (const int* i = positions.begin(); i != positions.end(); ++i) {
+        for (const int* j = i + 1; j != positions.end(); ++j) {
+            rows = rows && s.row[*i] != s.row[*j];
+            columns = columns && s.column[*i] != s.column[*j];
         }
     }
-};
+    return rows || columns;
+}
+
+// The nested loops over every ordered tuple of n positions (n = 2, 3 or 4): calls take with
+// each tuple whose values add up to v and which passes the distinctness test, and stops at the
+// first call that returns true.
+template <class Take>
+bool Captures(const Slots& s, int n, int v, Take take) {
+    if (n == 4) {
+        for (int i = 1; i <= kPositions; ++i) {
+            for (int j = 1; j <= kPositions; ++j) {
+                for (int k = 1; k <= kPositions; ++k) {
+                    for (int l = 1; l <= kPositions; ++l) {
+                        if (s.value[i] + s.value[j] + s.value[k] + s.value[l] == v &&
+                            Distinct(s, {i, j, k, l}) && take({i, j, k, l})) {
+                            return true;
+                        }
+                    }
+                }
+            }
+        }
+    } else if (n == 3) {
+        for (int i = 1; i <= kPositions; ++i) {
+            for (int j = 1; j <= kPositions; ++j) {
+                for (int k = 1; k <= kPositions; ++k) {
+                    if (s.value[i] + s.value[j] + s.value[k] == v && Distinct(s, {i, j, k}) &&
+                        take({i, j, k})) {
+                        return true;
+                    }
+                }
+            }
+        }
+    } else {
+        for (int i = 1; i <= kPositions; ++i) {
+            for (int j = 1; j <= kPositions; ++j) {
+                if (s.value[i] + s.value[j] == v && Distinct(s, {i, j}) && take({i, j}))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -86,7 +104,11 @@ std::vector<int> LiteralComputerCapture(const MatchState& state) {
     const Slots s = ReadSlots(state);
     const int tableCount = state.TableCount;
     const int v = state.CurrentValue;
-    const int suit = state.CurrentSuit;
+    auto cardsAt = [&s](Positions positions) {
+        std::vector<int> cards;
+        for (int p : positions) cards.push_back(s.card[p]);
+        return cards;
+    };
 
     // Step 2: the opponent's last card.
     if (tableCount > 0) {
@@ -99,94 +121,44 @@ std::vector<int> LiteralComputerCapture(const MatchState& state) {
     }
 
     // Step 3: same-suit captures of four, three, two cards.
-    if (tableCount > 3 && v > 3) {
-        for (int i = 1; i <= kPositions; ++i) {
-            for (int j = 1; j <= kPositions; ++j) {
-                for (int k = 1; k <= kPositions; ++k) {
-                    for (int l = 1; l <= kPositions; ++l) {
-                        if (s.value[i] + s.value[j] + s.value[k] + s.value[l] == v &&
-                            FourDistinct(s, i, j, k, l) && s.suit[i] == suit && s.suit[j] == suit &&
-                            s.suit[k] == suit && s.suit[l] == suit) {
-                            return {s.card[i], s.card[j], s.card[k], s.card[l]};
-                        }
-                    }
-                }
-            }
+    std::vector<int> sameSuit;
+    auto takeSameSuit = [&](Positions positions) {
+        for (int p : positions) {
+            if (s.suit[p] != state.CurrentSuit) return false;
         }
-    }
-    if (tableCount > 2 && v > 2) {
-        for (int i = 1; i <= kPositions; ++i) {
-            for (int j = 1; j <= kPositions; ++j) {
-                for (int k = 1; k <= kPositions; ++k) {
-                    if (s.value[i] + s.value[j] + s.value[k] == v && ThreeDistinct(s, i, j, k) &&
-                        s.suit[i] == suit && s.suit[j] == suit && s.suit[k] == suit) {
-                        return {s.card[i], s.card[j], s.card[k]};
-                    }
-                }
-            }
-        }
-    }
-    if (tableCount > 1 && v > 1) {
-        for (int i = 1; i <= kPositions; ++i) {
-            for (int j = 1; j <= kPositions; ++j) {
-                if (s.value[i] + s.value[j] == v && TwoDistinct(s, i, j) && s.suit[i] == suit &&
-                    s.suit[j] == suit) {
-                    return {s.card[i], s.card[j]};
-                }
-            }
-        }
-    }
+        sameSuit = cardsAt(positions);
+        return true;
+    };
+    if (tableCount > 3 && v > 3 && Captures(s, 4, v, takeSameSuit)) return sameSuit;
+    if (tableCount > 2 && v > 2 && Captures(s, 3, v, takeSameSuit)) return sameSuit;
+    if (tableCount > 1 && v > 1 && Captures(s, 2, v, takeSameSuit)) return sameSuit;
 
-    // Step 4: every capture, scored by its point cards.
-    Candidates candidates;
-    if (tableCount > 3 && v > 3) {
-        for (int i = 1; i <= kPositions; ++i) {
-            for (int j = 1; j <= kPositions; ++j) {
-                for (int k = 1; k <= kPositions; ++k) {
-                    for (int l = 1; l <= kPositions; ++l) {
-                        if (s.value[i] + s.value[j] + s.value[k] + s.value[l] == v &&
-                            FourDistinct(s, i, j, k, l)) {
-                            candidates.Record({s.card[i], s.card[j], s.card[k], s.card[l]});
-                        }
-                    }
-                }
-            }
+    // Step 4: every capture is a candidate, scored by its point cards. The best is the first
+    // with the highest score, or the first of all when every score is 0.
+    std::vector<std::vector<int>> candidates;
+    size_t best = 0;
+    int bestScore = 0;
+    auto record = [&](Positions positions) {
+        candidates.push_back(cardsAt(positions));
+        int score = 0;
+        for (int card : candidates.back()) score += CardPoints(card);
+        if (score > bestScore) {
+            best = candidates.size() - 1;
+            bestScore = score;
         }
-    }
-    if (tableCount > 2 && v > 2) {
-        for (int i = 1; i <= kPositions; ++i) {
-            for (int j = 1; j <= kPositions; ++j) {
-                for (int k = 1; k <= kPositions; ++k) {
-                    if (s.value[i] + s.value[j] + s.value[k] == v && ThreeDistinct(s, i, j, k)) {
-                        candidates.Record({s.card[i], s.card[j], s.card[k], 0});
-                    }
-                }
-            }
-        }
-    }
-    if (tableCount > 1 && v > 1) {
-        for (int i = 1; i <= kPositions; ++i) {
-            for (int j = 1; j <= kPositions; ++j) {
-                if (s.value[i] + s.value[j] == v && TwoDistinct(s, i, j)) {
-                    candidates.Record({s.card[i], s.card[j], 0, 0});
-                }
-            }
-        }
-    }
+        return false;
+    };
+    if (tableCount > 3 && v > 3) Captures(s, 4, v, record);
+    if (tableCount > 2 && v > 2) Captures(s, 3, v, record);
+    if (tableCount > 1 && v > 1) Captures(s, 2, v, record);
     if (tableCount > 0) {
         for (int p = 1; p <= kPositions; ++p) {
-            if (s.card[p] != 0 && s.value[p] == v) candidates.Record({s.card[p], 0, 0, 0});
+            if (s.card[p] != 0 && s.value[p] == v) record({p});
         }
     }
 
-    // Step 5: the best by score, or the first recorded when every candidate scored 0.
-    if (candidates.cards.empty()) return {};
-    const int chosen = candidates.best == 0 ? 1 : candidates.best;
-    std::vector<int> selection;
-    for (int card : candidates.cards[static_cast<size_t>(chosen - 1)]) {
-        if (card != 0) selection.push_back(card);
-    }
-    return selection;
+    // Step 5: the best candidate, if any.
+    return candidates.empty() ? std::vector<int>{} : candidates[best];
 }
 
 }  // namespace vorbia

@@ -14,63 +14,57 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> Variable(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::optional<std::string>(value) : std::nullopt;
-}
-void SetVariable(const char* name, const std::optional<std::string>& value) {
-    value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
-}
+// Gives an environment variable a value (none for nullptr) for one test, then puts it back.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedVariable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
 
 class SettingsLocation : public ::testing::Test {
   protected:
-    void SetUp() override {
-        fs::create_directories(program());
-        ::setenv("HOME", (root_.path() / "home").c_str(), 1);
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
-    void TearDown() override {
-        SetVariable("HOME", home_);
-        SetVariable("XDG_CONFIG_HOME", xdgConfigHome_);
-    }
+    SettingsLocation() { fs::create_directories(program_); }
 
-    fs::path program() const { return root_.path() / "program"; }
-    fs::path homeConfiguration() const { return root_.path() / "home" / ".config" / "lavorbia"; }
-
-    const std::optional<std::string> home_ = Variable("HOME");
-    const std::optional<std::string> xdgConfigHome_ = Variable("XDG_CONFIG_HOME");
     TemporaryFolder root_;
+    const fs::path program_ = root_.path() / "program";
+    const fs::path homeConfiguration_ = root_.path() / "home" / ".config" / "lavorbia";
+    ScopedVariable home_{"HOME", (root_.path() / "home").c_str()};
+    ScopedVariable xdgConfigHome_{"XDG_CONFIG_HOME", nullptr};
 };
 
-TEST_F(SettingsLocation, ConfigurationFolderFollowsAnAbsoluteXdgThenHome) {
-    EXPECT_EQ(PlayerConfigurationFolder(), homeConfiguration());
-    ::setenv("XDG_CONFIG_HOME", "relativa/cartella", 1);
-    EXPECT_EQ(PlayerConfigurationFolder(), homeConfiguration());
-    ::setenv("XDG_CONFIG_HOME", (root_.path() / "xdg").c_str(), 1);
-    EXPECT_EQ(PlayerConfigurationFolder(), root_.path() / "xdg" / "lavorbia");
-}
-
 TEST_F(SettingsLocation, SavingGoesToTheProgramFolderWhenWritableElseToAConfigurationFolder) {
-    EXPECT_EQ(SettingsFolderForSaving(program()), program());
-    EXPECT_TRUE(fs::is_empty(program())) << "the probe file is removed";
+    EXPECT_EQ(SettingsFolderForSaving(program_), program_);
+    EXPECT_TRUE(fs::is_empty(program_)) << "the probe file is removed";
 
     root_.Put("programma-bloccato", "");
     // Even root cannot create a file below a regular file.
     const fs::path unwritable = root_.path() / "programma-bloccato" / "cartella";
-    EXPECT_EQ(SettingsFolderForSaving(unwritable), homeConfiguration());
-    EXPECT_TRUE(fs::is_directory(homeConfiguration()));
+    EXPECT_EQ(SettingsFolderForSaving(unwritable), homeConfiguration_);
+    EXPECT_TRUE(fs::is_directory(homeConfiguration_));
     EXPECT_FALSE(MayCreateFilesIn(root_.path() / "non-esiste"));
 
+    ::setenv("XDG_CONFIG_HOME", "relativa/cartella", 1);
+    EXPECT_EQ(PlayerConfigurationFolder(), homeConfiguration_) << "a relative XDG folder";
+    ::setenv("XDG_CONFIG_HOME", (root_.path() / "xdg").c_str(), 1);
+    EXPECT_EQ(SettingsFolderForSaving(unwritable), root_.path() / "xdg" / "lavorbia");
+    ::unsetenv("XDG_CONFIG_HOME");
     ::unsetenv("HOME");
     EXPECT_EQ(SettingsFolderForSaving(unwritable), unwritable) << "nowhere else to go";
 }
 
 TEST_F(SettingsLocation, LoadingFindsTheFileInEitherPlace) {
-    EXPECT_EQ(SettingsFolderForLoading(program()), program()) << "no file anywhere";
+    EXPECT_EQ(SettingsFolderForLoading(program_), program_) << "no file anywhere";
     root_.Put("home/.config/lavorbia/VORBIA.ini", "Giocatore1=Ugo\r\n");
-    EXPECT_EQ(SettingsFolderForLoading(program()), homeConfiguration());
+    EXPECT_EQ(SettingsFolderForLoading(program_), homeConfiguration_);
     root_.Put("program/Vorbia.INI", "Giocatore1=Ugo\r\n");
-    EXPECT_EQ(SettingsFolderForLoading(program()), program());
+    EXPECT_EQ(SettingsFolderForLoading(program_), program_);
 }
 
 // The next start reads what the last save wrote, even with an older file in the other place.
@@ -81,12 +75,13 @@ TEST_F(SettingsLocation, NextStartReadsWhatTheLastSaveWrote) {
         root_.Put("home/.config/lavorbia/vorbia.ini", "Giocatore1=Vecchio\r\n");
         MatchState saved;
         saved.PlayerName[kHuman] = "Nuovo";
-        ASSERT_TRUE(SaveSettings(saved, SettingsFolderForSaving(program(), mayWrite)).ok);
+        ASSERT_TRUE(SaveSettings(saved, SettingsFolderForSaving(program_, mayWrite)).ok);
         MatchState loaded;
-        ASSERT_TRUE(LoadSettings(loaded, SettingsFolderForLoading(program(), mayWrite)).ok);
+        ASSERT_TRUE(LoadSettings(loaded, SettingsFolderForLoading(program_, mayWrite)).ok);
         EXPECT_EQ(loaded.PlayerName[kHuman], "Nuovo") << writable;
         fs::remove_all(root_.path() / "home");
-        for (const auto& entry : fs::directory_iterator(program())) fs::remove(entry.path());
+        fs::remove_all(program_);
+        fs::create_directory(program_);
     }
 }
 

@@ -2,22 +2,18 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "SettingsFile.h"
 
 namespace vorbia {
 namespace {
 
-struct NumberCase {
-    std::string text;
-    std::optional<int16_t> expected;
-};
-
 TEST(SettingsNumberReading, ReadsAsTheOldBasicVal) {
     // Halves go to the even neighbour on both sides of zero; hexadecimal and octal numbers of
     // up to 16 bits are two's complement.
     // clang-format off
-    const NumberCase cases[] = {
+    const std::pair<std::string, std::optional<int16_t>> cases[] = {
         {"50", 50}, {" 25 ", 25}, {"abc", 0}, {"", 0}, {"3x9", 3}, {"1,5", 1}, {"+7", 7},
         {"--7", 0}, {"1 2\t3\n4", 1234}, {"- 5", -5}, {"12.5", 12}, {"13.5", 14}, {"-12.5", -12},
         {"0.5", 0}, {".51", 1}, {"12.4999", 12}, {"2.5E1", 25}, {"25e-1", 2}, {"1d2", 100},
@@ -29,20 +25,19 @@ TEST(SettingsNumberReading, ReadsAsTheOldBasicVal) {
         {"&H100000000", std::nullopt}, {std::string(1'000'000, '0') + "42", 42},
         {"12." + std::string(1'000'000, '4') + "9", 12}, {std::string(1'000'000, '9'), std::nullopt}};
     // clang-format on
-    for (const NumberCase& test : cases) {
-        EXPECT_EQ(ReadSettingsNumber(test.text), test.expected) << '"' << test.text.substr(0, 20);
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(ReadSettingsNumber(text), expected) << '"' << text.substr(0, 20);
     }
 }
 
+// No single upper-case ß exists; Ł lies outside the settings file's code page.
 TEST(CapitaliseName, FirstUpperRestLowerAccentedLettersIncluded) {
-    EXPECT_EQ(CapitaliseName("gIMBO"), "Gimbo");
-    EXPECT_EQ(CapitaliseName("de rossi"), "De rossi");
-    EXPECT_EQ(CapitaliseName(""), "");
-    EXPECT_EQ(CapitaliseName("ÿVES ŒUVRE ŠŽ"), "Ÿves œuvre šž");
-    EXPECT_EQ(CapitaliseName("a×B÷"), "A×b÷");
-    // no single upper-case ß; Ł lies outside the settings file's code page
-    EXPECT_EQ(CapitaliseName("ßA"), "ßa");
-    EXPECT_EQ(CapitaliseName("ŁUKASZ"), "Łukasz");
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {"gIMBO", "Gimbo"}, {"de rossi", "De rossi"}, {"", ""}, {"a×B÷", "A×b÷"}, {"ßA", "ßa"},
+        {"ÿVES ŒUVRE ŠŽ", "Ÿves œuvre šž"}, {"ŁUKASZ", "Łukasz"}};
+    // clang-format on
+    for (const auto& [name, capitalised] : cases) EXPECT_EQ(CapitaliseName(name), capitalised);
 }
 
 }  // namespace
