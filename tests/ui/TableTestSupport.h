@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "CardPicture.h"
@@ -14,14 +15,13 @@
 
 namespace vorbia::testing {
 
-// A table in a program folder of its own, so that no test reads or writes the build's, with its
-// message boxes answered at once and remembered in the order shown.
+// A table in a program folder of its own, so that no test reads or writes the build's settings
+// nor the player's, with its message boxes answered at once and remembered in the order shown.
 class TestTable {
     QTemporaryDir dir_;
 
   public:
     TestTable() {
-        // Nor the player's own settings.
         qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
         SetMessageBoxHandler([this](const QString&, const QString& text) { messages << text; });
     }
@@ -51,16 +51,68 @@ inline CardPicture* Picture1(const CardTable& table, int index) {
     return table.findChild<CardPicture*>(QStringLiteral("Picture1(%1)").arg(index));
 }
 
-// Runs the event loop until `done` or the time is up.
-template <class Predicate>
-bool WaitUntil(Predicate done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs) return false;
-        QTest::qWait(5);
+// Runs `check` at every pass of any event loop, glides' and dialogs' own included.
+class EveryPass : public QTimer {
+  public:
+    explicit EveryPass(const std::function<void()>& check) {
+        connect(this, &QTimer::timeout, check);
+        start(0);
     }
-    return true;
+};
+
+// The engine's bookkeeping and what the table shows, as they must hold between any two events:
+// empty when they hold, else what is wrong.
+inline QString BrokenInvariant(const CardTable& table) {
+    const MatchState& state = table.State();
+    int drawn = 0;
+    for (int card = 1; card <= kCardCount; ++card) drawn += state.Drawn[card] != kFalse;
+    const int current = state.CurrentCard;
+    if (drawn != state.CardsDrawn || current < 0 || current > kCardCount || state.Turn < 0 ||
+        state.Turn > 2 || state.TurnCount < 0 || state.TurnCount > 41 ||
+        state.CurrentValue != (current == 0 ? 0 : CardValue(current)) ||
+        state.CurrentSuit != (current == 0 ? 0 : CardSuit(current)))
+        return QString::asprintf("CardsDrawn %d of %d, CurrentCard %d, Turn %d, TurnCount %d",
+                                 state.CardsDrawn, drawn, current, state.Turn, state.TurnCount);
+    std::array<int, kCardCount + 1> cells{};
+    int occupied = 0;
+    for (const auto& row : state.TableGrid) {
+        for (int card : row) {
+            if (card < 0 || card > kCardCount) return QString("a cell holds %1").arg(card);
+            if (card == 0) continue;
+            ++occupied;
+            if (++cells[card] > 1 || state.Drawn[card] == kFalse)
+                return QString("card %1 laid twice or undrawn").arg(card);
+        }
+    }
+    // A capture empties cells one by one and recounts once at its end.
+    if (table.Engine().Busy()) return {};
+    if (occupied != state.TableCount) return QString("TableCount %1").arg(state.TableCount);
+    for (int card = 1; card <= kCardCount; ++card) {
+        if (state.Selected[card] != kFalse && cells[card] == 0)
+            return QString("card %1 selected off the table").arg(card);
+        // Besides the piles only the table cards and the current card are on screen.
+        const CardPicture* picture = Picture1(table, card);
+        if (picture->isVisible() && cells[card] == 0 && card != current &&
+            QRect({0, 0}, kDesignDrawingArea).intersects(picture->geometry()))
+            return QString("card %1 shown").arg(card);
+    }
+    return {};
 }
+
+// A table in play: shown, active, gliding fast enough for a whole match within seconds, and
+// its invariants checked at every pass while it is shown.
+struct PlayTable : TestTable {
+    explicit PlayTable(uint64_t seed) {
+        Write("vorbia.ini", "VelocitaCarta=50\r\n");
+        QVERIFY(StartUp(seed));
+        table->show();
+        table->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(table.get()));
+    }
+    QString broken;
+    EveryPass invariants{[this] {
+        if (broken.isEmpty() && table && table->isVisible()) broken = BrokenInvariant(*table);
+    }};
+};
 
 }  // namespace vorbia::testing

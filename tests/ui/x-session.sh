@@ -19,54 +19,43 @@ fail() {
 skip_unless_tools() {
   local tool
   for tool in "$@"; do
-    if ! command -v "$tool" >/dev/null; then
-      echo "SKIP: $tool is not installed"
-      exit 77
-    fi
+    command -v "$tool" >/dev/null && continue
+    echo "SKIP: $tool is not installed"
+    exit 77
   done
 }
 
 # Polls a command until it succeeds, for at most $1 seconds.
 wait_for() {
-  local seconds=$1
+  local deadline=$((SECONDS + $1))
   shift
-  local deadline=$((SECONDS + seconds))
   until "$@"; do
     ((SECONDS < deadline)) || return 1
     sleep 0.2
   done
 }
 
+# Tests may run side by side: when another server takes the same display number first, or
+# drops it before our window manager reaches it, the start is tried again on another number.
 start_x_session() {
-  # Another test's server may take or drop the same display number at the same moment: then
-  # this one is not ours, and the whole start is tried again on another number.
-  local attempt
-  for attempt in 1 2 3; do
-    try_x_session && return 0
+  local attempt number server manager
+  for attempt in $(seq 40); do
+    number=$(shuf -i 100-399 -n 1)
+    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
+    export DISPLAY=":$number"
+    Xvfb "$DISPLAY" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    server=$!
+    pids+=("$server")
+    manager=
+    if wait_for 10 xdotool getdisplaygeometry >/dev/null 2>&1 && kill -0 "$server" 2>/dev/null; then
+      openbox >"$work/openbox.log" 2>&1 &
+      manager=$!
+      pids+=("$manager")
+      wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && return 0
+    fi
+    kill "$server" ${manager:+"$manager"} 2>/dev/null || true
   done
   fail "no virtual screen with a window manager: $(cat "$work/xvfb.log" "$work/openbox.log")"
-}
-
-try_x_session() {
-  # A display no one else uses: tests may run side by side, so when another Xvfb takes the
-  # same number first, this one dies and the next number is tried.
-  local number xvfb_pid
-  for number in $(shuf -i 100-399 -n 40); do
-    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$number"
-    if wait_for 10 xdotool getdisplaygeometry >/dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null; then
-      pids+=("$xvfb_pid")
-      break
-    fi
-    kill "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=
-  done
-  [ -n "$xvfb_pid" ] || return 1
-  openbox >"$work/openbox.log" 2>&1 &
-  pids+=($!)
-  wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 
 # xdotool matches names ignoring case, and the message boxes ("La VORBIA 2002") differ from
@@ -81,3 +70,5 @@ window_named() {
   done
   return 1
 }
+
+no_window_named() { ! window_named "$1" >/dev/null; }
