@@ -18,8 +18,6 @@ clang++ -std=c++20 -g -O1 -Wall -Wextra -Werror \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
   -I"$root/dialogs" -I"$root/engine" "${files[@]}" -o "$out/settings-fuzzer"
 
-# Every input is also saved through the real disk steps, fsync included: in memory they are cheap.
-if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ]; then export TMPDIR=/dev/shm; fi
 # New inputs go to build-fuzz/corpus and make later runs start further on; the committed seeds
 # are only read. Inputs up to 128 KiB cross the reader's 64 KiB buffer.
 "$out/settings-fuzzer" -max_total_time="$seconds" -timeout=10 -max_len=131072 \
