@@ -1,11 +1,8 @@
-// The computer's choice: on hand-built tables, one step of its search at a time, where the
-// literal search must agree too, so that a wrong expectation cannot hide behind the fast search;
-// then the fast search against the literal one on random tables, same cards in the same order.
-// VORBIA_DIFFERENTIAL_TABLES sets how many random tables (default 100000).
+// The computer's choice: one step of its search at a time on hand-built tables, then the fast
+// search against the literal one on random tables (VORBIA_DIFFERENTIAL_TABLES, default 100000).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <numeric>
 #include <random>
 
 #include "EngineHarness.h"
@@ -14,28 +11,23 @@
 namespace vorbia {
 namespace {
 
+// What the table shows, the computer's card, the card the human laid before it, the table as
+// the harness reads it, and the cards the computer selects.
 struct Case {
-    const char* behaviour;
-    const char* current;  // the computer's card
-    const char* last;     // the card the human laid in the turn before
-    const char* table;    // as the harness reads it: rows from the human's side
-    const char* choice;
+    std::string behaviour, current, last, table, choice;
 };
 
 const Case kCases[] = {
     {"the human's last card first", "B6", "C6", "B2 B4 / . . C6", "C6"},
     {"another 6: the same-suit pair", "B6", "C6", "B2 B4 / . . D6", "B2 B4"},
-    {"a same-suit pair before a single card", "D7", "C5", "S7 D4 / / . . . . D3", "D4 D3"},
     {"a same-suit four before a three", "C10", "S5", "C1 C2 C3 C4 / . . . . C7", "C1 C2 C3 C4"},
     {"four in one column fail: the same-suit three", "C10", "S5", "C1 C2 C3 / C4 . . . C7",
      "C1 C2 C7"},
-    {"a point card beats worthless captures", "D9", "C2", "B4 S5 / . C9", "C9"},
+    {"the 2 of Spade is a point card", "D9", "C2", "B4 S5 / S2 B7", "S2 B7"},
     {"nothing scores: the pair found first", "D5", "C8", "S5 C2 / B3", "C2 B3"},
     {"three in neither different rows nor columns", "D6", "C8", "C1 B2 / S3", ""},
     {"three in different columns", "D6", "C8", "C1 B2 / . . S3", "C1 B2 S3"},
     {"three in different rows", "D6", "C8", "C1 / B2 / S3", "C1 B2 S3"},
-    {"an Asso takes only an Asso", "D1", "C8", "S10 D2 / / . . . . . . B1", "B1"},
-    {"an Asso takes nothing else", "D1", "C8", "S10 D2", ""},
     {"one point each: the four found first", "D10", "C6", "S10 B1 / . . D2 / . . . S3 C4",
      "B1 D2 S3 C4"},
     {"more points beat more cards", "D10", "C6", ". B1 / . . D2 / . . . S3 C4 S9", "B1 S9"},
@@ -62,21 +54,19 @@ MatchState RandomTable(std::mt19937_64& random) {
     for (int card = 1; card <= kCardCount; ++card) {
         if (card != current && (!crowded || CardValue(card) <= 5)) cards.push_back(card);
     }
-    std::vector<int> slots(kSlots);
-    std::iota(slots.begin(), slots.end(), 1);
     std::shuffle(cards.begin(), cards.end(), random);
-    std::shuffle(slots.begin(), slots.end(), random);
-    cards.resize(std::min<size_t>(cards.size(), crowded ? 12 + below(10) : below(kSlots + 1)));
+    cards.resize(crowded ? 12 + below(10) : below(kSlots + 1));
+    cards.resize(kSlots);  // the other slots empty
+    std::shuffle(cards.begin(), cards.end(), random);
     MatchState state;
-    for (size_t i = 0; i < cards.size(); ++i) {
-        state.TableGrid[SlotRow(slots[i])][SlotColumn(slots[i])] = static_cast<int16_t>(cards[i]);
+    for (int p = 1; p <= kSlots; ++p) {
+        state.TableGrid[SlotRow(p)][SlotColumn(p)] = static_cast<int16_t>(cards[p - 1]);
+        if (cards[p - 1] != 0) ++state.TableCount;
     }
-    state.TableCount = static_cast<int16_t>(cards.size());
-    // The human's last card: any card or none, but often a table card of the current value, so
-    // that the first step fires.
+    // The human's last card: any or none, but often a table card of the current value.
     int last = below(kCardCount + 1);
     for (int card : cards) {
-        if (CardValue(card) == CardValue(current) && below(3) == 0) last = card;
+        if (card != 0 && CardValue(card) == CardValue(current) && below(3) == 0) last = card;
     }
     testing::SetCurrentAndLast(state, current, last);
     return state;

@@ -35,24 +35,20 @@ inline void SetCurrentAndLast(MatchState& state, int current, int last) {
 }
 
 // Deals the given cards first (cut cards and draws alike), then seeded random ones.
-class ScriptedRandom : public RandomSource {
-  public:
+struct ScriptedRandom : RandomSource {
     std::deque<int> cards;
+    SeededRandom fallback{12345};
     void ReseedForNewHand() override {}
     double NextUniform() override {
-        if (cards.empty()) return fallback_.NextUniform();
+        if (cards.empty()) return fallback.NextUniform();
         const int card = cards.front();
         cards.pop_front();
         return (card - 0.5) / kCardCount;
     }
-
-  private:
-    SeededRandom fallback_{12345};
 };
 
-// A hand in progress, set up as earlier turns would have left it. Every request made afterwards
-// is kept, and a hook can run in the middle of the next glide, as a click or a command can in
-// the real window.
+// A hand in progress as earlier turns would have left it; it keeps every request made after,
+// and runs a hook in the middle of the next glide, as a command can in the real window.
 struct Harness {
     MatchState state;
     std::vector<std::string> requests;
@@ -64,9 +60,8 @@ struct Harness {
     ScriptedRandom random;
     MatchEngine engine{state, table, random};
 
-    // The table is written row by row from the human's side, "/" between rows and "." for an
-    // empty slot: "B2 B4 / . . C6". The player whose turn it is holds `card` on its play spot,
-    // and `last` was laid in the turn before.
+    // The table row by row from the human's side, "/" between rows, "." for an empty slot:
+    // "B2 B4 / . . C6". The player whose turn it is holds `card`; `last` was laid before it.
     explicit Harness(const std::string& rows = "", int turn = kHuman, const std::string& card = "",
                      const std::string& last = "") {
         state.PlayerName[1] = "Gimbo";

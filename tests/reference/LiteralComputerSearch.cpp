@@ -25,21 +25,12 @@ using Positions = std::initializer_list<int>;
 Slots ReadSlots(const MatchState& state) {
     Slots slots;
     for (int p = 1; p <= kPositions; ++p) {
-        const int row = (p - 1) / 7 + 1;
-        const int column = p % 7 == 0 ? 7 : p % 7;
-        const int n = state.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
+        slots.row[p] = (p - 1) / 7 + 1;
+        slots.column[p] = p % 7 == 0 ? 7 : p % 7;
+        slots.card[p] = state.TableGrid[slots.row[p]][slots.column[p]];
         // An empty slot reads as value 10 and suit 0.
-        int value = n % 10;
-        int suit = n / 10 + 1;
-        if (value == 0) {
-            value = 10;
-            suit -= 1;
-        }
-        slots.card[p] = n;
-        slots.value[p] = value;
-        slots.suit[p] = suit;
-        slots.row[p] = row;
-        slots.column[p] = column;
+        slots.value[p] = SplitCard(slots.card[p]).value;
+        slots.suit[p] = SplitCard(slots.card[p]).suit;
     }
     return slots;
 }
@@ -58,9 +49,8 @@ bool Distinct(const Slots& s, Positions positions) {
     return rows || columns;
 }
 
-// The nested loops over every ordered tuple of n positions (n = 2, 3 or 4): calls take with
-// each tuple whose values add up to v and which passes the distinctness test, and stops at the
-// first call that returns true.
+// The nested loops over every ordered tuple of n positions (n = 2, 3 or 4): calls take with each
+// tuple of values adding up to v that passes the distinctness test, until a call returns true.
 template <class Take>
 bool Captures(const Slots& s, int n, int v, Take take) {
     if (n == 4) {
@@ -69,9 +59,8 @@ bool Captures(const Slots& s, int n, int v, Take take) {
                 for (int k = 1; k <= kPositions; ++k) {
                     for (int l = 1; l <= kPositions; ++l) {
                         if (s.value[i] + s.value[j] + s.value[k] + s.value[l] == v &&
-                            Distinct(s, {i, j, k, l}) && take({i, j, k, l})) {
+                            Distinct(s, {i, j, k, l}) && take({i, j, k, l}))
                             return true;
-                        }
                     }
                 }
             }
@@ -81,9 +70,8 @@ bool Captures(const Slots& s, int n, int v, Take take) {
             for (int j = 1; j <= kPositions; ++j) {
                 for (int k = 1; k <= kPositions; ++k) {
                     if (s.value[i] + s.value[j] + s.value[k] == v && Distinct(s, {i, j, k}) &&
-                        take({i, j, k})) {
+                        take({i, j, k}))
                         return true;
-                    }
                 }
             }
         }
@@ -114,9 +102,8 @@ std::vector<int> LiteralComputerCapture(const MatchState& state) {
     if (tableCount > 0) {
         for (int p = 1; p <= kPositions; ++p) {
             if (s.card[p] != 0 && s.value[p] == v && s.value[p] == state.LastValue &&
-                s.suit[p] == state.LastSuit) {
+                s.suit[p] == state.LastSuit)
                 return {s.card[p]};
-            }
         }
     }
 
