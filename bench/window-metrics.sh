@@ -19,47 +19,20 @@ if [[ ! -x $binary ]]; then
     echo "window-metrics: no program at $binary; build the table window first" >&2
     exit 2
 fi
-for tool in Xvfb openbox xprop xdotool /usr/bin/time; do
-    command -v "$tool" >/dev/null || { echo "window-metrics: $tool is missing" >&2; exit 2; }
-done
-
 work=$(mktemp -d)
-xvfb_pid=
-openbox_pid=
-time_pid=
-cleanup() {
-    [[ -n $time_pid ]] && kill "$time_pid" 2>/dev/null || true
-    [[ -n $openbox_pid ]] && kill "$openbox_pid" 2>/dev/null || true
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display number nobody uses.
-display_number=90
-while [[ -e /tmp/.X${display_number}-lock || -e /tmp/.X11-unix/X${display_number} ]]; do
-    display_number=$((display_number + 1))
-done
-export DISPLAY=:$display_number
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.05
-done
-
-openbox >"$work/openbox.log" 2>&1 &
-openbox_pid=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
-    sleep 0.05
-done
+shots=$work
+screen=1280x1024x24
+# The virtual screen with openbox that the end-to-end test uses.
+source "$(dirname "$0")/../tests/ui/x-session.sh"
+skip_unless_tools Xvfb openbox xprop xdotool /usr/bin/time
+start_x_session
 
 now() { date +%s.%N; }
 
 start=$(now)
 VORBIA_TRACE_FIRST_FRAME=1 /usr/bin/time -v -o "$work/time.txt" "$binary" >"$work/program.log" 2>&1 &
 time_pid=$!
+pids+=("$time_pid")
 
 painted=
 for _ in $(seq 300); do
@@ -71,7 +44,7 @@ if [[ -z $painted ]]; then
     echo "window-metrics: the program reported no painted frame within 30 s" >&2
     exit 1
 fi
-window=$(xdotool search --name '^La Vorbia 2002$' | head -n 1)
+window=$(window_named "La Vorbia 2002")
 
 program_pid=$(pgrep -P "$time_pid" | head -n 1)
 ticks_per_second=$(getconf CLK_TCK)
@@ -104,7 +77,6 @@ for _ in $(seq 50); do
 done
 kill -TERM "$program_pid" 2>/dev/null || true
 wait "$time_pid" 2>/dev/null || true
-time_pid=
 
 peak_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
 

@@ -35,13 +35,14 @@ QString NarrowSans() {
 // file only widens the regular outlines, so bold text takes a narrow DejaVu face instead.
 Families ChooseTahoma() {
     if (SystemHasScalable("Tahoma")) return {"Tahoma", "Tahoma"};
+    const QString narrow = NarrowSans();
     const QString wineTahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
     if (QFile::exists(wineTahoma)) {
         const QStringList loaded =
             QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(wineTahoma));
-        if (!loaded.isEmpty()) return {loaded.first(), NarrowSans()};
+        if (!loaded.isEmpty()) return {loaded.first(), narrow};
     }
-    return {NarrowSans(), NarrowSans()};
+    return {narrow, narrow};
 }
 
 }  // namespace
