@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox imagemagick x11-utils
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev dbus at-spi2-core python3-pyatspi)
 
 packages=("${run_packages[@]}")
 if [ "${1:-run}" = test ]; then packages+=("${test_packages[@]}"); fi
