@@ -84,7 +84,8 @@ CardTable::CardTable(CardTableOptions options, QWidget* parent)
     BuildTable();
     ConnectCommands();
     accessibility_ = std::make_unique<TableAccessibility>(
-        state_, TableAccessibility::Elements{Picture1_, Panel3D1_, Panel3D2_, Panel3D3_, Label1_, Label2_});
+        state_, TableAccessibility::Elements{Picture1_, Panel3D1_, Panel3D2_, Panel3D3_, Label1_,
+                                             Label2_});
     keyboard_ = new KeyboardPlay(*this, state_, Picture1_, *Panel3D3_);
 }
 
@@ -101,6 +102,7 @@ void CardTable::BuildTable() {
 
     area_ = new DrawingArea(this);
     setCentralWidget(area_);
+    area_->setAccessibleName(QStringLiteral("Tavolo da gioco"));
     if (options_.fixedDrawingArea) area_->setFixedSize(*options_.fixedDrawingArea);
 
     // Picture2 goes first so that every card passes over it.

@@ -6,6 +6,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 CARD = re.compile(r"^(Asso|[2-7]|Fante|Cavallo|Re) di (Denare|Coppe|Bastoni|Spade)$")
 PILE = re.compile(r"^Mazzo di (.+) - ancora (\d+) carte$")
@@ -58,14 +59,31 @@ def has(node, state):
     return node.getState().contains(state)
 
 
+def pump_events(seconds):
+    """Delivers the bus's events to the listeners while waiting."""
+    context = GLib.MainContext.default()
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
 def wait_for(what, check, seconds=20):
     deadline = time.time() + seconds
     while time.time() < deadline:
         result = check()
         if result:
             return result
-        time.sleep(0.2)
+        pump_events(0.2)
     fail(what)
+
+
+renamed = []
+
+
+def heard(event):
+    renamed.append(event.source.name)
 
 
 def boxes(app):
@@ -86,6 +104,7 @@ def uncovered_card(app):
 
 
 def main():
+    pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name")
     app = wait_for("the program is not on the accessibility bus", lambda: application(sys.argv[1]))
 
     # F2 starts a match: the hand-start message is read as a dialog with its text.
@@ -119,8 +138,9 @@ def main():
     table = [n for n in everything if role(n) == pyatspi.ROLE_CHECK_BOX and CARD.match(n.name)]
     if not table:
         fail("no table card reads as a check box")
-    if any(role(n) == pyatspi.ROLE_FILLER and not n.name for n in everything):
-        fail("nameless fillers are left: %d" % sum(role(n) == pyatspi.ROLE_FILLER for n in everything))
+    fillers = [n for n in everything if role(n) == pyatspi.ROLE_FILLER and not n.name]
+    if fillers:
+        fail("nameless fillers are left, among %r" % [[c.name for c in f] for f in fillers])
 
     # Tab leads to the first table card; Space checks it.
     key("Tab")
@@ -136,6 +156,8 @@ def main():
     back = wait_for("Shift+Tab did not return to the uncovered card", lambda: uncovered_card(app), 5)
     if back.name != played:
         fail("Shift+Tab reached %s, not %s" % (back.name, played))
+    pump_events(0.2)
+    del renamed[:]
     key("Return")
 
     def card_left_hand():
@@ -148,7 +170,20 @@ def main():
         return True
 
     wait_for("Enter did not play %s" % played, card_left_hand, 10)
-    print("PASS: read %d objects, played %s after checking %s" % (len(everything), played, chosen))
+
+    # The computer's reply is announced: the last-card caption names its card once the
+    # human's turn comes round again.
+    def computer_card_heard():
+        if boxes(app):
+            key("Return")
+            return None
+        return next((name for name in renamed
+                     if name.startswith("Ultima: ") and name != "Ultima: " + played), None)
+
+    reply = wait_for("no last-card announcement after the computer's move (heard %r)" % renamed,
+                     computer_card_heard, 30)
+    print("PASS: read %d objects, played %s after checking %s, heard %r"
+          % (len(everything), played, chosen, reply))
 
 
 main()
