@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QToolButton>
 
 #include "DrawingArea.h"
@@ -286,6 +287,45 @@ class KeyboardPlayTest : public QObject {
         QCOMPARE(Reader(table.findChild<QLabel*>("Label1(1)"))->text(QAccessible::Description),
                  QString("Punteggio di Dino (Computer)"));
         QCOMPARE(BrokenInvariant(table), QString());
+    }
+
+    void theNamePanelAndTheDialogsAnswerKeysAndReadWithTheirTexts() {
+        PlayTable t(3);
+        CardTable& table = *t.table;
+        // Each dialog, once it has the focus: its role, what its elements read, then Escape.
+        QMap<QString, QStringList> reads;
+        EveryPass readAndClose([&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            QWidget* focused = QApplication::focusWidget();
+            if (modal == nullptr || focused == nullptr || !modal->isAncestorOf(focused) ||
+                reads.contains(modal->windowTitle()))
+                return;
+            QStringList& read = reads[modal->windowTitle()];
+            read << (Reader(modal)->role() == QAccessible::Dialog ? "dialog" : "no dialog");
+            for (QWidget* field :
+                 modal->findChildren<QWidget*>(QRegularExpression("^(Text1|HScroll1)$")))
+                read << field->objectName() + ": " + Reader(field)->text(QAccessible::Name);
+            read << ReadAll(Reader(modal));
+            QTest::keyClick(focused, Qt::Key_Escape);
+        });
+
+        // Before a match no card can take the focus: Tab reaches the name panel, Enter opens
+        // the options.
+        Press(table, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), table.findChild<StatusPanel*>("Panel3D3"));
+        Press(table, Qt::Key_Return);
+        // The offscreen platform has no window manager to hand the table its activation back.
+        table.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&table));
+        Press(table, Qt::Key_F4);
+        const QStringList options = reads.value("La VORBIA - Opzioni");
+        for (const char* text : {"dialog", "Text1: Nome giocatore", "HScroll1: Velocità carta",
+                                 "Visualizza messaggi durante il gioco", "OK", "Annulla"})
+            QVERIFY2(options.filter(text).size() > 0, qPrintable(options.join('|')));
+        const QStringList about = reads.value("La VORBIA - About");
+        for (const char* text : {"dialog", "2 di Spade", "Carta coperta", "piacentine", "OK"})
+            QVERIFY2(about.filter(text).size() > 0, qPrintable(about.join('|')));
+        QVERIFY(table.isVisible());
     }
 
     void aWholeMatchIsPlayedWithKeysAloneThenTheNextBegins() {
