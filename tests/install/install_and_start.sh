@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix the way a package would, checks that the desktop
 # finds the game (menu entry, icons, metadata, manual page), then starts the installed program
-# through its link in games: it must open without the missing-picture message and end with status 0 on Ctrl+F4.
+# through its link in games: it must open without the missing-picture message and end with
+# status 0 on Ctrl+F4.
 # Usage: install_and_start.sh BUILD_FOLDER
 set -euo pipefail
 

@@ -29,7 +29,8 @@ remove_package() {
 }
 trap remove_package EXIT
 
-apt_get install --no-install-recommends "$deb" || fail "apt-get install: $(tail -20 "$work/apt.log")"
+apt_get install --no-install-recommends "$deb" ||
+  fail "apt-get install: $(tail -20 "$work/apt.log")"
 installed=yes
 program_folder=/usr/lib/games/lavorbia
 
@@ -51,7 +52,8 @@ start_x_session
 program_pid=$!
 pids+=("$program_pid")
 
-wait_for 20 window_named "La Vorbia 2002" >/dev/null || fail "the installed program did not open: $(cat "$work/program.log")"
+wait_for 20 window_named "La Vorbia 2002" >/dev/null ||
+  fail "the installed program did not open: $(cat "$work/program.log")"
 sleep 1
 ! window_named "La VORBIA 2002" >/dev/null || fail "the installed program misses Vorbia.bmp"
 table=$(window_named "La Vorbia 2002")
