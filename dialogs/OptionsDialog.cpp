@@ -39,8 +39,7 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     setWindowIcon(QIcon(QStringLiteral(":/icons/options-32.png")));
     setFixedSize(Twips(5055), Twips(3600));
     setFont(GameFont(FontFace::Tahoma, 8.25, true));
-    // The old desktop painted this dialog in the scroll-bar colour, which is the button face
-    // on most themes.
+    // Filled in the scroll bars' colour, which is the button face on most themes.
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
