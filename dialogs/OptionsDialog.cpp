@@ -7,12 +7,14 @@
 #include <QShowEvent>
 #include <utility>
 
+#include "DialogFrame.h"
 #include "DialogGeometry.h"
 #include "Fonts.h"
 #include "MessageBoxes.h"
 #include "PictureButton.h"
 #include "SelectOnFocusLineEdit.h"
 #include "SettingsFile.h"
+#include "SpeedScrollBar.h"
 
 namespace vorbia {
 
@@ -38,6 +40,7 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     setWindowTitle(QStringLiteral("La VORBIA - Opzioni"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/options-32.png")));
     setFixedSize(Twips(5055), Twips(3600));
+    FrameWithCloseOnly(this);
     setFont(GameFont(FontFace::Tahoma, 8.25, true));
     // The old desktop painted this dialog in the scroll-bar colour, which is the button face
     // on most themes.
@@ -54,7 +57,7 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     Label1_->setText(QStringLiteral("Nome giocatore"));
     Label1_->setFont(GameFont(FontFace::Tahoma, 8.25));
 
-    HScroll1_ = new QScrollBar(Qt::Horizontal, this);
+    HScroll1_ = new SpeedScrollBar(this);
     HScroll1_->setObjectName(QStringLiteral("HScroll1"));
     HScroll1_->setGeometry(TwipsRect(2400, 1755, 2130, 240));
     HScroll1_->setRange(kSlowestSpeed, kFastestSpeed);
