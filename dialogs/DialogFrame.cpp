@@ -1,6 +1,6 @@
 #include "DialogFrame.h"
 
-#include <QEvent>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QTimer>
 #include <QWidget>
@@ -10,6 +10,7 @@ namespace vorbia {
 namespace {
 
 constexpr int kLongestWaitForFrameMs = 3000;
+constexpr int kLookEveryMs = 20;
 
 void Centre(QWidget* window, const QRect& area) {
     const QSize outer = window->frameGeometry().size();
@@ -19,39 +20,33 @@ void Centre(QWidget* window, const QRect& area) {
 
 bool FrameKnown(const QWidget* window) { return window->frameGeometry().size() != window->size(); }
 
-// Places the window again, once, as soon as the window manager has framed it.
+// Places the window again, once, as soon as the window manager has framed it. Qt learns the
+// frame from a property the window manager sets, with no event of its own, so it is looked for.
 class FrameWatch : public QObject {
   public:
     FrameWatch(QWidget* window, std::function<QRect()> area)
         : QObject(window), window_(window), area_(std::move(area)) {
-        window->installEventFilter(this);
-        // A desktop without a window manager never adds a frame: stop waiting for one.
-        QTimer::singleShot(kLongestWaitForFrameMs, this, &QObject::deleteLater);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != window_ || done_) return false;
-        if (event->type() == QEvent::Hide) {
-            Finish();
-        } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-                   FrameKnown(window_)) {
-            // Not from inside the window manager's own placing: once it has finished.
-            QTimer::singleShot(0, window_,
-                               [window = window_, area = area_] { Centre(window, area()); });
-            Finish();
-        }
-        return false;
+        connect(&look_, &QTimer::timeout, this, &FrameWatch::Look);
+        look_.start(kLookEveryMs);
+        waited_.start();
     }
 
   private:
-    void Finish() {
-        done_ = true;
-        deleteLater();
+    void Look() {
+        if (!window_->isVisible() || waited_.elapsed() > kLongestWaitForFrameMs) {
+            deleteLater();
+        } else if (FrameKnown(window_)) {
+            Centre(window_, area_());
+            deleteLater();
+        }
+        if (!look_.isActive()) return;
+        if (waited_.elapsed() > kLongestWaitForFrameMs || FrameKnown(window_)) look_.stop();
     }
 
     QWidget* window_;
     std::function<QRect()> area_;
-    bool done_ = false;
+    QTimer look_;
+    QElapsedTimer waited_;
 };
 
 }  // namespace

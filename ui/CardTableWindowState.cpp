@@ -15,6 +15,7 @@ namespace {
 // Openbox answers within a few milliseconds; a window manager that never fills the screen
 // costs this once per hand.
 constexpr int kLongestWaitForMaximiseMs = 2000;
+constexpr int kRestoreSettlesMs[] = {100, 600};
 
 }  // namespace
 
@@ -49,8 +50,10 @@ void CardTable::changeEvent(QEvent* event) {
     if (event->type() != QEvent::WindowStateChange) return;
     const auto before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
     if ((before & Qt::WindowMaximized) && windowState() == Qt::WindowNoState) {
-        // After the window manager has finished restoring, or it puts its own size back.
-        QTimer::singleShot(0, this, &CardTable::FitFrameToScreen);
+        // Once the window manager has finished restoring, or it puts its own size back; it
+        // may take a moment to settle, so a second look follows.
+        for (int delay : kRestoreSettlesMs)
+            QTimer::singleShot(delay, this, &CardTable::FitFrameToScreen);
     }
 }
 
@@ -58,6 +61,7 @@ void CardTable::FitFrameToScreen() {
     if (screen() == nullptr || windowState() != Qt::WindowNoState) return;
     const QRect whole = screen()->geometry();
     const QRect outer = frameGeometry();
+    if (outer == whole) return;
     const QRect inner = geometry();
     setGeometry(whole.adjusted(inner.left() - outer.left(), inner.top() - outer.top(),
                                inner.right() - outer.right(), inner.bottom() - outer.bottom()));
