@@ -17,6 +17,9 @@ void FrameWithCloseOnly(QWidget* window);
 // frame is known is placed again, once, as soon as it is.
 void CentreWithFrame(QWidget* window, std::function<QRect()> area);
 
+// The window with the frame the window manager has put around it.
+QRect OuterGeometry(const QWidget* window);
+
 // The program's own icon, for the table and for a box that has no window to take it from.
 QIcon ProgramIcon();
 

@@ -34,7 +34,7 @@ void ShowMessageBox(QWidget* parent, const QString& text, const QString& title) 
     // Once the box has its size, over the table, or on the screen when there is none yet.
     QTimer::singleShot(0, &box, [&box, over] {
         CentreWithFrame(&box, [&box, over] {
-            return over != nullptr && over->isVisible() ? over->frameGeometry()
+            return over != nullptr && over->isVisible() ? OuterGeometry(over)
                                                         : box.screen()->geometry();
         });
     });

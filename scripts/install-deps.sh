@@ -3,7 +3,7 @@
 # (also everything the tests drive). Does nothing when all are there.
 set -euo pipefail
 
-run_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra)
+run_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox imagemagick x11-utils
                clang libclang-rt-14-dev)
 

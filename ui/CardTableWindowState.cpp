@@ -7,6 +7,7 @@
 #include <QWindowStateChangeEvent>
 
 #include "CardTable.h"
+#include "DialogFrame.h"
 
 namespace vorbia {
 
@@ -22,7 +23,7 @@ constexpr int kRestoreSettlesMs[] = {100, 600};
 bool CardTable::FillsScreen() const {
     if (screen() == nullptr) return true;
     const QSize free = screen()->availableGeometry().size();
-    const QSize outer = frameGeometry().size();
+    const QSize outer = OuterGeometry(this).size();
     return outer.width() >= free.width() && outer.height() >= free.height();
 }
 
@@ -60,7 +61,7 @@ void CardTable::changeEvent(QEvent* event) {
 void CardTable::FitFrameToScreen() {
     if (screen() == nullptr || windowState() != Qt::WindowNoState) return;
     const QRect whole = screen()->geometry();
-    const QRect outer = frameGeometry();
+    const QRect outer = OuterGeometry(this);
     if (outer == whole) return;
     const QRect inner = geometry();
     setGeometry(whole.adjusted(inner.left() - outer.left(), inner.top() - outer.top(),

@@ -38,8 +38,9 @@ expect_centred() {
   ((dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2)) ||
     fail "$4: outer $w x $h at $x,$y, centre off by $((dx / 2)),$((dy / 2))"
 }
-# The frame's buttons as the program asks for them: Motif functions minimise 0x8 and maximise
-# 0x10, decorations minimise 0x20 and maximise 0x40; and nothing the window manager allows.
+# The frame's buttons as the program asks for them (Motif functions minimise 0x8 and maximise
+# 0x10, decorations minimise 0x20 and maximise 0x40), and no maximise from the window manager.
+# Openbox keeps its minimise button on dialogs whatever they ask, so that one is not asked of it.
 expect_close_only() {
   local hints flags functions decorations actions
   hints=$(xprop -id "$1" _MOTIF_WM_HINTS)
