@@ -42,8 +42,7 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     setFixedSize(Twips(5055), Twips(3600));
     FrameWithCloseOnly(this);
     setFont(GameFont(FontFace::Tahoma, 8.25, true));
-    // The old desktop painted this dialog in the scroll-bar colour, which is the button face
-    // on most themes.
+    // Filled in the scroll bars' colour, which is the button face on most themes.
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
