@@ -27,7 +27,10 @@ constexpr int kLooksCentredToStop = 10;
 std::optional<QMargins> FrameExtents(const QWidget* window) {
 #ifdef VORBIA_HAS_XCB
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || window->windowHandle() == nullptr) return std::nullopt;
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
+        x11->connection() == nullptr || window->windowHandle() == nullptr) {
+        return std::nullopt;
+    }
     xcb_connection_t* connection = x11->connection();
     static const char kName[] = "_NET_FRAME_EXTENTS";
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
