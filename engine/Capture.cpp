@@ -63,8 +63,8 @@ void MatchEngine::PlayCard(int card) {
     int top = 0;
     const bool placed = PlaceOnTable(card, left, top);
     if (!placed) {
-        // All 21 slots taken: the card finds no room and leaves the game, scoring nothing
-        // itself; the selected table cards are still tested and taken as usual.
+        // All 21 slots taken: the card finds no room and goes straight to its player's pile.
+        // It still belongs to its capture; when it takes nothing it simply leaves the game.
         left = kOffTableLeft;
         top = window_.Picture(PileOf(state_.Turn)).top;
     }
@@ -89,7 +89,7 @@ void MatchEngine::PlayCard(int card) {
 
     if (sum > 0 && placed) state_.Selected[static_cast<size_t>(card)] = kTrue;
     if (sum == value) {
-        CaptureSelection(card);
+        CaptureSelection(card, placed);
         ShowScore();
     } else if (sum > 0) {
         if (state_.ShowMessages != kFalse) {
@@ -103,11 +103,20 @@ void MatchEngine::PlayCard(int card) {
     HandOn();
 }
 
-void MatchEngine::CaptureSelection(int card) {
+void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
     const int turn = state_.Turn;
     int scopaTotal = 0;
     int scopaPoints = 0;
     std::vector<int> takenSuits;
+    const auto count = [&](int taken) {
+        const SuitAndValue split = SplitCard(taken);
+        takenSuits.push_back(split.suit);
+        if (taken != card) lastTakenSuit_ = split.suit;
+        scopaTotal += split.value;
+        // Court cards count one less in a scopa.
+        scopaPoints += split.value > 7 ? split.value - 1 : split.value;
+        state_.Score[static_cast<size_t>(turn)] += static_cast<int16_t>(CardPoints(taken));
+    };
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
             auto& cell = state_.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
@@ -118,17 +127,12 @@ void MatchEngine::CaptureSelection(int card) {
             ToggleSelection(taken);
             const PictureBox from = window_.Picture(taken);
             Glide(taken, from.left, from.top, kOffTableLeft, targetTop);
-
-            const SuitAndValue split = SplitCard(taken);
-            takenSuits.push_back(split.suit);
-            if (taken != card) lastTakenSuit_ = split.suit;
-            scopaTotal += split.value;
-            // Court cards count one less in a scopa.
-            scopaPoints += split.value > 7 ? split.value - 1 : split.value;
-            state_.Score[static_cast<size_t>(turn)] += static_cast<int16_t>(CardPoints(taken));
+            count(taken);
             cell = 0;
         }
     }
+    // On a full table the played card is already on the pile, taken last.
+    if (!cardOnTable) count(card);
 
     RecountTable();
     const int capturedCount = static_cast<int>(takenSuits.size());

@@ -80,7 +80,7 @@ private:
     // Captures and scoring.
     void SelectTableCard(int card);
     void PlayCard(int card);
-    void CaptureSelection(int card);
+    void CaptureSelection(int card, bool cardOnTable);
     void ShowScore();
     void HandOn();
 

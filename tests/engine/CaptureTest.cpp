@@ -33,7 +33,7 @@ TEST(Capture, APlayIsScoredOrRefusedByTheCardsSelectedBeforeIt) {
     const std::string kSum = "Errore: hai cliccato su un numero di carte la cui somma è :";
     const std::string kNot = ". Non puoi specificare una somma ";
     const std::string kFull =
-        "C1 C2 C3 C4 C5 C6 C7 / C8 C9 C10 B1 B2 B3 B4 / B5 B6 B7 B8 B9 B10 S1";
+        "C1 C2 C3 C4 C5 C6 C7 / C8 C9 C10 B1 B2 B3 B4 / B5 B6 B7 B8 B9 S2 S7";
     struct Case {
         std::string table, played, last, clicked;
         int score, left, turn;  // afterwards: the human's score, the cards on the table, whose turn
@@ -56,8 +56,11 @@ TEST(Capture, APlayIsScoredOrRefusedByTheCardsSelectedBeforeIt) {
         {"B5 B2 C5 S9", "D5", "C5", "B5", 0, 3, kComputer, "", false},
         {"B5 B2 C5 S9", "D7", "C5", "C5 B2", 0, 2, kComputer, "", false},
         {"B2 C3 C5 S9", "D5", "C5", "B2 C3", 0, 2, kComputer, "", false},
-        // A plain laying on a full table: the card leaves the game.
+        // On a full table the card finds no slot: laid plainly it leaves the game; capturing,
+        // it counts in the scopa, its suit and its card points as if it had been laid.
         {kFull, "D5", "", "", 0, 21, kComputer, "", false},
+        {kFull, "S6", "", "C6", 0, 20, kComputer, "", false},
+        {kFull, "S9", "", "S2 S7", 19, 19, kComputer, kScopa + "18" + kSuit, false},
         // Refused, and the played card laid: over 10 clears the selection at once, and so does
         // passing the value, both without a beep.
         {"C6 B5", "D9", "", "C6 B5", 0, 3, kComputer, kSum + "11" + kNot + "maggiore di 10", false},
