@@ -83,8 +83,9 @@ def check_snippets(mutants):
 
 
 def sync_copy(copy):
-    """Copies the tracked files (with local changes) into the copy; unchanged files keep their
-    times, so the build redoes only what changed."""
+    """Copies the tracked files (with local changes) into the copy. Unchanged files are left as
+    they are, so the build redoes only what changed; a changed file gets the time of copying,
+    never its own older time, which could be older than the object built from its last copy."""
     tracked = subprocess.run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
                              cwd=SOURCE, check=True, capture_output=True).stdout
     names = {name for name in tracked.decode().split("\0") if name}
@@ -95,7 +96,8 @@ def sync_copy(copy):
         if target.is_file() and target.read_bytes() == source.read_bytes():
             continue
         target.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(source, target)
+        shutil.copyfile(source, target)
+        shutil.copymode(source, target)
     for target in list(copy.rglob("*")):
         if target.is_file() and str(target.relative_to(copy)) not in names:
             target.unlink()
