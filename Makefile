@@ -20,11 +20,11 @@ run:
 
 test:
 	scripts/install-deps.sh test
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORBIA_WARNINGS_AS_ERRORS=ON
 	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	cmake -S . -B $(BUILD)-sanitize -DVORBIA_SANITIZE=ON -DVORBIA_BUILD_BENCH=OFF \
-	      -DCMAKE_BUILD_TYPE=Debug
+	      -DCMAKE_BUILD_TYPE=Debug -DVORBIA_WARNINGS_AS_ERRORS=ON
 	cmake --build $(BUILD)-sanitize -j$(JOBS)
 	cd $(BUILD)-sanitize && VORBIA_DIFFERENTIAL_TABLES=5000 $(SANITIZER_OPTIONS) ctest --output-on-failure -j$(JOBS)
 	VORBIA_FUZZ_BUILD=$(CURDIR)/$(BUILD)-fuzz tests/fuzz/run-fuzzer.sh 60

@@ -12,11 +12,11 @@ mkdir -p "$out/corpus"
 
 sources=(SettingsFile SettingsFileSystem NumberReading NameCase Windows1252 Utf8)
 files=("$here/SettingsFuzzer.cpp")
-for source in "${sources[@]}"; do files+=("$root/dialogs/$source.cpp"); done
+for source in "${sources[@]}"; do files+=("$root/settings/$source.cpp"); done
 
 clang++ -std=c++20 -g -O1 -Wall -Wextra -Werror \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
-  -I"$root/dialogs" -I"$root/engine" "${files[@]}" -o "$out/settings-fuzzer"
+  -I"$root/settings" -I"$root/engine" "${files[@]}" -o "$out/settings-fuzzer"
 
 # New inputs go to build-fuzz/corpus and make later runs start further on; the committed seeds
 # are only read. Inputs up to 128 KiB cross the reader's 64 KiB buffer.

@@ -106,7 +106,7 @@ TEST_F(SettingsFile, FailedLoadsGiveTheStartUpErrorNumberAndChangeNothing) {
     EXPECT_EQ(errorNumber, kErrorPermissionDenied) << "unreadable";
 }
 
-TEST(SettingsNumberReading, ReadsAsTheOldBasicVal) {
+TEST(SettingsNumberReading, SkipsBlanksStopsAtTheFirstStrayCharacterAndRoundsHalvesToEven) {
     // Halves go to the even neighbour on both sides of zero; hexadecimal and octal numbers of
     // up to 16 bits are two's complement.
     // clang-format off

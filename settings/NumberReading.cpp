@@ -31,7 +31,7 @@ std::optional<int16_t> FitInSixteenBits(int64_t value) {
 }
 
 // Digits that fit 16 bits are a 16-bit two's complement value (&HFFFF is -1), those that fit
-// 32 bits a 32-bit one; more do not fit any integer of the old reader.
+// 32 bits a 32-bit one; longer ones are out of range.
 std::optional<int16_t> ReadRadixNumber(std::string_view digits, int radix) {
     uint64_t value = 0;
     for (char c : digits) {

@@ -6,7 +6,7 @@
 
 namespace vorbia {
 
-// Reads a settings value as the old BASIC Val did: blanks, tabs and line feeds are skipped
+// Reads the number a settings value starts with: blanks, tabs and line feeds are skipped
 // wherever they stand, the number runs as far as it can and the first other character ends
 // it; "&H" and "&O" start hexadecimal and octal numbers; no number at all gives 0. The value
 // is rounded half to even. std::nullopt when the result does not fit 16 bits.

@@ -4,8 +4,8 @@
 
 namespace vorbia {
 
-// A push button with a 32 x 32 picture above its caption. Like the old 3-D command buttons,
-// Enter clicks it when it has the focus, as Space does.
+// A push button with a 32 x 32 picture above its caption. Enter clicks it when it has the
+// focus, as Space does.
 class PictureButton : public QToolButton {
     Q_OBJECT
 

@@ -32,7 +32,8 @@ bool HoldsSettingsFile(const std::filesystem::path& folder) {
 bool MayCreateFilesIn(const std::filesystem::path& folder) {
     std::string probeName = ".vorbia-probe";
 #if defined(__unix__) || defined(__APPLE__)
-    probeName += "-" + std::to_string(::getpid());
+    probeName += '-';
+    probeName += std::to_string(::getpid());
 #endif
     const std::filesystem::path probe = folder / probeName;
     // "x": never truncate, or later remove, a file that was there already.

@@ -154,7 +154,7 @@ SaveResult Failed(std::string step) { return {false, std::move(step)}; }
 
 }  // namespace
 
-// Linux tells "vorbia.ini" and "VORBIA.ini" apart; the game never did. The name the writer
+// Linux tells "vorbia.ini" and "VORBIA.ini" apart; the game reads either. The name the writer
 // uses comes first, then the same pick on every run.
 std::optional<std::filesystem::path> FindSettingsFile(const std::filesystem::path& folder) {
     const auto names = DiskSettingsFileSystem().ListNames(folder);
