@@ -165,7 +165,8 @@ def main():
     if not (build_dir / "CMakeCache.txt").exists():
         generator = ["-G", "Ninja"] if shutil.which("ninja") else []
         if run(["cmake", "-S", copy, "-B", build_dir, *generator,
-                "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DVORBIA_BUILD_BENCH=OFF"], log) != 0:
+                "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DVORBIA_BUILD_BENCH=OFF",
+                "-DVORBIA_WARNINGS_AS_ERRORS=ON"], log) != 0:
             sys.exit(f"configuring the copy failed, see {log}")
     print("building the unchanged copy ...", flush=True)
     if not build(build_dir, log):
