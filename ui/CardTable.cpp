@@ -25,6 +25,7 @@
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
 #include "TableGeometry.h"
+#include "UnscaledPictureButton.h"
 
 namespace vorbia {
 
@@ -139,7 +140,7 @@ void CardTable::BuildTable() {
     Panel3D3_->SetCaption(QStringLiteral("Anonimo"));
     area_->DockPanels(Panel3D1_, Panel3D2_, Panel3D3_);
 
-    Command3d1_ = new QToolButton(Panel3D1_);
+    Command3d1_ = new UnscaledPictureButton(Panel3D1_);
     Command3d1_->setObjectName(QStringLiteral("Command3d1"));
     Command3d1_->setIcon(QIcon(QStringLiteral(":/icons/new-match.png")));
     Command3d1_->setIconSize(kNewMatchPictureSize);
