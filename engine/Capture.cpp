@@ -58,7 +58,7 @@ void MatchEngine::PlayCard(int card) {
     if (card <= 0 || card != state_.CurrentCard || IsOnTable(card)) return;
 
     // The card goes to the table first; a valid capture takes it off again with the others.
-    const PictureBox from = window_.Picture(card);
+    const PictureBox from = window_.CardBox(card);
     int left = 0;
     int top = 0;
     const bool placed = PlaceOnTable(card, left, top);
@@ -66,7 +66,7 @@ void MatchEngine::PlayCard(int card) {
         // All 21 slots taken: the card finds no room and goes straight to its player's pile.
         // It still belongs to its capture; when it takes nothing it simply leaves the game.
         left = kOffTableLeft;
-        top = window_.Picture(PileOf(state_.Turn)).top;
+        top = window_.CardBox(PileOf(state_.Turn)).top;
     }
     Glide(card, from.left, from.top, left, top);
 
@@ -123,9 +123,9 @@ void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
             const int taken = cell;
             if (taken == 0 || state_.Selected[static_cast<size_t>(taken)] == kFalse) continue;
 
-            const int targetTop = window_.Picture(PileOf(turn)).top;
+            const int targetTop = window_.CardBox(PileOf(turn)).top;
             ToggleSelection(taken);
-            const PictureBox from = window_.Picture(taken);
+            const PictureBox from = window_.CardBox(taken);
             Glide(taken, from.left, from.top, kOffTableLeft, targetTop);
             count(taken);
             cell = 0;
@@ -156,9 +156,9 @@ void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
 
 void MatchEngine::ShowScore() {
     const int turn = state_.Turn;
-    window_.SetCaption(turn == kHuman ? Element::Label1_0 : Element::Label1_1,
+    window_.SetCaption(turn == kHuman ? Element::HumanScoreCaption : Element::ComputerScoreCaption,
                        "Punti: " + std::to_string(state_.Score[static_cast<size_t>(turn)]));
-    const Element bars[] = {Element::Picture3_0, Element::Picture3_1};
+    const Element bars[] = {Element::HumanScoreBar, Element::ComputerScoreBar};
     const Colour colours[] = {kDarkRed, kDarkBlue};
     for (int bar = 0; bar < 2; ++bar) {
         const double width = window_.ElementBox(bars[bar]).width;

@@ -14,12 +14,13 @@ int16_t& Slot(MatchState& state, int row, int column) {
 }  // namespace
 
 PictureBox MatchEngine::SlotPosition(int row, int column) const {
-    const PictureBox humanPile = window_.Picture(kHumanPile);
-    const PictureBox computerPile = window_.Picture(kComputerPile);
+    const PictureBox humanPile = window_.CardBox(kHumanPile);
+    const PictureBox computerPile = window_.CardBox(kComputerPile);
     const int rowStep = static_cast<int>(std::lround(humanPile.top - computerPile.top)) / 2;
-    const int columnStep = (window_.DrawingWidth() - window_.Line1X() - computerPile.width - 20) / 6;
-    return {window_.Line1X() + 5 + (column - 1) * columnStep, humanPile.top - (row - 1) * rowStep,
-            computerPile.width, computerPile.height};
+    const int columnStep =
+        (window_.DrawingWidth() - window_.TableEdgeX() - computerPile.width - 20) / 6;
+    return {window_.TableEdgeX() + 5 + (column - 1) * columnStep,
+            humanPile.top - (row - 1) * rowStep, computerPile.width, computerPile.height};
 }
 
 void MatchEngine::ToggleSelection(int card) {

@@ -7,11 +7,11 @@ namespace vorbia {
 std::optional<NameBlinking::Change> NameBlinking::Tick(int turn) {
     if (turn == kComputer) {
         computerColour_ = computerColour_ == 1 ? 9 : 1;
-        return Change{Element::Panel3D2, computerColour_};
+        return Change{Element::ComputerNamePanel, computerColour_};
     }
     if (turn == kHuman) {
         humanColour_ = humanColour_ == 4 ? 12 : 4;
-        return Change{Element::Panel3D3, humanColour_};
+        return Change{Element::HumanNamePanel, humanColour_};
     }
     return std::nullopt;
 }

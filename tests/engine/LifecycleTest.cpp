@@ -31,7 +31,9 @@ TEST(Lifecycle, AtAHandsStartTheLowerCutPlaysFirstAndEqualCutsAreDrawnAgain) {
         EXPECT_TRUE(h.Made(kNewMatch + "\\r" + c.first +
                            " ha alzato una carta più bassa quindi calerà per " + c.ending + "."));
         // The first card fell on the empty table, and the other player drew without a click.
-        EXPECT_EQ(h.Matching("caption Label2"), std::vector{"caption Label2 Ultima: " + c.last});
+        const std::string lastCard =
+            std::string("caption ") + ProtocolName(Element::LastCardCaption);
+        EXPECT_EQ(h.Matching(lastCard), std::vector{lastCard + " Ultima: " + c.last});
         EXPECT_EQ(h.state.Turn, c.first == "Dino (Computer)" ? kHuman : kComputer);
     }
 }

@@ -24,7 +24,7 @@ bool HumanMayPlay(const CardTable& table) {
 // there is one, then the current card.
 bool PlayUntil(CardTable& table, const std::function<bool()>& done, int timeoutMs) {
     const auto click = [&](int card) {
-        QTest::mouseClick(Picture1(table, card), Qt::LeftButton, {}, QPoint(20, 40));
+        QTest::mouseClick(CardPictureOf(table, card), Qt::LeftButton, {}, QPoint(20, 40));
     };
     return QTest::qWaitFor(
         [&] {
@@ -58,9 +58,9 @@ class MatchPlayTest : public QObject {
         int winningScore = 0;
         EveryPass answerEndOfMatch([&] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || modal->objectName() != "Form4") return;
+            if (modal == nullptr || modal->objectName() != "endOfMatchDialog") return;
             winningScore = std::max(table.State().Score[1], table.State().Score[2]);
-            QTest::mouseClick(modal->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+            QTest::mouseClick(modal->findChild<QAbstractButton*>("okButton"), Qt::LeftButton);
         });
 
         QTest::keyClick(&table, Qt::Key_F2);
@@ -72,8 +72,8 @@ class MatchPlayTest : public QObject {
         // OK started the next match at once.
         QVERIFY(t.messages.last().contains(kNewMatch));
         QCOMPARE(table.State().Score, (std::array<int16_t, 3>{}));
-        QCOMPARE(table.findChild<QLabel*>("Label1(0)")->text(), QString("Punti: 0"));
-        QVERIFY(table.findChild<ScoreBar*>("Picture3(0)")->Boxes().empty());
+        QCOMPARE(table.findChild<QLabel*>("humanScoreCaption")->text(), QString("Punti: 0"));
+        QVERIFY(table.findChild<ScoreBar*>("humanScoreBar")->Boxes().empty());
     }
 
     void aCommandDuringAGlideCutsItShort_data() {
@@ -99,12 +99,12 @@ class MatchPlayTest : public QObject {
         EveryPass cut([&] {
             const MatchState& state = table.State();
             if (cutCard != 0) {
-                const QPoint at = Picture1(table, cutCard)->pos();
+                const QPoint at = CardPictureOf(table, cutCard)->pos();
                 if (t.messages.size() == messagesBefore && at != cutAt) movedOn << at;
             } else if (table.Engine().Busy() && state.Turn == kComputer && state.TurnCount > 6 &&
-                       state.CurrentCard > 0 && Picture1(table, state.CurrentCard)->x() > 69) {
+                       state.CurrentCard > 0 && CardPictureOf(table, state.CurrentCard)->x() > 69) {
                 cutCard = state.CurrentCard;
-                cutAt = Picture1(table, cutCard)->pos();
+                cutAt = CardPictureOf(table, cutCard)->pos();
                 messagesBefore = t.messages.size();
                 QTest::keyClick(&table, newMatch ? Qt::Key_F2 : Qt::Key_F4,
                                 newMatch ? Qt::NoModifier : Qt::ControlModifier);

@@ -47,8 +47,8 @@ class TestTable {
     std::unique_ptr<CardTable> table;
 };
 
-inline CardPicture* Picture1(const CardTable& table, int index) {
-    return table.findChild<CardPicture*>(QStringLiteral("Picture1(%1)").arg(index));
+inline CardPicture* CardPictureOf(const CardTable& table, int index) {
+    return table.findChild<CardPicture*>(QStringLiteral("cardPicture(%1)").arg(index));
 }
 
 // Runs `check` at every pass of any event loop, glides' and dialogs' own included.
@@ -91,7 +91,7 @@ inline QString BrokenInvariant(const CardTable& table) {
         if (state.Selected[card] != kFalse && cells[card] == 0)
             return QString("card %1 selected off the table").arg(card);
         // Besides the piles only the table cards and the current card are on screen.
-        const CardPicture* picture = Picture1(table, card);
+        const CardPicture* picture = CardPictureOf(table, card);
         if (picture->isVisible() && cells[card] == 0 && card != current &&
             QRect({0, 0}, kDesignDrawingArea).intersects(picture->geometry()))
             return QString("card %1 shown").arg(card);

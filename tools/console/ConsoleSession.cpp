@@ -112,7 +112,7 @@ bool ConsoleSession::SetUp(const std::string& command, std::istringstream& argum
         state_.Drawn[card] = kTrue;
         RecountDrawn();
         const int pile = state_.Turn == kComputer ? kComputerPile : kHumanPile;
-        table_.HeadlessTable::PlacePicture(card, 69, table_.Picture(pile).top);
+        table_.HeadlessTable::PlacePicture(card, 69, table_.CardBox(pile).top);
     } else if (command == "last") {
         int card = 0;
         if (!ReadCard(arguments, card, kCardCount)) return Fail("last takes 0 to 40");
