@@ -51,6 +51,8 @@ AboutBox::AboutBox(const QPixmap& twoOfSpade, const QPixmap& cardBack, QWidget* 
                                          TwipsRect(870, 660, 870, 1485), twoOfSpade);
     cardBackPicture_ = MakeCardPicture(this, QStringLiteral("cardBackPicture"),
                                        TwipsRect(1740, 660, 870, 1485), cardBack);
+    twoOfSpadePicture_->setAccessibleName(QStringLiteral("2 di Spade"));
+    cardBackPicture_->setAccessibleName(QStringLiteral("Carta coperta"));
 
     creditsText_ = MakeLabel(this, QStringLiteral("creditsText"), TwipsRect(3120, 570, 2130, 1635));
     creditsText_->setFont(GameFont(FontFace::Tahoma, 8.25));

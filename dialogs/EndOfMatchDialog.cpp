@@ -52,6 +52,7 @@ EndOfMatchDialog::EndOfMatchDialog(QWidget* parent) : QDialog(parent) {
 
     resultsList_ = new QListWidget(this);
     resultsList_->setObjectName(QStringLiteral("resultsList"));
+    resultsList_->setAccessibleName(QStringLiteral("Partite giocate"));
     resultsList_->setGeometry(TwipsRect(900, 1545, 5295, 2010));
     resultsList_->setFont(GameFont(FontFace::Courier, 9.75));
 
@@ -106,6 +107,7 @@ EndOfMatchDialog::EndOfMatchDialog(QWidget* parent) : QDialog(parent) {
 
     emblem_ = new QLabel(this);
     emblem_->setObjectName(QStringLiteral("emblem"));
+    emblem_->setAccessibleName(QStringLiteral("La VORBIA 2002"));
     emblem_->setGeometry(TwipsRect(930, 4410, 720, 720));
     emblem_->setPixmap(QIcon(QStringLiteral(":/icons/emblem-2002.png"))
                            .pixmap(QSize(48, 48), devicePixelRatioF()));

@@ -52,6 +52,8 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     nameCaption_ = MakeLabel(this, "nameCaption", TwipsRect(1320, 420, 1125, 255));
     nameCaption_->setText(QStringLiteral("Nome giocatore"));
     nameCaption_->setFont(GameFont(FontFace::Tahoma, 8.25));
+    // A screen reader names the field after its label.
+    nameCaption_->setBuddy(nameBox_);
 
     speedScrollBar_ = new QScrollBar(Qt::Horizontal, this);
     speedScrollBar_->setObjectName(QStringLiteral("speedScrollBar"));
@@ -65,11 +67,13 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     emblem_->setPixmap(QIcon(QStringLiteral(":/icons/emblem-2002.png"))
                            .pixmap(QSize(48, 48), devicePixelRatioF()));
     emblem_->setAlignment(Qt::AlignCenter);
+    emblem_->setAccessibleName(QStringLiteral("La VORBIA 2002"));
     emblem_->setStyleSheet(QStringLiteral("background-color: white;"));
 
     speedCaption_ = MakeLabel(this, "speedCaption", TwipsRect(720, 1800, 1080, 195));
     speedCaption_->setText(QStringLiteral("Velocità carta"));
     speedCaption_->setFont(GameFont(FontFace::Tahoma, 8.25));
+    speedCaption_->setBuddy(speedScrollBar_);
 
     speedValue_ = MakeLabel(this, "speedValue", TwipsRect(1815, 1755, 465, 240));
     speedValue_->setAlignment(Qt::AlignCenter);
