@@ -1,7 +1,5 @@
 #include "HeadlessTable.h"
 
-#include "MatchState.h"
-
 namespace vorbia {
 
 namespace {
