@@ -2,7 +2,9 @@
 
 #include <QLabel>
 #include <QShowEvent>
+#include <QWindow>
 
+#include "DialogFrame.h"
 #include "DialogGeometry.h"
 #include "Fonts.h"
 #include "MakerContact.h"
@@ -93,9 +95,14 @@ AboutBox::AboutBox(const QPixmap& twoOfSpade, const QPixmap& cardBack, QWidget* 
     connect(homePageBox_, &QLineEdit::textChanged, this, [this] { PutAddressBack(); });
     connect(homePageBox_, &SelectOnFocusLineEdit::clicked, this, [this] {
         PutAddressBack();
-        OpenMakerHomePage(this);
+        OpenMakerHomePageQuietly();
     });
     connect(okButton_, &QToolButton::clicked, this, &QDialog::accept);
+
+    FrameWithCloseOnly(this);
+    // A dialog takes its owner's icon unless it has one; this box shows none at all.
+    winId();
+    windowHandle()->setIcon(QIcon());
 }
 
 void AboutBox::PutAddressBack() {

@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolButton>
 
 #include "CardPicture.h"
+#include "DialogFrame.h"
 #include "DrawingArea.h"
 #include "EndOfMatchDialog.h"
 #include "Fonts.h"
@@ -96,10 +98,7 @@ CardTable::~CardTable() {
 
 void CardTable::BuildTable() {
     setWindowTitle(QStringLiteral("La Vorbia 2002"));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/table-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/table-48.png"), QSize(48, 48));
-    setWindowIcon(icon);
+    setWindowIcon(ProgramIcon());
 
     area_ = new DrawingArea(this);
     setCentralWidget(area_);
@@ -146,7 +145,7 @@ void CardTable::BuildTable() {
     newMatchButton_ = new QToolButton(titlePanel_);
     newMatchButton_->setObjectName(QStringLiteral("newMatchButton"));
     newMatchButton_->setIcon(QIcon(QStringLiteral(":/icons/new-match.png")));
-    newMatchButton_->setIconSize(QSize(18, 17));
+    newMatchButton_->setIconSize(kNewMatchPictureSize);
     newMatchButton_->setToolTip(QStringLiteral("Nuova partita"));
     newMatchButton_->setFocusPolicy(Qt::NoFocus);
     newMatchButton_->setGeometry(kNewMatchButtonLeft, kNewMatchButtonTop, kNewMatchButtonSize,
@@ -194,6 +193,8 @@ void CardTable::ConnectCommands() {
 }
 
 bool CardTable::StartUp() {
+    // The size a restore comes back to: the whole screen, not the few pixels of a new window.
+    if (!options_.fixedDrawingArea && screen() != nullptr) resize(screen()->size());
     Maximise();
 
     state_.PlayerName[kComputer] = "Dino (Computer)";

@@ -147,15 +147,6 @@ void CardTable::DrawScoreBar(int bar, int right, Colour colour) {
     scoreBars_.at(static_cast<size_t>(bar))->DrawBox(right, ToQColor(colour));
 }
 
-void CardTable::Maximise() {
-    if (options_.fixedDrawingArea) return;
-    if (isVisible()) {
-        showMaximized();
-    } else {
-        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-    }
-}
-
 void CardTable::HideBackground() {
     backgroundPicture_->move(backgroundPicture_->x(), DrawingHeight() + 10);
     backgroundPicture_->hide();

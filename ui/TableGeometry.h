@@ -18,6 +18,8 @@ constexpr int kTableEdgeTop = 48;
 constexpr int kNewMatchButtonLeft = 6;
 constexpr int kNewMatchButtonTop = 3;
 constexpr int kNewMatchButtonSize = 22;
+// The new-match button's picture, shown at its own size: scaled down it blurs.
+constexpr QSize kNewMatchPictureSize{22, 21};
 
 constexpr int kLastCardCaptionLeft = 4;
 constexpr int kLastCardCaptionTop = 7;

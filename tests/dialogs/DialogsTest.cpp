@@ -11,11 +11,13 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "AboutBox.h"
+#include "DialogFrame.h"
 #include "EndOfMatchDialog.h"
 #include "MakerContact.h"
 #include "MessageBoxes.h"
@@ -98,7 +100,10 @@ class DialogsTest : public QObject {
   private slots:
     void initTestCase() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-    void init() { state_ = {.PlayerName = {"", "Gimbo"}, .CardSpeed = 35, .ShowMessages = kFalse}; }
+    void init() {
+        opened_.clear();
+        state_ = {.PlayerName = {"", "Gimbo"}, .CardSpeed = 35, .ShowMessages = kFalse};
+    }
 
     void optionsOpenWithTheStateAndEnterSavesTheChanges() {
         OptionsDialog dialog(state_, Folder());
@@ -155,6 +160,28 @@ class DialogsTest : public QObject {
         QCOMPARE(state_.CardSpeed, int16_t{50});
     }
 
+    void optionsSpeedKeysFollowTheBarAndGiveTheFocusBackToTheName() {
+        OptionsDialog dialog(state_, Folder());
+        QVERIFY(ShowActive(&dialog));
+        auto* bar = Find<QScrollBar>(dialog, "speedScrollBar");
+        auto* name = Find<QLineEdit>(dialog, "nameBox");
+        const std::pair<Qt::Key, const char*> steps[] = {
+            {Qt::Key_Right, "40"},    {Qt::Key_Left, "35"},   {Qt::Key_Left, "30"},
+            {Qt::Key_PageDown, "40"}, {Qt::Key_PageUp, "30"}, {Qt::Key_Home, "1"},
+            {Qt::Key_End, "50"}};
+        for (const auto& [key, shown] : steps) {
+            bar->setFocus();
+            QTest::keyClick(bar, key);
+            QCOMPARE(Find<QLabel>(dialog, "speedValue")->text(), QString::fromLatin1(shown));
+            QCOMPARE(QApplication::focusWidget(), name);
+            QCOMPARE(name->selectedText(), QStringLiteral("Gimbo"));
+        }
+
+        const QImage unfocused = bar->grab().toImage();
+        bar->setFocus();
+        QVERIFY2(bar->grab().toImage() != unfocused, "no focus mark on the speed bar");
+    }
+
     void endOfMatchListsAndCountsEveryMatchOfTheRun() {
         using Choice = EndOfMatchDialog::Choice;
         QCOMPARE(Answer("Gimbo", 53, 40), Choice::PlayAgain);
@@ -197,6 +224,28 @@ class DialogsTest : public QObject {
         QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(20, link->height() / 2));
         QCOMPARE(opened_, QList<QUrl>{QUrl(MakerHomePage())});
         QCOMPARE(link->selectedText(), MakerHomePage());
+    }
+
+    // It shows no icon, not even its owner's; a double click is one request, and when nothing
+    // can open the page nothing is said.
+    void aboutOpensThePageOncePerRequestAndSilently() {
+        QWidget table;
+        table.setWindowIcon(ProgramIcon());
+        AboutBox box{QPixmap(), QPixmap(), &table};
+        QVERIFY(ShowActive(&box));
+        auto* link = Find<QLineEdit>(box, "homePageBox");
+        const QPoint inLink = link->mapTo(&box, QPoint(20, link->height() / 2));
+
+        QTest::mouseDClick(box.windowHandle(), Qt::LeftButton, Qt::NoModifier, inLink);
+        QCOMPARE(opened_, QList<QUrl>{QUrl(MakerHomePage())});
+
+        MessageBoxRecorder boxes;
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QTest::mouseClick(box.windowHandle(), Qt::LeftButton, Qt::NoModifier, inLink, 600);
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
+        QCOMPARE(boxes.texts, QStringList{});
+        QCOMPARE(opened_.size(), 1);
+        QVERIFY(box.windowHandle()->icon().isNull());
     }
 
     void rulesTextReadsWordForWord() {

@@ -143,6 +143,24 @@ TEST_F(SettingsFile, NamesRoundTripThroughTheCodePage) {
     }
 }
 
+// A folder or a link named like the settings file is not an old settings file to clean up.
+TEST_F(SettingsFile, ASaveLeavesFoldersAndLinksOfSimilarNamesAlone) {
+    folder_.Put("vorbia.ini/notes.txt", "mine");
+    fs::create_directory(folder_.path() / "Vorbia.INI");
+    fs::create_directory(folder_.path() / "vorbia.BAK");
+    folder_.Put("elsewhere.txt", "kept");
+    fs::create_symlink(folder_.path() / "elsewhere.txt", folder_.path() / "VORBIA.INI");
+    folder_.Put("vorbia.Ini", "Giocatore1=Vecchio\r\n");
+
+    const SaveResult saved = SaveSettings(StateWith({"Nuovo", 30, -1}), folder_.path());
+    EXPECT_TRUE(saved.ok) << saved.failedStep;
+    EXPECT_EQ(Load().PlayerName[kHuman], "Nuovo");
+    EXPECT_FALSE(fs::exists(folder_.path() / "vorbia.Ini")) << "the old file stays";
+    for (const char* mine : {"vorbia.ini/notes.txt", "Vorbia.INI", "vorbia.BAK", "VORBIA.INI"}) {
+        EXPECT_TRUE(fs::exists(fs::symlink_status(folder_.path() / mine))) << mine;
+    }
+}
+
 // The real disk's steps: a full disk shows only when the file is flushed and closed.
 TEST_F(SettingsFile, AFullDiskKeepsTheOldFile) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to stand for a full disk";
@@ -169,6 +187,7 @@ class ObservedFileSystem : public SettingsFileSystem {
         return disk_.Close() && !fails;
     }
     bool Remove(const fs::path& file) override { return !Fails("delete") && disk_.Remove(file); }
+    bool IsRegularFile(const fs::path& file) override { return disk_.IsRegularFile(file); }
     bool Rename(const fs::path& from, const fs::path& to) override {
         return !Fails("rename") && disk_.Rename(from, to);
     }
