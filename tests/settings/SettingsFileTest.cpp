@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <random>
 #include <string>
@@ -15,6 +16,7 @@
 #include "Card.h"
 #include "SettingsFile.h"
 #include "TemporaryFolder.h"
+#include "Windows1252.h"
 
 namespace vorbia {
 namespace {
@@ -56,6 +58,7 @@ TEST_F(SettingsFile, ReadingRulesAndBadFiles) {
         {"DisplayMessaggi=-1 Giocatore1=Bob\r\n", {"-1 Giocato", 10, 0}},
         {"Giocatore1=   Niccol\xF2 \x80\x80\x80\r\n", {"Niccolò €€", 10, 0}},  // cut by characters
         {"Giocatore1=Ugo\rVelocitaCarta=40", {"Ugo", 40, 0}},
+        {"Giocatore1= \tUgo \r\nVelocitaCarta=10\r\n", {"\tUgo ", 10, 0}},  // only blanks go
         {"\0\xFF\r\nGiocatore1=Ugo\0Bo\r\nVelocitaCarta=30\0 9\r\n"s, {"Ugo\0Bo"s, 30, 0}},
         // Bare LF ends make one long line: only its first key counts, and the name stops at LF.
         {"Giocatore1=Gimbo\nVelocitaCarta=25\nDisplayMessaggi=-1\n", {"Gimbo", 10, 0}},
@@ -128,13 +131,30 @@ TEST(CapitaliseName, FirstUpperRestLowerAccentedLettersIncluded) {
     // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {"gIMBO", "Gimbo"}, {"de rossi", "De rossi"}, {"", ""}, {"a×B÷", "A×b÷"}, {"ßA", "ßa"},
+        {"àßÉ", "Àßé"}, {"ÉÀß", "Éàß"}, {"òÝÞ", "Òýþ"},
         {"ÿVES ŒUVRE ŠŽ", "Ÿves œuvre šž"}, {"ŁUKASZ", "Łukasz"}};
     // clang-format on
     for (const auto& [name, capitalised] : cases) EXPECT_EQ(CapitaliseName(name), capitalised);
 }
 
-// The exact bytes of the file are checked after OK in the options dialog's test.
+// Bytes 0x80 to 0x9F are where the code page differs from Latin-1; the five it leaves unused
+// stay the control characters of the same number.
+TEST(CodePage, TheBytesFrom80To9FReadAsWindowsShowsThem) {
+    std::string bytes;
+    for (int byte = 0x80; byte <= 0x9F; ++byte) bytes += static_cast<char>(byte);
+    const std::string text = "€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ";
+    EXPECT_EQ(Windows1252ToUtf8(bytes), text);
+    EXPECT_EQ(Utf8ToWindows1252(text), bytes);
+}
+
+// The exact bytes of the file with messages on are checked after OK in the options dialog's test.
 TEST_F(SettingsFile, NamesRoundTripThroughTheCodePage) {
+    ASSERT_TRUE(SaveSettings(StateWith({"Gimbo", 10, 0}), folder_.path()).ok);
+    std::ifstream file(folder_.path() / "VORBIA.ini", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}),
+              "; File di inizializzazione per 'La VORBIA'\r\n"
+              "; Non manomettere assolutamente queste righe!\r\n"
+              "Giocatore1=Gimbo\r\nVelocitaCarta= 10 \r\nDisplayMessaggi= 0 \r\n");
     const Settings cases[][2] = {{{"Ærø €‰ Zoë", 50, -1}, {"Ærø €‰ Zoë", 50, -1}},
                                  {{"Łukasz 😀", 1, 0}, {"?ukasz ?", 10, 0}}};
     for (const auto& [saved, loaded] : cases) {
