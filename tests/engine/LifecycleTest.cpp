@@ -25,19 +25,19 @@ TEST(Lifecycle, AtAHandsStartTheLowerCutPlaysFirstAndEqualCutsAreDrawnAgain) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.last);
         Harness h;
-        h.state.PlayerName[1] = c.name;
+        h.state.PlayerName[Player::Human] = c.name;
         h.random.cards.assign(c.deal.begin(), c.deal.end());
         h.engine.NewMatch();
         EXPECT_TRUE(h.Made(kNewMatch + "\\r" + c.first +
                            " ha alzato una carta più bassa quindi calerà per " + c.ending + "."));
         // The first card fell on the empty table, and the other player drew without a click.
         EXPECT_EQ(h.Matching("caption Label2"), std::vector{"caption Label2 Ultima: " + c.last});
-        EXPECT_EQ(h.state.Turn, c.first == "Dino (Computer)" ? kHuman : kComputer);
+        EXPECT_EQ(h.state.Turn, c.first == "Dino (Computer)" ? Player::Human : Player::Computer);
     }
 }
 
 TEST(Lifecycle, AfterTheLastCardTheNextHandKeepsTheScoresAndSaysSo) {
-    Harness h("B3", kHuman, "S6");
+    Harness h("B3", Player::Human, "S6");
     h.state.TurnCount = 40;
     h.state.CardsDrawn = 40;
     h.state.Score = {0, 12, 7};
@@ -47,27 +47,27 @@ TEST(Lifecycle, AfterTheLastCardTheNextHandKeepsTheScoresAndSaysSo) {
         h.Made("message Sono finite le carte, alla fine di questa mano il punteggio è: \\rGimbo  "
                "12\\rDino (Computer)  7\\rDopo aver rimescolato il mazzo si inizia una nuova "
                "mano.\\rGimbo ha alzato una carta più bassa quindi calerà per primo."));
-    EXPECT_EQ(h.state.Score, (std::array<int16_t, 3>{0, 12, 7}));
+    EXPECT_EQ(h.state.Score, (PerPlayer<int>{0, 12, 7}));
     // The cards left on the table score nothing and are gone; the new hand's first is there.
     EXPECT_EQ(h.state.TableCount, 1);
 }
 
 TEST(Lifecycle, FiftyOneEndsTheMatchAndAFreshOneBegins) {
-    Harness h("C1 B4", kHuman, "D1");
+    Harness h("C1 B4", Player::Human, "D1");
     h.state.Score = {0, 49, 1};
     h.Click("C1 D1");  // Asso takes Asso: 2 points, 51
     // The score bars end at 51 and round to nearest: the computer's 1 point is at -1.69.
     EXPECT_TRUE(h.Made("bar 0 64") && h.Made("bar 1 -2"));
     EXPECT_EQ(h.Matching("end-of-match"), std::vector<std::string>{"end-of-match 51 1"});
     // A fresh match has begun, announced as a new "partita".
-    EXPECT_EQ(h.state.Score, (std::array<int16_t, 3>{}));
+    EXPECT_EQ(h.state.Score, (PerPlayer<int>{}));
     EXPECT_EQ(h.Matching(kNewMatch).size(), 1u);
 }
 
 // Closing the window in the middle of a glide: the capture goes no further, and nothing that
 // comes afterwards starts anything.
 TEST(Lifecycle, AbandonStopsEverythingAndStartsNothing) {
-    Harness h("C4", kHuman, "D4");
+    Harness h("C4", Player::Human, "D4");
     h.duringNextGlide = [&] { h.engine.Abandon(); };
     h.Click("C4 D4");
     const size_t made = h.requests.size();
@@ -75,7 +75,7 @@ TEST(Lifecycle, AbandonStopsEverythingAndStartsNothing) {
     h.Click("D4");
     h.engine.RunComputerTurns();
     EXPECT_EQ(h.requests.size(), made);
-    EXPECT_EQ(h.state.Score[1], 0);
+    EXPECT_EQ(h.state.Score[Player::Human], 0);
 }
 
 }  // namespace
