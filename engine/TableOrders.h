@@ -22,7 +22,7 @@ constexpr std::array<Slot, kSlots> kScanOrder = [] {
 
 // Placement order, where a laid card goes: column by column from the left, each player filling
 // a column from its own side.
-constexpr std::array<Slot, kSlots> PlacementOrder(Player turn) {
+constexpr std::array<Slot, kSlots> PlacementOrderFromSide(Player turn) {
     std::array<Slot, kSlots> order{};
     int at = 0;
     for (int column = 1; column <= kColumns; ++column) {
@@ -32,38 +32,32 @@ constexpr std::array<Slot, kSlots> PlacementOrder(Player turn) {
     }
     return order;
 }
+constexpr std::array<Slot, kSlots> kHumansPlacementOrder = PlacementOrderFromSide(Player::Human);
+constexpr std::array<Slot, kSlots> kComputersPlacementOrder =
+    PlacementOrderFromSide(Player::Computer);
+
+constexpr const std::array<Slot, kSlots>& PlacementOrder(Player turn) {
+    return turn == Player::Computer ? kComputersPlacementOrder : kHumansPlacementOrder;
+}
 
 // The occupied slots in scan order, for a range-for:
 //     for (const Slot slot : OccupiedSlots(state)) ... state.CardAt(slot) ...
-// Emptying the slot being visited is allowed.
+// The slots are those occupied when the loop starts; a loop may empty the slot it visits.
 class OccupiedSlots {
   public:
-    explicit OccupiedSlots(const MatchState& state) : state_(state) {}
-
-    class iterator {
-      public:
-        iterator(const MatchState& state, int at) : state_(&state), at_(at) { SkipEmpty(); }
-        Slot operator*() const { return kScanOrder[at_]; }
-        iterator& operator++() {
-            ++at_;
-            SkipEmpty();
-            return *this;
+    explicit OccupiedSlots(const MatchState& state) {
+        for (int row = 1; row <= kRows; ++row) {
+            for (int column = 1; column <= kColumns; ++column) {
+                if (state.TableGrid[row][column] != 0) slots_[count_++] = {row, column};
+            }
         }
-        bool operator==(const iterator& other) const { return at_ == other.at_; }
-
-      private:
-        void SkipEmpty() {
-            while (at_ < kSlots && state_->CardAt(kScanOrder[at_]) == 0) ++at_;
-        }
-        const MatchState* state_;
-        int at_;
-    };
-
-    iterator begin() const { return {state_, 0}; }
-    iterator end() const { return {state_, kSlots}; }
+    }
+    const Slot* begin() const { return slots_.data(); }
+    const Slot* end() const { return slots_.data() + count_; }
 
   private:
-    const MatchState& state_;
+    std::array<Slot, kSlots> slots_;
+    int count_ = 0;
 };
 
 }  // namespace vorbia

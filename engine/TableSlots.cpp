@@ -1,4 +1,5 @@
 // The 21 slots of the table: where they lie, how they fill up, and the selection frames.
+#include <algorithm>
 #include <cmath>
 
 #include "MatchEngine.h"
@@ -53,8 +54,8 @@ void MatchEngine::RecountTable() {
 }
 
 bool MatchEngine::IsOnTable(int card) const {
-    for (const Slot slot : OccupiedSlots(state_)) {
-        if (state_.CardAt(slot) == card) return true;
+    for (const auto& row : state_.TableGrid) {
+        if (std::ranges::find(row, card) != row.end()) return true;
     }
     return false;
 }
