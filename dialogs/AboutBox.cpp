@@ -51,6 +51,8 @@ AboutBox::AboutBox(const QPixmap& twoOfSpade, const QPixmap& cardBack, QWidget* 
                                 twoOfSpade);
     Picture3_ = MakeCardPicture(this, QStringLiteral("Picture3"), TwipsRect(1740, 660, 870, 1485),
                                 cardBack);
+    Picture2_->setAccessibleName(QStringLiteral("2 di Spade"));
+    Picture3_->setAccessibleName(QStringLiteral("Carta coperta"));
 
     Label2_ = MakeLabel(this, QStringLiteral("Label2"), TwipsRect(3120, 570, 2130, 1635));
     Label2_->setFont(GameFont(FontFace::Tahoma, 8.25));

@@ -52,6 +52,7 @@ EndOfMatchDialog::EndOfMatchDialog(QWidget* parent) : QDialog(parent) {
 
     List1_ = new QListWidget(this);
     List1_->setObjectName(QStringLiteral("List1"));
+    List1_->setAccessibleName(QStringLiteral("Partite giocate"));
     List1_->setGeometry(TwipsRect(900, 1545, 5295, 2010));
     List1_->setFont(GameFont(FontFace::Courier, 9.75));
 
@@ -104,6 +105,7 @@ EndOfMatchDialog::EndOfMatchDialog(QWidget* parent) : QDialog(parent) {
 
     Picture1_ = new QLabel(this);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture1_->setAccessibleName(QStringLiteral("La VORBIA 2002"));
     Picture1_->setGeometry(TwipsRect(930, 4410, 720, 720));
     Picture1_->setPixmap(QIcon(QStringLiteral(":/icons/emblem-2002.png"))
                              .pixmap(QSize(48, 48), devicePixelRatioF()));

@@ -52,6 +52,8 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     Label1_ = MakeLabel(this, "Label1", TwipsRect(1320, 420, 1125, 255));
     Label1_->setText(QStringLiteral("Nome giocatore"));
     Label1_->setFont(GameFont(FontFace::Tahoma, 8.25));
+    // A screen reader names the field after its label.
+    Label1_->setBuddy(Text1_);
 
     HScroll1_ = new QScrollBar(Qt::Horizontal, this);
     HScroll1_->setObjectName(QStringLiteral("HScroll1"));
@@ -65,11 +67,13 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     Picture1_->setPixmap(QIcon(QStringLiteral(":/icons/emblem-2002.png"))
                              .pixmap(QSize(48, 48), devicePixelRatioF()));
     Picture1_->setAlignment(Qt::AlignCenter);
+    Picture1_->setAccessibleName(QStringLiteral("La VORBIA 2002"));
     Picture1_->setStyleSheet(QStringLiteral("background-color: white;"));
 
     Label2_ = MakeLabel(this, "Label2", TwipsRect(720, 1800, 1080, 195));
     Label2_->setText(QStringLiteral("Velocità carta"));
     Label2_->setFont(GameFont(FontFace::Tahoma, 8.25));
+    Label2_->setBuddy(HScroll1_);
 
     Label3_ = MakeLabel(this, "Label3", TwipsRect(1815, 1755, 465, 240));
     Label3_->setAlignment(Qt::AlignCenter);

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "FocusMark.h"
 #include "TableGeometry.h"
 
 namespace vorbia {
@@ -27,6 +28,16 @@ QPixmap CardPicture::ImagePixmap() const { return image_.pixmap(size(), devicePi
 void CardPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(rect(), ImagePixmap());
+    if (focusMark_ && hasFocus()) DrawFocusMark(painter, rect());
+}
+
+void CardPicture::Click() {
+    if (clickable_) emit Clicked(index_);
+}
+
+void CardPicture::SetFocusMark(bool shown) {
+    focusMark_ = shown;
+    if (hasFocus()) update();
 }
 
 void CardPicture::mousePressEvent(QMouseEvent* event) {
@@ -39,7 +50,7 @@ void CardPicture::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click && clickable_) emit Clicked(index_);
+    if (click) Click();
 }
 
 void CardPicture::mouseMoveEvent(QMouseEvent* event) {

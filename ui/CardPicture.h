@@ -23,6 +23,11 @@ class CardPicture : public QWidget {
 
     void SetClickable(bool clickable) { clickable_ = clickable; }
     bool Clickable() const { return clickable_; }
+    // What a mouse click does, for the keyboard and screen readers.
+    void Click();
+
+    // Drawn while the picture has the focus.
+    void SetFocusMark(bool shown);
 
   signals:
     void Clicked(int index);
@@ -39,6 +44,7 @@ class CardPicture : public QWidget {
     QIcon image_;
     bool clickable_ = true;
     bool pressed_ = false;
+    bool focusMark_ = false;
 };
 
 // The card image of picture k, 0 the card back, with its @2x file for high-density screens.

@@ -13,6 +13,7 @@
 #include "DrawingArea.h"
 #include "EndOfMatchDialog.h"
 #include "Fonts.h"
+#include "KeyboardPlay.h"
 #include "MakerContact.h"
 #include "MessageBoxes.h"
 #include "Palette.h"
@@ -20,6 +21,7 @@
 #include "SettingsFile.h"
 #include "SettingsLocation.h"
 #include "StatusPanel.h"
+#include "TableAccessibility.h"
 #include "TableGeometry.h"
 
 namespace vorbia {
@@ -77,8 +79,14 @@ CardTable::CardTable(CardTableOptions options, QWidget* parent)
       folder_(ProgramFolder(options_.programFolder)),
       random_(MakeRandom(options_.seed)),
       engine_(state_, *this, *random_) {
+    // Before any element exists: Qt keeps the first reading it makes of each.
+    InstallTableAccessibility();
     BuildTable();
     ConnectCommands();
+    accessibility_ = std::make_unique<TableAccessibility>(
+        state_, TableAccessibility::Elements{Picture1_, Panel3D1_, Panel3D2_, Panel3D3_, Label1_,
+                                             Label2_});
+    keyboard_ = new KeyboardPlay(*this, state_, Picture1_, *Panel3D3_);
 }
 
 CardTable::~CardTable() {
@@ -94,6 +102,7 @@ void CardTable::BuildTable() {
 
     area_ = new DrawingArea(this);
     setCentralWidget(area_);
+    area_->setAccessibleName(QStringLiteral("Tavolo da gioco"));
     if (options_.fixedDrawingArea) area_->setFixedSize(*options_.fixedDrawingArea);
 
     // Picture2 goes first so that every card passes over it.

@@ -25,6 +25,8 @@ namespace vorbia {
 
 class CardPicture;
 class DrawingArea;
+class KeyboardPlay;
+class TableAccessibility;
 class EndOfMatchDialog;
 class ScoreBar;
 class StatusPanel;
@@ -57,6 +59,8 @@ class CardTable : public QMainWindow, public TableWindow {
     const MatchEngine& Engine() const { return engine_; }
     const TableMenu& Menu() const { return menu_; }
     DrawingArea& Area() const { return *area_; }
+    const TableAccessibility* Accessibility() const { return accessibility_.get(); }
+    const KeyboardPlay& Keyboard() const { return *keyboard_; }
 
     // TableWindow
     int DrawingWidth() const override;
@@ -134,6 +138,8 @@ class CardTable : public QMainWindow, public TableWindow {
     NameBlinking blinking_;
     bool busyPointer_ = false;
     bool ending_ = false;
+    std::unique_ptr<TableAccessibility> accessibility_;
+    KeyboardPlay* keyboard_ = nullptr;
 };
 
 }  // namespace vorbia

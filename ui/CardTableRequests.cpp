@@ -9,10 +9,12 @@
 #include "CardTable.h"
 #include "DrawingArea.h"
 #include "EndOfMatchDialog.h"
+#include "KeyboardPlay.h"
 #include "MessageBoxes.h"
 #include "Palette.h"
 #include "ScoreBar.h"
 #include "StatusPanel.h"
+#include "TableAccessibility.h"
 #include "TableGeometry.h"
 
 namespace vorbia {
@@ -69,6 +71,7 @@ void CardTable::PlacePicture(int picture, int left, int top) {
     card.move(left, top);
     card.raise();
     card.show();
+    accessibility_->Refresh();
 }
 
 void CardTable::HideAllCards() {
@@ -80,6 +83,7 @@ void CardTable::HideAllCards() {
     }
     // With every card gone no selection frame belongs to anything any more.
     area_->ClearFrames();
+    accessibility_->Refresh();
 }
 
 void CardTable::MoveCard(int picture, int startLeft, int startTop, int endLeft, int endTop) {
@@ -88,6 +92,8 @@ void CardTable::MoveCard(int picture, int startLeft, int startTop, int endLeft, 
     card.show();
     vorbia::MoveCard(card, {startLeft, startTop}, {endLeft, endTop}, state_.CardSpeed,
                      [this] { return engine_.Interrupted(); });
+    accessibility_->Refresh();
+    keyboard_->CardArrived(picture);
 }
 
 void CardTable::PressPile(int pile) {
@@ -98,6 +104,7 @@ void CardTable::PressPile(int pile) {
     // Deliberately no event handling during the press: nothing may run in between.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     card.move(rest);
+    accessibility_->Refresh();
 }
 
 void CardTable::DrawSelectionFrame(int card, bool selected) {
@@ -105,6 +112,7 @@ void CardTable::DrawSelectionFrame(int card, bool selected) {
     const QRect frame(picture.topLeft() - QPoint(1, 1), QPoint(picture.x() + picture.width() + 1,
                                                                picture.y() + picture.height() + 1));
     area_->DrawFrame(frame, selected ? Qt::black : Qt::white);
+    accessibility_->Refresh();
 }
 
 void CardTable::SetClickable(int picture, bool clickable) {
@@ -117,11 +125,13 @@ void CardTable::SetCaption(Element element, const std::string& text) {
         panel->SetCaption(caption);
     } else if (auto* label = qobject_cast<QLabel*>(ElementWidget(element))) {
         label->setText(caption);
+        accessibility_->Refresh();
     }
 }
 
 void CardTable::SetTextColour(Element element, Colour colour) {
     if (StatusPanel* panel = Panel(element)) panel->SetTextColour(ToQColor(colour));
+    accessibility_->Refresh();
 }
 
 void CardTable::SetElementTop(Element element, int top) {

@@ -1,7 +1,10 @@
 #include "StatusPanel.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "FocusMark.h"
 
 namespace vorbia {
 
@@ -20,6 +23,13 @@ StatusPanel::StatusPanel(const QString& name, const QFont& font, QWidget* parent
 void StatusPanel::SetCaption(const QString& caption) {
     caption_ = caption;
     update();
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void StatusPanel::SetFocusMark(bool shown) {
+    focusMark_ = shown;
+    if (hasFocus()) update();
 }
 
 void StatusPanel::SetTextColour(const QColor& colour) {
@@ -32,6 +42,7 @@ void StatusPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setPen(textColour_);
     painter.drawText(contentsRect(), Qt::AlignCenter, caption_);
+    if (focusMark_ && hasFocus()) DrawFocusMark(painter, rect());
 }
 
 void StatusPanel::mouseReleaseEvent(QMouseEvent* event) {

@@ -17,6 +17,8 @@ class StatusPanel : public QFrame {
     QString Caption() const { return caption_; }
     void SetTextColour(const QColor& colour);
     QColor TextColour() const { return textColour_; }
+    // Drawn while the panel has the focus.
+    void SetFocusMark(bool shown);
 
   signals:
     void Clicked();
@@ -28,6 +30,7 @@ class StatusPanel : public QFrame {
   private:
     QString caption_;
     QColor textColour_;
+    bool focusMark_ = false;
 };
 
 }  // namespace vorbia

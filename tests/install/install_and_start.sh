@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix the way a package would, checks that the desktop
-# finds the game (menu entry and icons), then starts the installed program through its link in
-# bin: it must open without the missing-picture message and end with status 0 on Ctrl+F4.
+# finds the game (menu entry, icons, metadata, manual page), then starts the installed program
+# through its link in games: it must open without the missing-picture message and end with
+# status 0 on Ctrl+F4.
 # Usage: install_and_start.sh BUILD_FOLDER
 set -euo pipefail
 
@@ -15,16 +16,17 @@ skip_unless_tools Xvfb xdotool openbox import xprop
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake --install failed"
-for file in bin/vorbia libexec/lavorbia/vorbia libexec/lavorbia/Vorbia.bmp \
-            libexec/lavorbia/vorbia.htm share/applications/lavorbia.desktop \
-            share/icons/hicolor/32x32/apps/lavorbia.png share/icons/hicolor/48x48/apps/lavorbia.png; do
+for file in games/vorbia lib/games/lavorbia/vorbia lib/games/lavorbia/Vorbia.bmp \
+            lib/games/lavorbia/vorbia.htm share/applications/lavorbia.desktop \
+            share/icons/hicolor/32x32/apps/lavorbia.png share/icons/hicolor/48x48/apps/lavorbia.png \
+            share/metainfo/example.lavorbia.lavorbia.metainfo.xml share/man/man6/vorbia.6.gz; do
   [ -e "$prefix/$file" ] || fail "not installed: $file"
 done
 grep -qx 'Exec=vorbia' "$prefix/share/applications/lavorbia.desktop" || fail "desktop entry"
 grep -qx 'Icon=lavorbia' "$prefix/share/applications/lavorbia.desktop" || fail "desktop entry"
 
 start_x_session
-(cd "$work" && QT_QPA_PLATFORM=xcb exec "$prefix/bin/vorbia") >"$work/program.log" 2>&1 &
+(cd "$work" && QT_QPA_PLATFORM=xcb exec "$prefix/games/vorbia") >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=("$program_pid")
 
@@ -40,4 +42,4 @@ wait_for 10 sh -c "! kill -0 $program_pid 2>/dev/null" || fail "Ctrl+F4 did not 
 status=0
 wait "$program_pid" || status=$?
 [ "$status" -eq 0 ] || fail "the installed program ended with status $status"
-echo "PASS: installed into a temporary prefix, started from bin, exited with status 0"
+echo "PASS: installed into a temporary prefix, started from games, exited with status 0"

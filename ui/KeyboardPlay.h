@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <vector>
+
+#include "Card.h"
+#include "MatchState.h"
+
+class QWidget;
+
+namespace vorbia {
+
+class CardPicture;
+class StatusPanel;
+
+// Playing from the keyboard: Tab, Shift+Tab and the arrow keys move the focus over the human's
+// uncovered card and the table cards, Space or Enter clicks the focused card. The focus mark is
+// drawn only once a key has been used on the table and goes at the next mouse click, so that
+// the mouse game looks as it always has.
+class KeyboardPlay : public QObject {
+    Q_OBJECT
+
+  public:
+    KeyboardPlay(QWidget& table, const MatchState& state,
+                 const std::array<CardPicture*, kPictureCount>& cards, StatusPanel& humanNamePanel);
+
+    // The cards the focus moves over, in its order: the human's uncovered card, then the table
+    // cards in scan order.
+    std::vector<int> FocusStops() const;
+
+    // A card has ended its glide; the human's uncovered card takes the focus on its play spot.
+    void CardArrived(int picture);
+
+    bool FocusMarkShown() const { return markShown_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool HandleKey(QObject* receiver, int key, bool autoRepeat);
+    void MoveFocus(int step);
+    void ShowFocusMark(bool shown);
+
+    QWidget& table_;
+    const MatchState& state_;
+    std::array<CardPicture*, kPictureCount> cards_;
+    StatusPanel& humanNamePanel_;
+    bool markShown_ = false;
+};
+
+}  // namespace vorbia

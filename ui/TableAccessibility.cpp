@@ -1,0 +1,233 @@
+#include "TableAccessibility.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+
+#include "CardPicture.h"
+#include "CardTable.h"
+#include "PointerHints.h"
+#include "StatusPanel.h"
+
+namespace vorbia {
+
+namespace {
+
+// Left of this a card is the current one, at or on its way to its play spot.
+constexpr int kTableCardsLeft = 138;
+
+const QString kInTurn = QStringLiteral("Di turno");
+
+bool IsOnTable(int card, const MatchState& state) {
+    for (const auto& row : state.TableGrid) {
+        for (int cell : row) {
+            if (cell == card) return true;
+        }
+    }
+    return false;
+}
+
+const TableAccessibility* AccessibilityOf(const QWidget* widget) {
+    const auto* table = qobject_cast<const CardTable*>(widget->window());
+    return table != nullptr ? table->Accessibility() : nullptr;
+}
+
+class AccessibleCard : public QAccessibleWidget {
+  public:
+    explicit AccessibleCard(CardPicture* card) : QAccessibleWidget(card, QAccessible::Graphic) {}
+
+    QAccessible::Role role() const override { return Reading().role; }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return Reading().name;
+        if (kind == QAccessible::Description) return Reading().description;
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const CardReading reading = Reading();
+        state.focusable = reading.focusStop;
+        if (reading.role == QAccessible::CheckBox) {
+            state.checkable = true;
+            state.checked = reading.checked;
+        }
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        const CardReading reading = Reading();
+        QStringList names;
+        if (reading.role == QAccessible::PushButton) names << pressAction();
+        if (reading.role == QAccessible::CheckBox) names << toggleAction();
+        if (reading.focusStop) names << setFocusAction();
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action == setFocusAction()) {
+            Card().setFocus(Qt::OtherFocusReason);
+        } else if (actionNames().contains(action)) {
+            Card().Click();
+        }
+    }
+
+  private:
+    CardPicture& Card() const { return *static_cast<CardPicture*>(widget()); }
+
+    CardReading Reading() const {
+        const TableAccessibility* table = AccessibilityOf(&Card());
+        if (table == nullptr) return {};
+        return ReadCard(Card().Index(), Card().x(), table->State());
+    }
+};
+
+class AccessiblePanel : public QAccessibleWidget {
+  public:
+    explicit AccessiblePanel(StatusPanel* panel)
+        : QAccessibleWidget(panel, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override {
+        return IsHumanNamePanel() ? QAccessible::PushButton : QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return Panel().Caption();
+        if (kind == QAccessible::Description) {
+            const TableAccessibility* table = AccessibilityOf(&Panel());
+            return table != nullptr ? table->PanelDescription(&Panel()) : QString();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override {
+        return IsHumanNamePanel() ? QStringList{pressAction()} : QStringList{};
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && IsHumanNamePanel()) emit Panel().Clicked();
+    }
+
+  private:
+    StatusPanel& Panel() const { return *static_cast<StatusPanel*>(widget()); }
+
+    bool IsHumanNamePanel() const {
+        const TableAccessibility* table = AccessibilityOf(&Panel());
+        return table != nullptr && table->IsHumanNamePanel(&Panel());
+    }
+};
+
+QAccessibleInterface* TableElementFactory(const QString&, QObject* object) {
+    if (auto* card = qobject_cast<CardPicture*>(object)) return new AccessibleCard(card);
+    if (auto* panel = qobject_cast<StatusPanel*>(object)) return new AccessiblePanel(panel);
+    return nullptr;
+}
+
+void Announce(QObject* object, QAccessible::Event kind) {
+    QAccessibleEvent event(object, kind);
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
+
+QString CardName(int card) {
+    const SuitAndValue split = SplitCard(card);
+    return QString::fromStdString(ValueName(split.value) + " di " + SuitName(split.suit));
+}
+
+CardReading ReadCard(int picture, int left, const MatchState& state) {
+    CardReading reading;
+    if (picture == kComputerPile || picture == kHumanPile) {
+        reading.name = CardHint(picture, left, state);
+        reading.description = QStringLiteral("Carte coperte");
+        return reading;
+    }
+    if (picture < 1 || picture > kCardCount) {
+        reading.name = QStringLiteral("Carta coperta");
+        return reading;
+    }
+    reading.name = CardName(picture);
+    if (IsOnTable(picture, state)) {
+        reading.role = QAccessible::CheckBox;
+        reading.checked = state.Selected[static_cast<size_t>(picture)] != kFalse;
+        reading.focusStop = true;
+        reading.description = CardHint(picture, left, state);
+    } else if (picture == state.CurrentCard && left < kTableCardsLeft && left >= 0) {
+        const bool humans = state.Turn == kHuman;
+        reading.role = humans ? QAccessible::PushButton : QAccessible::Graphic;
+        reading.focusStop = humans;
+        reading.description = humans ? CardHint(picture, left, state)
+                                     : QStringLiteral("Carta di ") +
+                                           QString::fromStdString(state.PlayerName[kComputer]);
+    }
+    return reading;
+}
+
+TableAccessibility::TableAccessibility(const MatchState& state, Elements elements)
+    : state_(state), elements_(elements) {}
+
+bool TableAccessibility::IsHumanNamePanel(const QObject* panel) const {
+    return panel == elements_.humanNamePanel;
+}
+
+QString TableAccessibility::PanelDescription(const QObject* panel) const {
+    if (panel == elements_.humanNamePanel && state_.Turn == kHuman) return kInTurn;
+    if (panel == elements_.computerNamePanel && state_.Turn == kComputer) return kInTurn;
+    return {};
+}
+
+void TableAccessibility::Refresh() {
+    for (int index = 0; index < kPictureCount; ++index) {
+        CardPicture* card = elements_.cards[static_cast<size_t>(index)];
+        const CardReading now = ReadCard(index, card->x(), state_);
+        CardReading& before = heard_[static_cast<size_t>(index)];
+        if (now.role != before.role) {
+            // A reader keeps what it learnt of an object: one that turns from the uncovered
+            // card into a table card is introduced again.
+            Announce(card, QAccessible::ObjectCreated);
+        }
+        if (now.name != before.name) Announce(card, QAccessible::NameChanged);
+        if (now.description != before.description) Announce(card, QAccessible::DescriptionChanged);
+        if (now.checked != before.checked || now.focusStop != before.focusStop) {
+            QAccessible::State changed;
+            changed.checked = now.checked != before.checked;
+            changed.focusable = now.focusStop != before.focusStop;
+            QAccessibleStateChangeEvent event(card, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+        before = now;
+    }
+
+    const std::array<StatusPanel*, 2> namePanels = {elements_.humanNamePanel,
+                                                    elements_.computerNamePanel};
+    for (size_t player = 0; player < namePanels.size(); ++player) {
+        const QString description = PanelDescription(namePanels[player]);
+        if (description != panelsHeard_[player]) {
+            panelsHeard_[player] = description;
+            Announce(namePanels[player], QAccessible::DescriptionChanged);
+        }
+        // The score captions say whose they are.
+        const QString owner = QStringLiteral("Punteggio di ") + namePanels[player]->Caption();
+        QLabel* score = elements_.scoreCaptions[player];
+        if (score->accessibleDescription() != owner) score->setAccessibleDescription(owner);
+    }
+
+    // A label does not tell a reader that its text changed; these are what a player who cannot
+    // see the table hears of the computer's moves.
+    const std::array<QLabel*, 3> captions = {elements_.scoreCaptions[0], elements_.scoreCaptions[1],
+                                             elements_.lastCardCaption};
+    for (size_t index = 0; index < captions.size(); ++index) {
+        if (captions[index]->text() == captionsHeard_[index]) continue;
+        captionsHeard_[index] = captions[index]->text();
+        Announce(captions[index], QAccessible::NameChanged);
+    }
+}
+
+void InstallTableAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(TableElementFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace vorbia

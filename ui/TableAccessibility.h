@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAccessible>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "Card.h"
+#include "MatchState.h"
+
+class QLabel;
+
+namespace vorbia {
+
+class CardPicture;
+class StatusPanel;
+
+// "Asso di Denare", "7 di Coppe", "Re di Spade".
+QString CardName(int card);
+
+// What a screen reader hears about card picture `picture`, whose left edge is `left`, and
+// whether the keyboard may stop on it.
+struct CardReading {
+    QAccessible::Role role = QAccessible::Graphic;
+    QString name;
+    QString description;
+    bool checked = false;
+    bool focusStop = false;
+};
+CardReading ReadCard(int picture, int left, const MatchState& state);
+
+// The table's elements as a screen reader reads them. Names, roles and states are worked out
+// from the match whenever a reader asks; Refresh() sends the change events for what changed
+// since the last call, so that a reader hears the computer's plays and the scores.
+class TableAccessibility {
+  public:
+    struct Elements {
+        std::array<CardPicture*, kPictureCount> cards;
+        StatusPanel* titlePanel;
+        StatusPanel* computerNamePanel;
+        StatusPanel* humanNamePanel;
+        std::array<QLabel*, 2> scoreCaptions;  // the human's, the computer's
+        QLabel* lastCardCaption;
+    };
+    TableAccessibility(const MatchState& state, Elements elements);
+
+    void Refresh();
+
+    const MatchState& State() const { return state_; }
+    bool IsHumanNamePanel(const QObject* panel) const;
+    // "Di turno" on the name panel of the player to move.
+    QString PanelDescription(const QObject* panel) const;
+
+  private:
+    const MatchState& state_;
+    Elements elements_;
+    std::array<CardReading, kPictureCount> heard_{};
+    std::array<QString, 2> panelsHeard_{};
+    std::array<QString, 3> captionsHeard_{};
+};
+
+// Makes Qt read card pictures and status panels through the table's TableAccessibility.
+void InstallTableAccessibility();
+
+}  // namespace vorbia
