@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QShowEvent>
 
+#include "DialogFrame.h"
 #include "DialogGeometry.h"
 #include "Fonts.h"
 #include "PictureButton.h"
@@ -46,6 +47,7 @@ EndOfMatchDialog::EndOfMatchDialog(QWidget* parent) : QDialog(parent) {
     icon.addFile(QStringLiteral(":/icons/end-48.png"), QSize(48, 48));
     setWindowIcon(icon);
     setFixedSize(Twips(6960), Twips(5730));
+    FrameWithCloseOnly(this);
     setFont(GameFont(FontFace::MsSansSerif, 9.75, true));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);

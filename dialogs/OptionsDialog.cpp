@@ -7,12 +7,14 @@
 #include <QShowEvent>
 #include <utility>
 
+#include "DialogFrame.h"
 #include "DialogGeometry.h"
 #include "Fonts.h"
 #include "MessageBoxes.h"
 #include "PictureButton.h"
 #include "SelectOnFocusLineEdit.h"
 #include "SettingsFile.h"
+#include "SpeedScrollBar.h"
 
 namespace vorbia {
 
@@ -38,6 +40,7 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     setWindowTitle(QStringLiteral("La VORBIA - Opzioni"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/options-32.png")));
     setFixedSize(Twips(5055), Twips(3600));
+    FrameWithCloseOnly(this);
     setFont(GameFont(FontFace::Tahoma, 8.25, true));
     // Filled in the scroll bars' colour, which is the button face on most themes.
     setBackgroundRole(QPalette::Button);
@@ -55,7 +58,7 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     // A screen reader names the field after its label.
     Label1_->setBuddy(Text1_);
 
-    HScroll1_ = new QScrollBar(Qt::Horizontal, this);
+    HScroll1_ = new SpeedScrollBar(this);
     HScroll1_->setObjectName(QStringLiteral("HScroll1"));
     HScroll1_->setGeometry(TwipsRect(2400, 1755, 2130, 240));
     HScroll1_->setRange(kSlowestSpeed, kFastestSpeed);

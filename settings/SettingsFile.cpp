@@ -211,7 +211,7 @@ SaveResult SaveSettings(const MatchState& state, const std::filesystem::path& fo
         step = "delete";
         for (const std::string& name : *namesBefore) {
             if (SameNameIgnoringCase(name, kBackupName) && name != kBackupName &&
-                !files.Remove(folder / name)) {
+                files.IsRegularFile(folder / name) && !files.Remove(folder / name)) {
                 return Failed(step);
             }
         }
@@ -243,8 +243,9 @@ SaveResult SaveSettings(const MatchState& state, const std::filesystem::path& fo
         if (!writtenNameListed) return {};
         step = "delete";
         for (const std::string& name : *namesAfter) {
+            // Only old settings files go: a folder or a link of the same name is the user's.
             if (SameNameIgnoringCase(name, kReadName) && name != kWrittenName &&
-                !files.Remove(folder / name)) {
+                files.IsRegularFile(folder / name) && !files.Remove(folder / name)) {
                 return Failed(step);
             }
         }

@@ -48,11 +48,16 @@ TEST(Capture, APlayIsScoredOrRefusedByTheCardsSelectedBeforeIt) {
         {"C8", "D8", "C8", "C8", 16, 1, Human, kScopa + "16" + kEmpty, false},
         {"S1", "D1", "S1", "S1", 4, 1, Human, kScopa + "2" + kEmpty, false},
         {"D4 D3 S6", "D7", "", "D4 D3", 14, 1, Computer, kScopa + "14" + kSuit, false},
+        // Empty table and one suit: only the empty table is scored.
+        {"D4 D3", "D7", "", "D4 D3", 14, 1, Human, kScopa + "14" + kEmpty, false},
+        // Exactly 10 is allowed: the Re takes 6 and 4, one point, no scopa.
+        {"C6 B4 S2", "D10", "", "C6 B4", 1, 1, Computer, "", false},
         {"B5 B2 C5 S9", "D5", "C5", "C5", 10, 3, Computer, kScopa + "10" + kLast, false},
         // The last card taken must have the suit of the opponent's last, the same value, and
         // be taken alone.
         {"B5 B2 C5 S9", "D5", "C5", "B5", 0, 3, Computer, "", false},
         {"B5 B2 C5 S9", "D7", "C5", "C5 B2", 0, 2, Computer, "", false},
+        {"B2 C3 C5 S9", "D5", "C5", "B2 C3", 0, 2, Computer, "", false},
         // On a full table the card finds no slot: laid plainly it leaves the game; capturing,
         // it counts in the scopa, its suit and its card points as if it had been laid.
         {kFull, "D5", "", "", 0, 21, Computer, "", false},

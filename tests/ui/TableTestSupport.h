@@ -5,12 +5,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 #include "CardPicture.h"
 #include "CardTable.h"
+#include "DrawingArea.h"
 #include "MessageBoxes.h"
+#include "ScoreBar.h"
 #include "TableGeometry.h"
 
 namespace vorbia::testing {
@@ -90,14 +93,34 @@ inline QString BrokenInvariant(const CardTable& table) {
     // A capture empties cells one by one and recounts once at its end.
     if (table.Engine().Busy()) return {};
     if (occupied != state.TableCount) return QString("TableCount %1").arg(state.TableCount);
+    // A black frame around each selected table card and nowhere else.
+    std::vector<QRect> blackFrames;
+    for (const DrawingArea::Frame& frame : table.Area().Frames()) {
+        if (frame.colour == QColor(Qt::black)) blackFrames.push_back(frame.rect);
+    }
+    int selected = 0;
     for (int card = 1; card <= kCardCount; ++card) {
         if (state.Selected[card] && cells[card] == 0)
             return QString("card %1 selected off the table").arg(card);
+        if (!state.Selected[card]) continue;
+        ++selected;
+        const QRect around = Picture1(table, card)->geometry();
+        if (std::ranges::none_of(blackFrames, [&](const QRect& f) { return f.contains(around); }))
+            return QString("card %1 selected without a black frame").arg(card);
         // Besides the piles only the table cards and the current card are on screen.
         const CardPicture* picture = Picture1(table, card);
         if (picture->isVisible() && cells[card] == 0 && card != current &&
             QRect({0, 0}, kDesignDrawingArea).intersects(picture->geometry()))
             return QString("card %1 shown").arg(card);
+    }
+    if (static_cast<int>(blackFrames.size()) != selected) return "a black frame too many";
+    // Each score bar in its player's colour.
+    const std::pair<const char*, QColor> bars[] = {{"Picture3(0)", QColor(128, 0, 0)},
+                                                   {"Picture3(1)", QColor(0, 0, 128)}};
+    for (const auto& [name, colour] : bars) {
+        for (const ScoreBar::Box& box : table.findChild<ScoreBar*>(name)->Boxes()) {
+            if (box.colour != colour) return QString("%1 in another colour").arg(name);
+        }
     }
     return {};
 }
