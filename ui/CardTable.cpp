@@ -192,8 +192,8 @@ bool CardTable::StartUp() {
     if (!options_.fixedDrawingArea && screen() != nullptr) resize(screen()->size());
     Maximise();
 
-    state_.PlayerName[kComputer] = "Dino (Computer)";
-    Panel3D2_->SetCaption(QString::fromStdString(state_.PlayerName[kComputer]));
+    state_.PlayerName[Player::Computer] = "Dino (Computer)";
+    Panel3D2_->SetCaption(QString::fromStdString(state_.PlayerName[Player::Computer]));
     Panel3D1_->SetCaption(QStringLiteral("La VORBIA"));
 
     const QString folder = QString::fromStdString(folder_.string());
@@ -220,10 +220,10 @@ bool CardTable::StartUp() {
         FatalStartUpError(loaded.errorNumber);
         return false;
     }
-    const QString name = QString::fromStdString(state_.PlayerName[kHuman]);
+    const QString name = QString::fromStdString(state_.PlayerName[Player::Human]);
     if (name.size() > kLongestName)
-        state_.PlayerName[kHuman] = name.left(kLongestName).toStdString();
-    Panel3D3_->SetCaption(QString::fromStdString(HumanCaption(state_.PlayerName[kHuman])));
+        state_.PlayerName[Player::Human] = name.left(kLongestName).toStdString();
+    Panel3D3_->SetCaption(QString::fromStdString(HumanCaption(state_.PlayerName[Player::Human])));
 
     Picture1_[kComputerPile]->SetImage(Picture1_[kDeckBackPicture]->Image());
     Picture1_[kHumanPile]->SetImage(Picture1_[kDeckBackPicture]->Image());
