@@ -133,20 +133,20 @@ EndOfMatchDialog::Choice EndOfMatchDialog::ShowResult(const MatchState& state,
 void EndOfMatchDialog::RecordMatch(const MatchState& state, const QString& humanCaption) {
     ++MatchNumber_;
     nameCaptions_[0]->setText(humanCaption);
-    scores_[0]->setText(QString::number(state.Score[1]));
-    scores_[1]->setText(QString::number(state.Score[2]));
+    scores_[0]->setText(QString::number(state.Score[Player::Human]));
+    scores_[1]->setText(QString::number(state.Score[Player::Computer]));
     // The computer is asked first: a score of 51 for it wins, whatever the human holds.
-    if (state.Score[2] >= kWinningScore) {
+    if (state.Score[Player::Computer] >= kWinningScore) {
         winnerCaption_->setText(QStringLiteral("Ha vinto ") +
-                                QString::fromStdString(state.PlayerName[2]) + "!");
+                                QString::fromStdString(state.PlayerName[Player::Computer]) + "!");
         ++ComputerWins_;
-    } else if (state.Score[1] >= kWinningScore) {
+    } else if (state.Score[Player::Human] >= kWinningScore) {
         winnerCaption_->setText(QStringLiteral("Ha vinto ") +
-                                QString::fromStdString(state.PlayerName[1]) + "!");
+                                QString::fromStdString(state.PlayerName[Player::Human]) + "!");
         ++HumanWins_;
     }
-    resultsList_->addItem(
-        ResultLine(MatchNumber_, state.PlayerName[1], state.Score[1], state.Score[2]));
+    resultsList_->addItem(ResultLine(MatchNumber_, state.PlayerName[Player::Human],
+                                     state.Score[Player::Human], state.Score[Player::Computer]));
     winsTotal_->setText(QStringLiteral("Totale: %1 - %2").arg(HumanWins_).arg(ComputerWins_));
     resultsList_->setCurrentRow(resultsList_->count() - 1);
     resultsList_->scrollToItem(resultsList_->currentItem());

@@ -105,9 +105,9 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     setTabOrder(okButton_, cancelButton_);
     setTabOrder(cancelButton_, messagesCheckBox_);
 
-    nameBox_->setText(QString::fromStdString(state_.PlayerName[1]));
+    nameBox_->setText(QString::fromStdString(state_.PlayerName[Player::Human]));
     speedScrollBar_->setValue(state_.CardSpeed);
-    messagesCheckBox_->setChecked(state_.ShowMessages == kTrue);
+    messagesCheckBox_->setChecked(state_.ShowMessages);
     // The scroll bar holds the speed inside its own range, so the label shows what OK stores.
     ShowSpeed(speedScrollBar_->value());
     nameBox_->setFocus();
@@ -136,9 +136,9 @@ void OptionsDialog::showEvent(QShowEvent* event) {
 void OptionsDialog::ShowSpeed(int speed) { speedValue_->setText(QString::number(speed)); }
 
 void OptionsDialog::StoreAndSave() {
-    state_.PlayerName[1] = CapitaliseName(nameBox_->text().toStdString());
-    state_.CardSpeed = static_cast<int16_t>(speedScrollBar_->value());
-    state_.ShowMessages = messagesCheckBox_->isChecked() ? kTrue : kFalse;
+    state_.PlayerName[Player::Human] = CapitaliseName(nameBox_->text().toStdString());
+    state_.CardSpeed = speedScrollBar_->value();
+    state_.ShowMessages = messagesCheckBox_->isChecked();
     const SaveResult saved = SaveSettings(state_, settingsFolder_);
     if (!saved.ok) {
         ShowMessageBox(this, QStringLiteral("Non è stato possibile salvare le impostazioni nel "

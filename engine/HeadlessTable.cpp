@@ -36,14 +36,12 @@ void HeadlessTable::ArrangeAsAtHandStart() {
         elements_[Index(Element::ComputerScoreCaption)].top + 16;
 }
 
-PictureBox HeadlessTable::CardBox(int picture) const {
-    return pictures_.at(static_cast<size_t>(picture));
-}
+PictureBox HeadlessTable::CardBox(int picture) const { return pictures_.at(picture); }
 
 PictureBox HeadlessTable::ElementBox(Element element) const { return elements_[Index(element)]; }
 
 void HeadlessTable::PlacePicture(int picture, int left, int top) {
-    auto& box = pictures_.at(static_cast<size_t>(picture));
+    auto& box = pictures_.at(picture);
     box.left = left;
     box.top = top;
 }
@@ -53,7 +51,7 @@ void HeadlessTable::HideAllCards() {
 }
 
 void HeadlessTable::MoveCard(int picture, int, int, int endLeft, int endTop) {
-    auto& box = pictures_.at(static_cast<size_t>(picture));
+    auto& box = pictures_.at(picture);
     box.left = endLeft;
     box.top = endTop;
 }

@@ -197,8 +197,8 @@ bool CardTable::StartUp() {
     if (!options_.fixedDrawingArea && screen() != nullptr) resize(screen()->size());
     Maximise();
 
-    state_.PlayerName[kComputer] = "Dino (Computer)";
-    computerNamePanel_->SetCaption(QString::fromStdString(state_.PlayerName[kComputer]));
+    state_.PlayerName[Player::Computer] = "Dino (Computer)";
+    computerNamePanel_->SetCaption(QString::fromStdString(state_.PlayerName[Player::Computer]));
     titlePanel_->SetCaption(QStringLiteral("La VORBIA"));
 
     const QString folder = QString::fromStdString(folder_.string());
@@ -225,10 +225,11 @@ bool CardTable::StartUp() {
         FatalStartUpError(loaded.errorNumber);
         return false;
     }
-    const QString name = QString::fromStdString(state_.PlayerName[kHuman]);
+    const QString name = QString::fromStdString(state_.PlayerName[Player::Human]);
     if (name.size() > kLongestName)
-        state_.PlayerName[kHuman] = name.left(kLongestName).toStdString();
-    humanNamePanel_->SetCaption(QString::fromStdString(HumanCaption(state_.PlayerName[kHuman])));
+        state_.PlayerName[Player::Human] = name.left(kLongestName).toStdString();
+    humanNamePanel_->SetCaption(
+        QString::fromStdString(HumanCaption(state_.PlayerName[Player::Human])));
 
     cardPictures_[kComputerPile]->SetImage(cardPictures_[kDeckBackPicture]->Image());
     cardPictures_[kHumanPile]->SetImage(cardPictures_[kDeckBackPicture]->Image());

@@ -39,7 +39,7 @@ void CardTable::OpenOptions() {
     OptionsDialog options(state_, SettingsFolderForSaving(folder_), this);
     if (options.exec() == QDialog::Accepted) {
         humanNamePanel_->SetCaption(
-            QString::fromStdString(HumanCaption(state_.PlayerName[kHuman])));
+            QString::fromStdString(HumanCaption(state_.PlayerName[Player::Human])));
     }
 }
 

@@ -74,10 +74,10 @@ class DialogsTest : public QObject {
 
     // Shows the result and answers the modal dialog as a player would: a click on `button`,
     // or with none, the frame's close command.
-    EndOfMatchDialog::Choice Answer(const std::string& name, int16_t human, int16_t computer,
+    EndOfMatchDialog::Choice Answer(const std::string& name, int human, int computer,
                                     const char* button = "okButton") {
         MatchState state;
-        state.PlayerName[1] = name;
+        state.PlayerName[Player::Human] = name;
         state.Score = {0, human, computer};
         QTimer::singleShot(0, &ending_, [this, button] {
             if (button == nullptr) {
@@ -102,7 +102,7 @@ class DialogsTest : public QObject {
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
     void init() {
         opened_.clear();
-        state_ = {.PlayerName = {"", "Gimbo"}, .CardSpeed = 35, .ShowMessages = kFalse};
+        state_ = {.PlayerName = {"", "Gimbo"}, .CardSpeed = 35, .ShowMessages = false};
     }
 
     void optionsOpenWithTheStateAndEnterSavesTheChanges() {
@@ -118,7 +118,7 @@ class DialogsTest : public QObject {
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("aNNA"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
-        QCOMPARE(state_.PlayerName[1], std::string("Anna"));
+        QCOMPARE(state_.PlayerName[Player::Human], std::string("Anna"));
         QCOMPARE(FileBytes(Folder() / "VORBIA.ini"),
                  std::string("; File di inizializzazione per 'La VORBIA'\r\n"
                              "; Non manomettere assolutamente queste righe!\r\n"
@@ -139,7 +139,7 @@ class DialogsTest : public QObject {
             }
 
             QCOMPARE(dialog.result(), int{QDialog::Rejected});
-            QCOMPARE(state_.CardSpeed, int16_t{35});
+            QCOMPARE(state_.CardSpeed, 35);
             QCOMPARE(FileBytes(Folder() / "VORBIA.ini"), std::string("before"));
         }
     }
@@ -162,8 +162,8 @@ class DialogsTest : public QObject {
 
         QCOMPARE(boxes.texts.size(), 1);
         QCOMPARE(dialog.result(), int{QDialog::Accepted});
-        QCOMPARE(state_.PlayerName[1], std::string("Bruno"));
-        QCOMPARE(state_.CardSpeed, int16_t{50});
+        QCOMPARE(state_.PlayerName[Player::Human], std::string("Bruno"));
+        QCOMPARE(state_.CardSpeed, 50);
     }
 
     void optionsSpeedKeysFollowTheBarAndGiveTheFocusBackToTheName() {

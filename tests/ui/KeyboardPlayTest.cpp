@@ -12,6 +12,7 @@
 #include "KeyboardPlay.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
+#include "TableOrders.h"
 #include "TableTestSupport.h"
 
 using namespace vorbia;
@@ -20,17 +21,13 @@ using namespace vorbia::testing;
 namespace {
 
 bool HumanMayPlay(const CardTable& table) {
-    return !table.Engine().Busy() && table.State().Turn == kHuman &&
+    return !table.Engine().Busy() && table.State().Turn == Player::Human &&
            table.Engine().CurrentCardOnPlaySpot();
 }
 
 std::vector<int> TableCardsInScanOrder(const MatchState& state) {
     std::vector<int> cards;
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            if (state.TableGrid[row][column] != 0) cards.push_back(state.TableGrid[row][column]);
-        }
-    }
+    for (const Slot slot : OccupiedSlots(state)) cards.push_back(state.CardAt(slot));
     return cards;
 }
 
@@ -151,18 +148,18 @@ class KeyboardPlayTest : public QObject {
         QCOMPARE(checkBox->text(QAccessible::Name), CardName(tableCard));
         Press(table, Qt::Key_Tab);
         Press(table, Qt::Key_Space);
-        QVERIFY(state.Selected[tableCard] != kFalse);
+        QVERIFY(state.Selected[tableCard]);
         QVERIFY(checkBox->state().checked);
         Press(table, Qt::Key_Enter);
-        QVERIFY(state.Selected[tableCard] == kFalse);
+        QVERIFY(!state.Selected[tableCard]);
         QVERIFY(!checkBox->state().checked);
 
         // Enter on the uncovered card plays it.
         Press(table, Qt::Key_Backtab);
-        const int16_t turnCount = state.TurnCount;
+        const int turnCount = state.TurnCount;
         Press(table, Qt::Key_Return);
         QCOMPARE(state.TurnCount, turnCount + 1);
-        QVERIFY(state.CurrentCard != current || state.Turn != kHuman);
+        QVERIFY(state.CurrentCard != current || state.Turn != Player::Human);
         QCOMPARE(t.broken, QString());
     }
 
@@ -181,7 +178,7 @@ class KeyboardPlayTest : public QObject {
             tried = true;
             const int card = cards.front();
             const auto selected = state.Selected;
-            const int16_t turnCount = state.TurnCount;
+            const int turnCount = state.TurnCount;
             CardPictureOf(table, card)->setFocus();
             QTest::keyClick(CardPictureOf(table, card), Qt::Key_Space);
             QTest::keyClick(CardPictureOf(table, card), Qt::Key_Return);
@@ -189,11 +186,11 @@ class KeyboardPlayTest : public QObject {
                 changed = QString("card %1 answered a key").arg(card);
         };
         EveryPass probe([&] {
-            if (!table.isVisible() || state.Turn == 0) return;
-            if (!triedInGlide && table.Engine().Busy() && state.Turn == kHuman) {
+            if (!table.isVisible() || state.Turn == Player::Nobody) return;
+            if (!triedInGlide && table.Engine().Busy() && state.Turn == Player::Human) {
                 tryCard(triedInGlide);
-            } else if (!triedOnComputersTurn && !table.Engine().Busy() && state.Turn == kComputer &&
-                       table.Engine().CurrentCardOnPlaySpot()) {
+            } else if (!triedOnComputersTurn && !table.Engine().Busy() &&
+                       state.Turn == Player::Computer && table.Engine().CurrentCardOnPlaySpot()) {
                 tryCard(triedOnComputersTurn);
             }
         });
@@ -266,10 +263,12 @@ class KeyboardPlayTest : public QObject {
         // The computer's move is heard: its card, then the last-card caption as the human's
         // turn comes round, and a score caption whenever it takes something.
         PlayTurnWithKeys(table);
-        QVERIFY(QTest::qWaitFor([&] { return state.Turn == kComputer; }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return state.Turn == Player::Computer; }, 10000));
         const int computersCard = state.CurrentCard;
         QVERIFY(QTest::qWaitFor(
-            [&] { return state.Turn == kComputer && table.Engine().CurrentCardOnPlaySpot(); },
+            [&] {
+                return state.Turn == Player::Computer && table.Engine().CurrentCardOnPlaySpot();
+            },
             10000));
         QAccessibleInterface* itsCard = Reader(CardPictureOf(table, computersCard));
         QCOMPARE(itsCard->role(), QAccessible::Graphic);
@@ -279,9 +278,9 @@ class KeyboardPlayTest : public QObject {
         auto* lastCard = table.findChild<QLabel*>("lastCardCaption");
         QCOMPARE(Reader(lastCard)->text(QAccessible::Name),
                  QString("Ultima: ") + CardName(computersCard));
-        for (int player : {kHuman, kComputer}) {
-            auto* score = table.findChild<QLabel*>(player == kHuman ? "humanScoreCaption"
-                                                                    : "computerScoreCaption");
+        for (const Player player : {Player::Human, Player::Computer}) {
+            auto* score = table.findChild<QLabel*>(
+                player == Player::Human ? "humanScoreCaption" : "computerScoreCaption");
             QCOMPARE(Reader(score)->text(QAccessible::Name),
                      QString("Punti: %1").arg(state.Score[player]));
         }
@@ -348,7 +347,8 @@ class KeyboardPlayTest : public QObject {
                 focused == nullptr || !modal->isAncestorOf(focused) || enterPressed)
                 return;
             if (winningScore == 0) {
-                winningScore = std::max(table.State().Score[1], table.State().Score[2]);
+                winningScore = std::max(table.State().Score[Player::Human],
+                                        table.State().Score[Player::Computer]);
                 dialogRole = Reader(modal)->role();
                 dialogReads = ReadAll(Reader(modal));
             }
@@ -360,8 +360,8 @@ class KeyboardPlayTest : public QObject {
         QVERIFY(QTest::qWaitFor(
             [&] {
                 if (winningScore > 0 && !table.Engine().Busy()) {
-                    nextMatchStarted = table.State().Score == std::array<int16_t, 3>{} &&
-                                       table.State().CardsDrawn > 0;
+                    nextMatchStarted =
+                        table.State().Score == PerPlayer<int>{} && table.State().CardsDrawn > 0;
                     return true;
                 }
                 if (HumanMayPlay(table)) PlayTurnWithKeys(table);

@@ -16,7 +16,7 @@ namespace {
 const QString kNewMatch = QStringLiteral("si inizia una nuova partita.");
 
 bool HumanMayPlay(const CardTable& table) {
-    return !table.Engine().Busy() && table.State().Turn == kHuman &&
+    return !table.Engine().Busy() && table.State().Turn == Player::Human &&
            table.Engine().CurrentCardOnPlaySpot();
 }
 
@@ -59,7 +59,8 @@ class MatchPlayTest : public QObject {
         EveryPass answerEndOfMatch([&] {
             QWidget* modal = QApplication::activeModalWidget();
             if (modal == nullptr || modal->objectName() != "endOfMatchDialog") return;
-            winningScore = std::max(table.State().Score[1], table.State().Score[2]);
+            winningScore =
+                std::max(table.State().Score[Player::Human], table.State().Score[Player::Computer]);
             QTest::mouseClick(modal->findChild<QAbstractButton*>("okButton"), Qt::LeftButton);
         });
 
@@ -71,7 +72,7 @@ class MatchPlayTest : public QObject {
 
         // OK started the next match at once.
         QVERIFY(t.messages.last().contains(kNewMatch));
-        QCOMPARE(table.State().Score, (std::array<int16_t, 3>{}));
+        QCOMPARE(table.State().Score, PerPlayer<int>{});
         QCOMPARE(table.findChild<QLabel*>("humanScoreCaption")->text(), QString("Punti: 0"));
         QVERIFY(table.findChild<ScoreBar*>("humanScoreBar")->Boxes().empty());
     }
@@ -101,8 +102,9 @@ class MatchPlayTest : public QObject {
             if (cutCard != 0) {
                 const QPoint at = CardPictureOf(table, cutCard)->pos();
                 if (t.messages.size() == messagesBefore && at != cutAt) movedOn << at;
-            } else if (table.Engine().Busy() && state.Turn == kComputer && state.TurnCount > 6 &&
-                       state.CurrentCard > 0 && CardPictureOf(table, state.CurrentCard)->x() > 69) {
+            } else if (table.Engine().Busy() && state.Turn == Player::Computer &&
+                       state.TurnCount > 6 && state.CurrentCard > 0 &&
+                       CardPictureOf(table, state.CurrentCard)->x() > 69) {
                 cutCard = state.CurrentCard;
                 cutAt = CardPictureOf(table, cutCard)->pos();
                 messagesBefore = t.messages.size();
@@ -117,7 +119,7 @@ class MatchPlayTest : public QObject {
         // The cut-short move never comes back: once the new hand waits for the human, or the
         // program has ended, nothing moves by itself, and nothing was saved.
         QVERIFY(QTest::qWaitFor([&] { return HumanMayPlay(table) || !table.isVisible(); }, 5000));
-        const int16_t turnCount = table.State().TurnCount;
+        const int turnCount = table.State().TurnCount;
         QTest::qWait(1200);
         QCOMPARE(table.State().TurnCount, turnCount);
         QCOMPARE(t.broken, QString());
@@ -127,7 +129,7 @@ class MatchPlayTest : public QObject {
         if (newMatch) {
             QCOMPARE(t.messages.size(), messagesBefore + 1);
             QVERIFY(t.messages.last().contains(kNewMatch));
-            QCOMPARE(table.State().Score, (std::array<int16_t, 3>{}));
+            QCOMPARE(table.State().Score, PerPlayer<int>{});
             QCOMPARE(table.State().CardsDrawn, turnCount);
         }
     }

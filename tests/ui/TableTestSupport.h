@@ -68,14 +68,17 @@ class EveryPass : public QTimer {
 inline QString BrokenInvariant(const CardTable& table) {
     const MatchState& state = table.State();
     int drawn = 0;
-    for (int card = 1; card <= kCardCount; ++card) drawn += state.Drawn[card] != kFalse;
+    for (int card = 1; card <= kCardCount; ++card) drawn += state.Drawn[card];
     const int current = state.CurrentCard;
-    if (drawn != state.CardsDrawn || current < 0 || current > kCardCount || state.Turn < 0 ||
-        state.Turn > 2 || state.TurnCount < 0 || state.TurnCount > 41 ||
+    if (drawn != state.CardsDrawn || current < 0 || current > kCardCount ||
+        (state.Turn != Player::Nobody && state.Turn != Player::Human &&
+         state.Turn != Player::Computer) ||
+        state.TurnCount < 0 || state.TurnCount > 41 ||
         state.CurrentValue != (current == 0 ? 0 : CardValue(current)) ||
         state.CurrentSuit != (current == 0 ? 0 : CardSuit(current)))
         return QString::asprintf("CardsDrawn %d of %d, CurrentCard %d, Turn %d, TurnCount %d",
-                                 state.CardsDrawn, drawn, current, state.Turn, state.TurnCount);
+                                 state.CardsDrawn, drawn, current, static_cast<int>(state.Turn),
+                                 state.TurnCount);
     std::array<int, kCardCount + 1> cells{};
     int occupied = 0;
     for (const auto& row : state.TableGrid) {
@@ -83,7 +86,7 @@ inline QString BrokenInvariant(const CardTable& table) {
             if (card < 0 || card > kCardCount) return QString("a cell holds %1").arg(card);
             if (card == 0) continue;
             ++occupied;
-            if (++cells[card] > 1 || state.Drawn[card] == kFalse)
+            if (++cells[card] > 1 || !state.Drawn[card])
                 return QString("card %1 laid twice or undrawn").arg(card);
         }
     }
@@ -97,9 +100,9 @@ inline QString BrokenInvariant(const CardTable& table) {
     }
     int selected = 0;
     for (int card = 1; card <= kCardCount; ++card) {
-        if (state.Selected[card] != kFalse && cells[card] == 0)
+        if (state.Selected[card] && cells[card] == 0)
             return QString("card %1 selected off the table").arg(card);
-        if (state.Selected[card] == kFalse) continue;
+        if (!state.Selected[card]) continue;
         ++selected;
         const QRect around = CardPictureOf(table, card)->geometry();
         if (std::ranges::none_of(blackFrames, [&](const QRect& f) { return f.contains(around); }))

@@ -104,7 +104,8 @@ void RecordingTable::SetBusyPointer(bool busy) { Say(busy ? "pointer busy" : "po
 void RecordingTable::ShowMessage(const std::string& text) { Say("message " + FormatCr(text)); }
 
 void RecordingTable::ShowEndOfMatch(const MatchState& state) {
-    Say("end-of-match " + std::to_string(state.Score[1]) + " " + std::to_string(state.Score[2]));
+    Say("end-of-match " + std::to_string(state.Score[Player::Human]) + " " +
+        std::to_string(state.Score[Player::Computer]));
 }
 
 void RecordingTable::Beep() { Say("beep"); }
