@@ -125,15 +125,15 @@ class KeyboardPlayTest : public QObject {
         for (int card : TableCardsInScanOrder(state)) stops.push_back(card);
         const size_t count = stops.size();
         size_t at = 0;
-        const auto walk = [&](Qt::Key key, size_t step) {
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Backtab, Qt::Key_Left,
+                            Qt::Key_Up}) {
+            const bool forward = key == Qt::Key_Tab || key == Qt::Key_Right || key == Qt::Key_Down;
             for (size_t moved = 0; moved < count; ++moved) {
                 Press(table, key);
-                at = (at + step) % count;
+                at = (at + (forward ? 1 : count - 1)) % count;
                 QCOMPARE(FocusedCard(), stops[at]);
             }
-        };
-        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down}) walk(key, 1);
-        for (Qt::Key key : {Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Up}) walk(key, count - 1);
+        }
 
         // Keys brought the focus mark; a click takes it away.
         const auto image = [](const QPixmap& pixmap) {
@@ -168,6 +168,7 @@ class KeyboardPlayTest : public QObject {
         QCOMPARE(Reader(Picture1(table, computersCard))->text(QAccessible::Name),
                  CardName(computersCard));
         QCOMPARE(Reader(computerPanel)->text(QAccessible::Description), QString("Di turno"));
+        QCOMPARE(Reader(humanPanel)->text(QAccessible::Description), QString());
         QVERIFY(WaitForHumanTurn(table));
         QCOMPARE(Reader(table.findChild<QLabel*>("Label2"))->text(QAccessible::Name),
                  "Ultima: " + CardName(computersCard));
