@@ -1,4 +1,5 @@
-# `make run` builds and starts the game; `make test` builds and runs every test.
+# `make run` builds and starts the game; `make test` builds and runs every test; `make mutants`
+# measures how many injected faults the tests catch.
 # Both install the Debian packages they need first, when any is missing.
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -9,7 +10,7 @@ SANITIZER_OPTIONS = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:print_stacktrace
 
 # The literal computer search is slow under the sanitizers: the optimised build compares it with
 # the fast one on 100,000 tables, the sanitizer build on a few thousand.
-.PHONY: run test build artwork clean
+.PHONY: run test mutants build artwork clean
 
 run:
 	scripts/install-deps.sh run
@@ -27,6 +28,11 @@ test:
 	cmake --build $(BUILD)-sanitize -j$(JOBS)
 	cd $(BUILD)-sanitize && VORBIA_DIFFERENTIAL_TABLES=5000 $(SANITIZER_OPTIONS) ctest --output-on-failure -j$(JOBS)
 	VORBIA_FUZZ_BUILD=$(CURDIR)/$(BUILD)-fuzz tests/fuzz/run-fuzzer.sh 60
+
+# Not part of `test`: every fault of tests/mutation/mutants.txt in turn, each rebuilt and tested.
+mutants:
+	scripts/install-deps.sh test
+	tests/mutation/run-mutants.py
 
 artwork:
 	tools/artwork/regenerate.sh

@@ -12,7 +12,6 @@ namespace {
 
 // The project has no public address of its own yet: these stand in under the reserved
 // ".example" domain until it has one.
-const QString kMakerName = QStringLiteral("gli autori di La VORBIA");
 const QString kMakerMailAddress = QStringLiteral("autore@lavorbia.example");
 const QString kMakerHomePage = QStringLiteral("https://lavorbia.example/");
 const QString kMailSubject = QStringLiteral("La VORBIA 2002 - posta per gli autori");
@@ -32,7 +31,8 @@ QString MakerHomePage() { return kMakerHomePage; }
 QString MakerMailAddress() { return kMakerMailAddress; }
 
 QString MakerCreditLine() {
-    return QStringLiteral("Programma scritto da ") + kMakerName + " (" + kMakerMailAddress + ")";
+    return QStringLiteral("Programma scritto dagli autori di La VORBIA (") + kMakerMailAddress +
+           ")";
 }
 
 void OpenHelpPage(QWidget* parent, const QString& folder) {
@@ -62,6 +62,8 @@ void OpenMailToMaker(QWidget* parent) {
     const QUrl mail(QStringLiteral("mailto:") + kMakerMailAddress + "?subject=" + subject);
     Open(parent, mail, QStringLiteral("il programma di posta"));
 }
+
+void OpenMakerHomePageQuietly() { QDesktopServices::openUrl(QUrl(kMakerHomePage)); }
 
 void OpenMakerHomePage(QWidget* parent) {
     Open(parent, QUrl(kMakerHomePage), QStringLiteral("la pagina ") + kMakerHomePage);

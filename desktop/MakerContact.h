@@ -11,6 +11,8 @@ namespace vorbia {
 void OpenHelpPage(QWidget* parent, const QString& folder);  // "vorbia.htm", any letter case
 void OpenMailToMaker(QWidget* parent);
 void OpenMakerHomePage(QWidget* parent);
+// The same without a word when no browser can be started: the about box's link.
+void OpenMakerHomePageQuietly();
 
 QString MakerHomePage();
 QString MakerMailAddress();

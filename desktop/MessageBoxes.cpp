@@ -1,6 +1,10 @@
 #include "MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include "DialogFrame.h"
 
 namespace vorbia {
 
@@ -23,6 +27,17 @@ void ShowMessageBox(QWidget* parent, const QString& text, const QString& title) 
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, parent);
+    FrameWithCloseOnly(&box);
+    QWidget* over = parent != nullptr ? parent->window() : nullptr;
+    // Without a window to take it from, the box carries the program's icon itself.
+    if (over == nullptr) box.setWindowIcon(ProgramIcon());
+    // Once the box has its size, over the table, or on the screen when there is none yet.
+    QTimer::singleShot(0, &box, [&box, over] {
+        CentreWithFrame(&box, [&box, over] {
+            return over != nullptr && over->isVisible() ? OuterGeometry(over)
+                                                        : box.screen()->geometry();
+        });
+    });
     box.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <utility>
 
 namespace vorbia {
 
@@ -13,8 +14,14 @@ void SelectOnFocusLineEdit::focusInEvent(QFocusEvent* event) {
     selectAll();
 }
 
+void SelectOnFocusLineEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    releaseEndsDoubleClick_ = event->button() == Qt::LeftButton;
+}
+
 void SelectOnFocusLineEdit::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
+    if (std::exchange(releaseEndsDoubleClick_, false)) return;
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }

@@ -13,11 +13,16 @@ class SelectOnFocusLineEdit : public QLineEdit {
     explicit SelectOnFocusLineEdit(QWidget* parent);
 
   signals:
+    // Once per click; the second click of a double click does not count again.
     void clicked();
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    bool releaseEndsDoubleClick_ = false;
 };
 
 }  // namespace vorbia

@@ -2,7 +2,9 @@
 
 #include <QLabel>
 #include <QShowEvent>
+#include <QWindow>
 
+#include "DialogFrame.h"
 #include "DialogGeometry.h"
 #include "Fonts.h"
 #include "MakerContact.h"
@@ -92,9 +94,14 @@ AboutBox::AboutBox(const QPixmap& twoOfSpade, const QPixmap& cardBack, QWidget* 
     connect(Text1_, &QLineEdit::textChanged, this, [this] { PutAddressBack(); });
     connect(Text1_, &SelectOnFocusLineEdit::clicked, this, [this] {
         PutAddressBack();
-        OpenMakerHomePage(this);
+        OpenMakerHomePageQuietly();
     });
     connect(Command3d1_, &QToolButton::clicked, this, &QDialog::accept);
+
+    FrameWithCloseOnly(this);
+    // A dialog takes its owner's icon unless it has one; this box shows none at all.
+    winId();
+    windowHandle()->setIcon(QIcon());
 }
 
 void AboutBox::PutAddressBack() {

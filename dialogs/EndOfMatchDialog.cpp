@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QShowEvent>
 
+#include "DialogFrame.h"
 #include "DialogGeometry.h"
 #include "Fonts.h"
 #include "PictureButton.h"
@@ -46,6 +47,7 @@ EndOfMatchDialog::EndOfMatchDialog(QWidget* parent) : QDialog(parent) {
     icon.addFile(QStringLiteral(":/icons/end-48.png"), QSize(48, 48));
     setWindowIcon(icon);
     setFixedSize(Twips(6960), Twips(5730));
+    FrameWithCloseOnly(this);
     setFont(GameFont(FontFace::MsSansSerif, 9.75, true));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
@@ -129,19 +131,20 @@ EndOfMatchDialog::Choice EndOfMatchDialog::ShowResult(const MatchState& state,
 void EndOfMatchDialog::RecordMatch(const MatchState& state, const QString& humanCaption) {
     ++MatchNumber_;
     Label3_[0]->setText(humanCaption);
-    Label4_[0]->setText(QString::number(state.Score[1]));
-    Label4_[1]->setText(QString::number(state.Score[2]));
+    Label4_[0]->setText(QString::number(state.Score[Player::Human]));
+    Label4_[1]->setText(QString::number(state.Score[Player::Computer]));
     // The computer is asked first: a score of 51 for it wins, whatever the human holds.
-    if (state.Score[2] >= kWinningScore) {
-        Label1_->setText(QStringLiteral("Ha vinto ") + QString::fromStdString(state.PlayerName[2]) +
-                         "!");
+    if (state.Score[Player::Computer] >= kWinningScore) {
+        Label1_->setText(QStringLiteral("Ha vinto ") +
+                         QString::fromStdString(state.PlayerName[Player::Computer]) + "!");
         ++ComputerWins_;
-    } else if (state.Score[1] >= kWinningScore) {
-        Label1_->setText(QStringLiteral("Ha vinto ") + QString::fromStdString(state.PlayerName[1]) +
-                         "!");
+    } else if (state.Score[Player::Human] >= kWinningScore) {
+        Label1_->setText(QStringLiteral("Ha vinto ") +
+                         QString::fromStdString(state.PlayerName[Player::Human]) + "!");
         ++HumanWins_;
     }
-    List1_->addItem(ResultLine(MatchNumber_, state.PlayerName[1], state.Score[1], state.Score[2]));
+    List1_->addItem(ResultLine(MatchNumber_, state.PlayerName[Player::Human],
+                               state.Score[Player::Human], state.Score[Player::Computer]));
     Label5_->setText(QStringLiteral("Totale: %1 - %2").arg(HumanWins_).arg(ComputerWins_));
     List1_->setCurrentRow(List1_->count() - 1);
     List1_->scrollToItem(List1_->currentItem());

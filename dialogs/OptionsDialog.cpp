@@ -7,12 +7,14 @@
 #include <QShowEvent>
 #include <utility>
 
+#include "DialogFrame.h"
 #include "DialogGeometry.h"
 #include "Fonts.h"
 #include "MessageBoxes.h"
 #include "PictureButton.h"
 #include "SelectOnFocusLineEdit.h"
 #include "SettingsFile.h"
+#include "SpeedScrollBar.h"
 
 namespace vorbia {
 
@@ -38,6 +40,7 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     setWindowTitle(QStringLiteral("La VORBIA - Opzioni"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/options-32.png")));
     setFixedSize(Twips(5055), Twips(3600));
+    FrameWithCloseOnly(this);
     setFont(GameFont(FontFace::Tahoma, 8.25, true));
     // Filled in the scroll bars' colour, which is the button face on most themes.
     setBackgroundRole(QPalette::Button);
@@ -55,7 +58,7 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     // A screen reader names the field after its label.
     Label1_->setBuddy(Text1_);
 
-    HScroll1_ = new QScrollBar(Qt::Horizontal, this);
+    HScroll1_ = new SpeedScrollBar(this);
     HScroll1_->setObjectName(QStringLiteral("HScroll1"));
     HScroll1_->setGeometry(TwipsRect(2400, 1755, 2130, 240));
     HScroll1_->setRange(kSlowestSpeed, kFastestSpeed);
@@ -103,9 +106,9 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     setTabOrder(Command3d1_, Command3d2_);
     setTabOrder(Command3d2_, Check3d1_);
 
-    Text1_->setText(QString::fromStdString(state_.PlayerName[1]));
+    Text1_->setText(QString::fromStdString(state_.PlayerName[Player::Human]));
     HScroll1_->setValue(state_.CardSpeed);
-    Check3d1_->setChecked(state_.ShowMessages == kTrue);
+    Check3d1_->setChecked(state_.ShowMessages);
     // The scroll bar holds the speed inside its own range, so the label shows what OK stores.
     ShowSpeed(HScroll1_->value());
     Text1_->setFocus();
@@ -133,9 +136,9 @@ void OptionsDialog::showEvent(QShowEvent* event) {
 void OptionsDialog::ShowSpeed(int speed) { Label3_->setText(QString::number(speed)); }
 
 void OptionsDialog::StoreAndSave() {
-    state_.PlayerName[1] = CapitaliseName(Text1_->text().toStdString());
-    state_.CardSpeed = static_cast<int16_t>(HScroll1_->value());
-    state_.ShowMessages = Check3d1_->isChecked() ? kTrue : kFalse;
+    state_.PlayerName[Player::Human] = CapitaliseName(Text1_->text().toStdString());
+    state_.CardSpeed = HScroll1_->value();
+    state_.ShowMessages = Check3d1_->isChecked();
     const SaveResult saved = SaveSettings(state_, settingsFolder_);
     if (!saved.ok) {
         ShowMessageBox(this, QStringLiteral("Non è stato possibile salvare le impostazioni nel "

@@ -62,12 +62,12 @@ void HeadlessTable::ArrangeAsAtHandStart() {
     elements_[Index(Element::Picture3_1)].top = elements_[Index(Element::Label1_1)].top + 16;
 }
 
-PictureBox HeadlessTable::Picture(int picture) const { return pictures_.at(static_cast<size_t>(picture)); }
+PictureBox HeadlessTable::Picture(int picture) const { return pictures_.at(picture); }
 
 PictureBox HeadlessTable::ElementBox(Element element) const { return elements_[Index(element)]; }
 
 void HeadlessTable::PlacePicture(int picture, int left, int top) {
-    auto& box = pictures_.at(static_cast<size_t>(picture));
+    auto& box = pictures_.at(picture);
     box.left = left;
     box.top = top;
 }
@@ -77,7 +77,7 @@ void HeadlessTable::HideAllCards() {
 }
 
 void HeadlessTable::MoveCard(int picture, int, int, int endLeft, int endTop) {
-    auto& box = pictures_.at(static_cast<size_t>(picture));
+    auto& box = pictures_.at(picture);
     box.left = endLeft;
     box.top = endTop;
 }
@@ -143,7 +143,8 @@ void RecordingTable::SetBusyPointer(bool busy) { Say(busy ? "pointer busy" : "po
 void RecordingTable::ShowMessage(const std::string& text) { Say("message " + FormatCr(text)); }
 
 void RecordingTable::ShowEndOfMatch(const MatchState& state) {
-    Say("end-of-match " + std::to_string(state.Score[1]) + " " + std::to_string(state.Score[2]));
+    Say("end-of-match " + std::to_string(state.Score[Player::Human]) + " " +
+        std::to_string(state.Score[Player::Computer]));
 }
 
 void RecordingTable::Beep() { Say("beep"); }

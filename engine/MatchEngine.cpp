@@ -39,7 +39,7 @@ void MatchEngine::CardClicked(int picture) {
     // A play under way finishes before the next click counts (a second click on a gliding
     // card must not play it twice).
     if (Busy() || abandoning_) return;
-    if (state_.Turn != kHuman) return;
+    if (state_.Turn != Player::Human) return;
     if (picture < 1 || picture > kCardCount) return;
     if (window_.Picture(picture).left <= 138) {
         PlayCurrentCard(picture);
@@ -61,7 +61,7 @@ bool MatchEngine::CurrentCardOnPlaySpot() const {
 }
 
 bool MatchEngine::ComputerMoveIsDue() const {
-    return computerTimerOn_ && state_.Turn == kComputer && CurrentCardOnPlaySpot();
+    return computerTimerOn_ && state_.Turn == Player::Computer && CurrentCardOnPlaySpot();
 }
 
 void MatchEngine::ComputerTimerTick() {

@@ -3,7 +3,7 @@
 # (also everything the tests drive). Does nothing when all are there.
 set -euo pipefail
 
-run_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra)
+run_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra)
 # Building and checking the Debian package needs dpkg-dev and file (cpack) and Debian's checkers;
 # qt6-wayland, which the package depends on, lets it install without a download.
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox imagemagick x11-utils

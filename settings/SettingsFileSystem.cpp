@@ -54,6 +54,11 @@ bool DiskSettingsFileSystem::Remove(const std::filesystem::path& file) {
     return !error;
 }
 
+bool DiskSettingsFileSystem::IsRegularFile(const std::filesystem::path& file) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::symlink_status(file, error));
+}
+
 bool DiskSettingsFileSystem::Rename(const std::filesystem::path& from,
                                     const std::filesystem::path& to) {
     std::error_code error;

@@ -24,6 +24,8 @@ class SettingsFileSystem {
     // True only once every byte has reached the disk.
     virtual bool Close() = 0;
     virtual bool Remove(const std::filesystem::path& file) = 0;
+    // True for a plain file, not for a folder, a link or a device that carries a similar name.
+    virtual bool IsRegularFile(const std::filesystem::path& file) = 0;
     // Replaces `to`, when it exists, in one step.
     virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
 };
@@ -40,6 +42,7 @@ class DiskSettingsFileSystem final : public SettingsFileSystem {
     bool Write(std::string_view bytes) override;
     bool Close() override;
     bool Remove(const std::filesystem::path& file) override;
+    bool IsRegularFile(const std::filesystem::path& file) override;
     bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
 
   private:

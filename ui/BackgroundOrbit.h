@@ -18,7 +18,7 @@ class BackgroundOrbit {
 
   private:
     double angle_ = 0;
-    int16_t radius_ = 0;
+    int radius_ = 0;
 };
 
 }  // namespace vorbia

@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolButton>
 
 #include "CardPicture.h"
+#include "DialogFrame.h"
 #include "DrawingArea.h"
 #include "EndOfMatchDialog.h"
 #include "Fonts.h"
@@ -95,10 +97,7 @@ CardTable::~CardTable() {
 
 void CardTable::BuildTable() {
     setWindowTitle(QStringLiteral("La Vorbia 2002"));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/table-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/table-48.png"), QSize(48, 48));
-    setWindowIcon(icon);
+    setWindowIcon(ProgramIcon());
 
     area_ = new DrawingArea(this);
     setCentralWidget(area_);
@@ -143,7 +142,7 @@ void CardTable::BuildTable() {
     Command3d1_ = new QToolButton(Panel3D1_);
     Command3d1_->setObjectName(QStringLiteral("Command3d1"));
     Command3d1_->setIcon(QIcon(QStringLiteral(":/icons/new-match.png")));
-    Command3d1_->setIconSize(QSize(18, 17));
+    Command3d1_->setIconSize(kNewMatchPictureSize);
     Command3d1_->setToolTip(QStringLiteral("Nuova partita"));
     Command3d1_->setFocusPolicy(Qt::NoFocus);
     Command3d1_->setGeometry(kCommand3d1Left, kCommand3d1Top, kCommand3d1Size, kCommand3d1Size);
@@ -189,10 +188,12 @@ void CardTable::ConnectCommands() {
 }
 
 bool CardTable::StartUp() {
+    // The size a restore comes back to: the whole screen, not the few pixels of a new window.
+    if (!options_.fixedDrawingArea && screen() != nullptr) resize(screen()->size());
     Maximise();
 
-    state_.PlayerName[kComputer] = "Dino (Computer)";
-    Panel3D2_->SetCaption(QString::fromStdString(state_.PlayerName[kComputer]));
+    state_.PlayerName[Player::Computer] = "Dino (Computer)";
+    Panel3D2_->SetCaption(QString::fromStdString(state_.PlayerName[Player::Computer]));
     Panel3D1_->SetCaption(QStringLiteral("La VORBIA"));
 
     const QString folder = QString::fromStdString(folder_.string());
@@ -219,10 +220,10 @@ bool CardTable::StartUp() {
         FatalStartUpError(loaded.errorNumber);
         return false;
     }
-    const QString name = QString::fromStdString(state_.PlayerName[kHuman]);
+    const QString name = QString::fromStdString(state_.PlayerName[Player::Human]);
     if (name.size() > kLongestName)
-        state_.PlayerName[kHuman] = name.left(kLongestName).toStdString();
-    Panel3D3_->SetCaption(QString::fromStdString(HumanCaption(state_.PlayerName[kHuman])));
+        state_.PlayerName[Player::Human] = name.left(kLongestName).toStdString();
+    Panel3D3_->SetCaption(QString::fromStdString(HumanCaption(state_.PlayerName[Player::Human])));
 
     Picture1_[kComputerPile]->SetImage(Picture1_[kDeckBackPicture]->Image());
     Picture1_[kHumanPile]->SetImage(Picture1_[kDeckBackPicture]->Image());

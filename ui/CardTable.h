@@ -95,9 +95,12 @@ class CardTable : public QMainWindow, public TableWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void BuildTable();
+    bool FillsScreen() const;
+    void FitFrameToScreen();
     void ConnectCommands();
     void FatalStartUpError(int number);
     void EndProgram();

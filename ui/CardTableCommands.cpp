@@ -37,7 +37,8 @@ void CardTable::TitleReset() { Panel3D1_->SetCaption(kTitleResetText); }
 void CardTable::OpenOptions() {
     OptionsDialog Form2(state_, SettingsFolderForSaving(folder_), this);
     if (Form2.exec() == QDialog::Accepted) {
-        Panel3D3_->SetCaption(QString::fromStdString(HumanCaption(state_.PlayerName[kHuman])));
+        Panel3D3_->SetCaption(
+            QString::fromStdString(HumanCaption(state_.PlayerName[Player::Human])));
     }
 }
 

@@ -147,15 +147,6 @@ void CardTable::DrawScoreBar(int bar, int right, Colour colour) {
     Picture3_.at(static_cast<size_t>(bar))->DrawBox(right, ToQColor(colour));
 }
 
-void CardTable::Maximise() {
-    if (options_.fixedDrawingArea) return;
-    if (isVisible()) {
-        showMaximized();
-    } else {
-        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-    }
-}
-
 void CardTable::HideBackground() {
     Picture2_->move(Picture2_->x(), DrawingHeight() + 10);
     Picture2_->hide();

@@ -18,6 +18,8 @@ constexpr int kLine1Top = 48;
 constexpr int kCommand3d1Left = 6;
 constexpr int kCommand3d1Top = 3;
 constexpr int kCommand3d1Size = 22;
+// The new-match button's picture, shown at its own size: scaled down it blurs.
+constexpr QSize kNewMatchPictureSize{22, 21};
 
 constexpr int kLabel2Left = 4;
 constexpr int kLabel2Top = 7;

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <regex>
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -28,33 +28,30 @@ std::uint32_t Read32(const std::string& d, std::size_t at) {
     return value;
 }
 
-TEST(AssetFiles, EveryPictureHasItsFormatSizeAndColourLimit) {
-    // The file below assets/ without ".png", its size at 1x, and how many colours it may have.
-    std::vector<std::tuple<std::string, std::uint32_t, std::uint32_t, std::uint32_t>> images = {
-        {"icons/table-32", 32, 32, 16},     {"icons/table-48", 48, 48, 256},
-        {"icons/emblem-2002", 48, 48, 256}, {"icons/emblem-2000", 48, 48, 256},
-        {"icons/options-32", 32, 32, 16},   {"icons/end-32", 32, 32, 16},
-        {"icons/end-48", 48, 48, 256},      {"icons/new-match", 22, 21, 16},
-        {"icons/tick", 32, 32, 256},        {"icons/eraser", 32, 32, 256},
-        {"icons/door", 32, 32, 256}};
-    for (int n = 0; n <= 40; ++n)
-        images.emplace_back((n < 10 ? "cards/0" : "cards/") + std::to_string(n), 58, 99, 256);
-    for (const auto& [name, width, height, maxColours] : images) {
-        for (const std::uint32_t scale : {1u, 2u}) {
-            const std::string file = name + (scale == 1 ? ".png" : "@2x.png");
-            SCOPED_TRACE(file);
-            const std::string d = ReadFile(kAssets / file);
-            ASSERT_TRUE(d.size() > 33 && d.starts_with("\x89PNG\r\n\x1a\n"));
-            EXPECT_EQ(Read32(d, 16), scale * width);
-            EXPECT_EQ(Read32(d, 20), scale * height);
-            // A palette image cannot hold more colours than its bit depth can index.
-            EXPECT_EQ(d[25], 3) << "not a palette image";
-            EXPECT_LE(1u << d[24], maxColours) << "bit depth";
+// Every picture is a palette image with a copy at twice its size for dense screens; the card
+// faces and the back are 58 x 99.
+TEST(AssetFiles, EveryPictureIsAPaletteImageWithItsDoubleSizeCopy) {
+    int faces = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(kAssets)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() != ".png" || name.ends_with("@2x.png")) continue;
+        SCOPED_TRACE(name);
+        const std::string d = ReadFile(entry.path());
+        const std::string d2 =
+            ReadFile(entry.path().parent_path() / (entry.path().stem().string() + "@2x.png"));
+        for (const std::string* png : {&d, &d2}) {
+            ASSERT_TRUE(png->size() > 33 && png->starts_with("\x89PNG\r\n\x1a\n"));
+            EXPECT_EQ((*png)[25], 3) << "not a palette image";
+            EXPECT_LE((*png)[24], 8) << "bit depth";
+        }
+        EXPECT_EQ(Read32(d2, 16), 2 * Read32(d, 16));
+        EXPECT_EQ(Read32(d2, 20), 2 * Read32(d, 20));
+        if (entry.path().parent_path().filename() == "cards") {
+            ++faces;
+            EXPECT_EQ(std::pair(Read32(d, 16), Read32(d, 20)), std::pair(58u, 99u));
         }
     }
-    // 41 faces in each density, and nothing more.
-    const auto faces = fs::directory_iterator(kAssets / "cards");
-    EXPECT_EQ(std::distance(fs::begin(faces), fs::end(faces)), 82);
+    EXPECT_EQ(faces, 41);
     EXPECT_TRUE(ReadFile(kAssets / "Vorbia.bmp").starts_with("BM")) << "background not a BMP";
 }
 

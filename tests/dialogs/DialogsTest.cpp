@@ -11,11 +11,13 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "AboutBox.h"
+#include "DialogFrame.h"
 #include "EndOfMatchDialog.h"
 #include "MakerContact.h"
 #include "MessageBoxes.h"
@@ -72,10 +74,10 @@ class DialogsTest : public QObject {
 
     // Shows the result and answers the modal dialog as a player would: a click on `button`,
     // or with none, the frame's close command.
-    EndOfMatchDialog::Choice Answer(const std::string& name, int16_t human, int16_t computer,
+    EndOfMatchDialog::Choice Answer(const std::string& name, int human, int computer,
                                     const char* button = "Command1") {
         MatchState state;
-        state.PlayerName[1] = name;
+        state.PlayerName[Player::Human] = name;
         state.Score = {0, human, computer};
         QTimer::singleShot(0, &ending_, [this, button] {
             if (button == nullptr) {
@@ -96,7 +98,10 @@ class DialogsTest : public QObject {
   private slots:
     void initTestCase() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-    void init() { state_ = {.PlayerName = {"", "Gimbo"}, .CardSpeed = 35, .ShowMessages = kFalse}; }
+    void init() {
+        opened_.clear();
+        state_ = {.PlayerName = {"", "Gimbo"}, .CardSpeed = 35, .ShowMessages = false};
+    }
 
     void optionsOpenWithTheStateAndEnterSavesTheChanges() {
         OptionsDialog dialog(state_, Folder());
@@ -111,24 +116,30 @@ class DialogsTest : public QObject {
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("aNNA"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
-        QCOMPARE(state_.PlayerName[1], std::string("Anna"));
+        QCOMPARE(state_.PlayerName[Player::Human], std::string("Anna"));
         QCOMPARE(FileBytes(Folder() / "VORBIA.ini"),
                  std::string("; File di inizializzazione per 'La VORBIA'\r\n"
                              "; Non manomettere assolutamente queste righe!\r\n"
                              "Giocatore1=Anna\r\nVelocitaCarta= 35 \r\nDisplayMessaggi=-1 \r\n"));
     }
 
-    void optionsEscapeAfterMovingTheBarKeepsTheStateAndTheFile() {
+    void optionsEscapeOrAnnullaAfterMovingTheBarKeepsTheStateAndTheFile() {
         std::ofstream(Folder() / "VORBIA.ini") << "before";
-        OptionsDialog dialog(state_, Folder());
-        QVERIFY(ShowActive(&dialog));
-        ClickArrow(Find<QScrollBar>(dialog, "HScroll1"), Qt::RightEdge);
-        QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(dialog, "Text1"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        for (const bool escape : {true, false}) {
+            OptionsDialog dialog(state_, Folder());
+            QVERIFY(ShowActive(&dialog));
+            ClickArrow(Find<QScrollBar>(dialog, "HScroll1"), Qt::RightEdge);
+            QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(dialog, "Text1"));
+            if (escape) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            } else {
+                QTest::mouseClick(Find<QToolButton>(dialog, "Command3d2"), Qt::LeftButton);
+            }
 
-        QCOMPARE(dialog.result(), int{QDialog::Rejected});
-        QCOMPARE(state_.CardSpeed, int16_t{35});
-        QCOMPARE(FileBytes(Folder() / "VORBIA.ini"), std::string("before"));
+            QCOMPARE(dialog.result(), int{QDialog::Rejected});
+            QCOMPARE(state_.CardSpeed, 35);
+            QCOMPARE(FileBytes(Folder() / "VORBIA.ini"), std::string("before"));
+        }
     }
 
     void optionsSpeedStopsAtOneAndFiftyAndAFailedSaveStillKeepsTheValues() {
@@ -149,8 +160,30 @@ class DialogsTest : public QObject {
 
         QCOMPARE(boxes.texts.size(), 1);
         QCOMPARE(dialog.result(), int{QDialog::Accepted});
-        QCOMPARE(state_.PlayerName[1], std::string("Bruno"));
-        QCOMPARE(state_.CardSpeed, int16_t{50});
+        QCOMPARE(state_.PlayerName[Player::Human], std::string("Bruno"));
+        QCOMPARE(state_.CardSpeed, 50);
+    }
+
+    void optionsSpeedKeysFollowTheBarAndGiveTheFocusBackToTheName() {
+        OptionsDialog dialog(state_, Folder());
+        QVERIFY(ShowActive(&dialog));
+        auto* bar = Find<QScrollBar>(dialog, "HScroll1");
+        auto* name = Find<QLineEdit>(dialog, "Text1");
+        const std::pair<Qt::Key, const char*> steps[] = {
+            {Qt::Key_Right, "40"},    {Qt::Key_Left, "35"},   {Qt::Key_Left, "30"},
+            {Qt::Key_PageDown, "40"}, {Qt::Key_PageUp, "30"}, {Qt::Key_Home, "1"},
+            {Qt::Key_End, "50"}};
+        for (const auto& [key, shown] : steps) {
+            bar->setFocus();
+            QTest::keyClick(bar, key);
+            QCOMPARE(Find<QLabel>(dialog, "Label3")->text(), QString::fromLatin1(shown));
+            QCOMPARE(QApplication::focusWidget(), name);
+            QCOMPARE(name->selectedText(), QStringLiteral("Gimbo"));
+        }
+
+        const QImage unfocused = bar->grab().toImage();
+        bar->setFocus();
+        QVERIFY2(bar->grab().toImage() != unfocused, "no focus mark on the speed bar");
     }
 
     void endOfMatchListsAndCountsEveryMatchOfTheRun() {
@@ -197,20 +230,26 @@ class DialogsTest : public QObject {
         QCOMPARE(link->selectedText(), MakerHomePage());
     }
 
-    void rulesTextReadsWordForWord() {
-        const QString rules = QStringLiteral(
-            "Le carte vengono divise in due mazzetti da 20 l'una. Si scopre a turno una carta a "
-            "testa fino alla fine del mazzo, come a scopa si deve prendere un'altra carta dello "
-            "stesso punteggio oppure una somma di punteggio equivalente. Il giocatore vince "
-            "(interrompendo la partita) se raggiunge un punteggio di 51 punti. I punti vengono "
-            "contati nel seguente modo: 1 punto per Fante, Cavallo, Re, Asso e 2 di spade. Oltre "
-            "ai normali punti si possono anche fare le scope nei seguenti casi: 1-Non ci sono "
-            "altre carte in tavola 2-Le carte prese sono dello stesso seme di quella giocata "
-            "3-La carta presa è l'ultima calata dall'avversario. Quando si fa una scopa i punti "
-            "vengono contati per intero, es.: 7 + 4 + 3 di denare (scopa di colore) = 14 punti. "
-            "Se alla fine del mazzo nessuno dei due giocatori ha totalizzato un punteggio "
-            "maggiore o uguale a 51 si rimescolano le carte e si ricomincia un'altra mano. ");
-        QCOMPARE(RulesText(), rules);
+    // It shows no icon, not even its owner's; a double click is one request, and when nothing
+    // can open the page nothing is said.
+    void aboutOpensThePageOncePerRequestAndSilently() {
+        QWidget table;
+        table.setWindowIcon(ProgramIcon());
+        AboutBox box{QPixmap(), QPixmap(), &table};
+        QVERIFY(ShowActive(&box));
+        auto* link = Find<QLineEdit>(box, "Text1");
+        const QPoint inLink = link->mapTo(&box, QPoint(20, link->height() / 2));
+
+        QTest::mouseDClick(box.windowHandle(), Qt::LeftButton, Qt::NoModifier, inLink);
+        QCOMPARE(opened_, QList<QUrl>{QUrl(MakerHomePage())});
+
+        MessageBoxRecorder boxes;
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QTest::mouseClick(box.windowHandle(), Qt::LeftButton, Qt::NoModifier, inLink, 600);
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
+        QCOMPARE(boxes.texts, QStringList{});
+        QCOMPARE(opened_.size(), 1);
+        QVERIFY(box.windowHandle()->icon().isNull());
     }
 };
 

@@ -10,6 +10,7 @@
 #include "KeyboardPlay.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
+#include "TableOrders.h"
 #include "TableTestSupport.h"
 
 using namespace vorbia;
@@ -19,11 +20,7 @@ namespace {
 
 std::vector<int> TableCardsInScanOrder(const MatchState& state) {
     std::vector<int> cards;
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            if (state.TableGrid[row][column] != 0) cards.push_back(state.TableGrid[row][column]);
-        }
-    }
+    for (const Slot slot : OccupiedSlots(state)) cards.push_back(state.CardAt(slot));
     return cards;
 }
 
@@ -158,10 +155,10 @@ class KeyboardPlayTest : public QObject {
         // Enter on the uncovered card plays it; the computer's move is heard: its card, then
         // the last-card caption as the human's turn comes round.
         Press(table, Qt::Key_Backtab);
-        const int16_t turnCount = state.TurnCount;
+        const int turnCount = state.TurnCount;
         Press(table, Qt::Key_Return);
         QCOMPARE(state.TurnCount, turnCount + 1);
-        QVERIFY(QTest::qWaitFor([&] { return state.Turn == kComputer; }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return state.Turn == Player::Computer; }, 10000));
         const int computersCard = state.CurrentCard;
         QVERIFY(QTest::qWaitFor([&] { return table.Engine().CurrentCardOnPlaySpot(); }, 10000));
         QCOMPARE(Reader(Picture1(table, computersCard))->role(), QAccessible::Graphic);
@@ -192,7 +189,7 @@ class KeyboardPlayTest : public QObject {
             tried = true;
             CardPicture* card = Picture1(table, cards.front());
             const auto selected = state.Selected;
-            const int16_t turnCount = state.TurnCount;
+            const int turnCount = state.TurnCount;
             card->setFocus();
             QTest::keyClick(card, Qt::Key_Space);
             QTest::keyClick(card, Qt::Key_Return);
@@ -201,8 +198,8 @@ class KeyboardPlayTest : public QObject {
         };
         EveryPass probe([&] {
             if (!table.isVisible() || QApplication::activeModalWidget() != nullptr) return;
-            if (table.Engine().Busy() && state.Turn == kHuman) tryCard(triedInGlide);
-            if (!table.Engine().Busy() && state.Turn == kComputer &&
+            if (table.Engine().Busy() && state.Turn == Player::Human) tryCard(triedInGlide);
+            if (!table.Engine().Busy() && state.Turn == Player::Computer &&
                 table.Engine().CurrentCardOnPlaySpot())
                 tryCard(triedOnComputersTurn);
         });
@@ -224,7 +221,9 @@ class KeyboardPlayTest : public QObject {
                      modal->findChildren<QWidget*>(QRegularExpression("^(Text1|HScroll1)$")))
                     read << field->objectName() + ": " + Reader(field)->text(QAccessible::Name);
                 read << ReadAll(Reader(modal));
-                if (endOfMatch) winningScore = std::max(state.Score[1], state.Score[2]);
+                if (endOfMatch)
+                    winningScore =
+                        std::max(state.Score[Player::Human], state.Score[Player::Computer]);
             }
             if (!endOfMatch) {
                 QTest::keyClick(focused, Qt::Key_Escape);
@@ -265,7 +264,7 @@ class KeyboardPlayTest : public QObject {
         QVERIFY(winningScore >= 51);
         QVERIFY(triedInGlide && triedOnComputersTurn);
         QCOMPARE(changed, QString());
-        QCOMPARE(state.Score, (std::array<int16_t, 3>{}));
+        QCOMPARE(state.Score, PerPlayer<int>{});
         QVERIFY(state.CardsDrawn > 0);
         QCOMPARE(Missing(reads.value("La VORBIA - Fine partita"),
                          {"dialog", "La VORBIA - Fine partita", "Ha vinto ",

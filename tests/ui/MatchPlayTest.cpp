@@ -71,7 +71,8 @@ class MatchPlayTest : public QObject {
         EveryPass answerEndOfMatch([&] {
             QWidget* modal = QApplication::activeModalWidget();
             if (modal == nullptr || modal->objectName() != "Form4") return;
-            winningScore = std::max(table.State().Score[1], table.State().Score[2]);
+            winningScore =
+                std::max(table.State().Score[Player::Human], table.State().Score[Player::Computer]);
             QTest::mouseClick(modal->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
         });
 
@@ -85,7 +86,7 @@ class MatchPlayTest : public QObject {
 
         // OK started the next match at once.
         QVERIFY(t.messages.last().contains(kNewMatch));
-        QCOMPARE(table.State().Score, (std::array<int16_t, 3>{}));
+        QCOMPARE(table.State().Score, PerPlayer<int>{});
         QCOMPARE(table.findChild<QLabel*>("Label1(0)")->text(), QString("Punti: 0"));
         QVERIFY(table.findChild<ScoreBar*>("Picture3(0)")->Boxes().empty());
     }
@@ -115,8 +116,9 @@ class MatchPlayTest : public QObject {
             if (cutCard != 0) {
                 const QPoint at = Picture1(table, cutCard)->pos();
                 if (t.messages.size() == messagesBefore && at != cutAt) movedOn << at;
-            } else if (table.Engine().Busy() && state.Turn == kComputer && state.TurnCount > 6 &&
-                       state.CurrentCard > 0 && Picture1(table, state.CurrentCard)->x() > 69) {
+            } else if (table.Engine().Busy() && state.Turn == Player::Computer &&
+                       state.TurnCount > 6 && state.CurrentCard > 0 &&
+                       Picture1(table, state.CurrentCard)->x() > 69) {
                 cutCard = state.CurrentCard;
                 cutAt = Picture1(table, cutCard)->pos();
                 messagesBefore = t.messages.size();
@@ -131,7 +133,7 @@ class MatchPlayTest : public QObject {
         // The cut-short move never comes back: once the new hand waits for the human, or the
         // program has ended, nothing moves by itself, and nothing was saved.
         QVERIFY(QTest::qWaitFor([&] { return HumanMayPlay(table) || !table.isVisible(); }, 5000));
-        const int16_t turnCount = table.State().TurnCount;
+        const int turnCount = table.State().TurnCount;
         QTest::qWait(1200);
         QCOMPARE(table.State().TurnCount, turnCount);
         QCOMPARE(t.broken, QString());
@@ -141,7 +143,7 @@ class MatchPlayTest : public QObject {
         if (newMatch) {
             QCOMPARE(t.messages.size(), messagesBefore + 1);
             QVERIFY(t.messages.last().contains(kNewMatch));
-            QCOMPARE(table.State().Score, (std::array<int16_t, 3>{}));
+            QCOMPARE(table.State().Score, PerPlayer<int>{});
             QCOMPARE(table.State().CardsDrawn, turnCount);
         }
     }

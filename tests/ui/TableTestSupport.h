@@ -5,12 +5,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 #include "CardPicture.h"
 #include "CardTable.h"
+#include "DrawingArea.h"
 #include "MessageBoxes.h"
+#include "ScoreBar.h"
 #include "TableGeometry.h"
 
 namespace vorbia::testing {
@@ -65,14 +68,17 @@ class EveryPass : public QTimer {
 inline QString BrokenInvariant(const CardTable& table) {
     const MatchState& state = table.State();
     int drawn = 0;
-    for (int card = 1; card <= kCardCount; ++card) drawn += state.Drawn[card] != kFalse;
+    for (int card = 1; card <= kCardCount; ++card) drawn += state.Drawn[card];
     const int current = state.CurrentCard;
-    if (drawn != state.CardsDrawn || current < 0 || current > kCardCount || state.Turn < 0 ||
-        state.Turn > 2 || state.TurnCount < 0 || state.TurnCount > 41 ||
+    if (drawn != state.CardsDrawn || current < 0 || current > kCardCount ||
+        (state.Turn != Player::Nobody && state.Turn != Player::Human &&
+         state.Turn != Player::Computer) ||
+        state.TurnCount < 0 || state.TurnCount > 41 ||
         state.CurrentValue != (current == 0 ? 0 : CardValue(current)) ||
         state.CurrentSuit != (current == 0 ? 0 : CardSuit(current)))
         return QString::asprintf("CardsDrawn %d of %d, CurrentCard %d, Turn %d, TurnCount %d",
-                                 state.CardsDrawn, drawn, current, state.Turn, state.TurnCount);
+                                 state.CardsDrawn, drawn, current, static_cast<int>(state.Turn),
+                                 state.TurnCount);
     std::array<int, kCardCount + 1> cells{};
     int occupied = 0;
     for (const auto& row : state.TableGrid) {
@@ -80,27 +86,47 @@ inline QString BrokenInvariant(const CardTable& table) {
             if (card < 0 || card > kCardCount) return QString("a cell holds %1").arg(card);
             if (card == 0) continue;
             ++occupied;
-            if (++cells[card] > 1 || state.Drawn[card] == kFalse)
+            if (++cells[card] > 1 || !state.Drawn[card])
                 return QString("card %1 laid twice or undrawn").arg(card);
         }
     }
     // A capture empties cells one by one and recounts once at its end.
     if (table.Engine().Busy()) return {};
     if (occupied != state.TableCount) return QString("TableCount %1").arg(state.TableCount);
+    // A black frame around each selected table card and nowhere else.
+    std::vector<QRect> blackFrames;
+    for (const DrawingArea::Frame& frame : table.Area().Frames()) {
+        if (frame.colour == QColor(Qt::black)) blackFrames.push_back(frame.rect);
+    }
+    int selected = 0;
     for (int card = 1; card <= kCardCount; ++card) {
-        if (state.Selected[card] != kFalse && cells[card] == 0)
+        if (state.Selected[card] && cells[card] == 0)
             return QString("card %1 selected off the table").arg(card);
+        if (!state.Selected[card]) continue;
+        ++selected;
+        const QRect around = Picture1(table, card)->geometry();
+        if (std::ranges::none_of(blackFrames, [&](const QRect& f) { return f.contains(around); }))
+            return QString("card %1 selected without a black frame").arg(card);
         // Besides the piles only the table cards and the current card are on screen.
         const CardPicture* picture = Picture1(table, card);
         if (picture->isVisible() && cells[card] == 0 && card != current &&
             QRect({0, 0}, kDesignDrawingArea).intersects(picture->geometry()))
             return QString("card %1 shown").arg(card);
     }
+    if (static_cast<int>(blackFrames.size()) != selected) return "a black frame too many";
+    // Each score bar in its player's colour.
+    const std::pair<const char*, QColor> bars[] = {{"Picture3(0)", QColor(128, 0, 0)},
+                                                   {"Picture3(1)", QColor(0, 0, 128)}};
+    for (const auto& [name, colour] : bars) {
+        for (const ScoreBar::Box& box : table.findChild<ScoreBar*>(name)->Boxes()) {
+            if (box.colour != colour) return QString("%1 in another colour").arg(name);
+        }
+    }
     return {};
 }
 
 inline bool HumanMayPlay(const CardTable& table) {
-    return !table.Engine().Busy() && table.State().Turn == kHuman &&
+    return !table.Engine().Busy() && table.State().Turn == Player::Human &&
            table.Engine().CurrentCardOnPlaySpot();
 }
 

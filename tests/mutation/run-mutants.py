@@ -1,0 +1,220 @@
+#!/usr/bin/env python3
+"""Injects each fault of mutants.txt, one at a time, into a copy of the tree, rebuilds it and
+runs the test suite; prints which faults the suite caught and which survived.
+
+Usage: run-mutants.py [--only ID[,ID...]] [--work FOLDER] [--prepare]
+
+The copy and its build live in FOLDER (default build-mutants/ beside the sources); the first run
+configures and builds it in full, later runs only what changed. Before any build, every mutant's
+snippet must occur exactly once in its file, or the run stops naming the stale ones.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+SOURCE = Path(__file__).resolve().parents[2]
+
+# Fast tests first, each stage with the targets it needs, so that a fault caught early costs
+# only the build of those; each stage stops at its first failure.
+STAGES = [
+    ("core", ["vorbia_core_tests", "vorbia-console"],
+     ["-E", r"^(ui_|dialogs_|monkey_|install_)|^ComputerSearchDifferential\.|^HeadlessMatches\."],
+     120),
+    ("core, long", ["vorbia_core_tests"], ["-R", r"^(ComputerSearchDifferential|HeadlessMatches)\."],
+     300),
+    ("dialogs", ["DialogsTest"], ["-R", r"^dialogs_"], 300),
+    ("window", ["TableWindowTest", "MatchPlayTest"], ["-R", r"^ui_(TableWindowTest|MatchPlayTest)$"],
+     300),
+    ("monkey", ["MonkeyTest"], ["-R", r"^monkey_"], 300),
+    ("end to end", ["all"], ["-R", r"^(ui_end_to_end|install_and_start)$"], 300),
+]
+
+
+class Mutant:
+    def __init__(self, ident):
+        self.ident = ident
+        self.title = ""
+        self.file = ""
+        self.find = None
+        self.replace = None
+        self.unobservable = ""
+
+
+def read_table(path):
+    mutants = []
+    current = None
+    for number, raw in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+        line = raw.rstrip("\n")
+        if not line.strip() or line.startswith("#"):
+            continue
+        if line.startswith("== "):
+            ident, _, title = line[3:].partition(" ")
+            current = Mutant(ident)
+            current.title = title.strip()
+            mutants.append(current)
+            continue
+        key, sep, value = line.partition(":")
+        if current is None or not sep or key not in ("file", "find", "replace", "unobservable"):
+            sys.exit(f"{path}:{number}: cannot read this line: {line}")
+        value = value[1:] if value.startswith(" ") else value
+        setattr(current, key, value)
+    for m in mutants:
+        if not m.file or m.find is None or m.replace is None:
+            sys.exit(f"mutant {m.ident}: needs file, find and replace")
+    if len({m.ident for m in mutants}) != len(mutants):
+        sys.exit("two mutants share an id")
+    return mutants
+
+
+def check_snippets(mutants):
+    stale = []
+    for m in mutants:
+        path = SOURCE / m.file
+        count = path.read_text(encoding="utf-8").count(m.find) if path.exists() else 0
+        if count != 1:
+            stale.append(f"  {m.ident} ({m.file}): snippet found {count} times: {m.find!r}")
+    if stale:
+        print("Stale mutants, update tests/mutation/mutants.txt:", *stale, sep="\n")
+        sys.exit(2)
+
+
+def sync_copy(copy):
+    """Copies the tracked files (with local changes) into the copy. Unchanged files are left as
+    they are, so the build redoes only what changed; a changed file gets the time of copying,
+    never its own older time, which could be older than the object built from its last copy."""
+    tracked = subprocess.run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
+                             cwd=SOURCE, check=True, capture_output=True).stdout
+    names = {name for name in tracked.decode().split("\0") if name}
+    for name in names:
+        source, target = SOURCE / name, copy / name
+        if not source.is_file():
+            continue
+        if target.is_file() and target.read_bytes() == source.read_bytes():
+            continue
+        target.parent.mkdir(parents=True, exist_ok=True)
+        shutil.copyfile(source, target)
+        shutil.copymode(source, target)
+    for target in list(copy.rglob("*")):
+        if target.is_file() and str(target.relative_to(copy)) not in names:
+            target.unlink()
+
+
+# The literal computer search is the slowest test by far; 10,000 random tables still find any
+# fault of the computer's search that the mutants hold.
+TEST_ENVIRONMENT = dict(os.environ, VORBIA_DIFFERENTIAL_TABLES="10000")
+
+
+def run(command, log, cwd=None, timeout=None):
+    with open(log, "a", encoding="utf-8") as out:
+        out.write(f"\n$ {' '.join(map(str, command))}\n")
+        out.flush()
+        try:
+            return subprocess.run(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT,
+                                  timeout=timeout, env=TEST_ENVIRONMENT).returncode
+        except subprocess.TimeoutExpired:
+            return 124
+
+
+def build(build_dir, log, targets=("all",)):
+    return run(["cmake", "--build", build_dir, f"-j{os.cpu_count()}", "--target", *targets],
+               log) == 0
+
+
+def first_failure(build_dir, log):
+    """The stage and test that failed first, "build" when a stage's targets do not build, or
+    None when the whole suite passed."""
+    for stage, targets, selection, timeout in STAGES:
+        if not build(build_dir, log, targets):
+            return "build"
+        failed = build_dir / "Testing" / "Temporary" / "LastTestsFailed.log"
+        failed.unlink(missing_ok=True)
+        code = run(["ctest", "--stop-on-failure", "--timeout", str(timeout), "--output-on-failure",
+                    *selection], log, cwd=build_dir)
+        if code != 0:
+            names = failed.read_text().split() if failed.exists() else []
+            test = names[0].split(":", 1)[-1] if names else f"exit {code}"
+            return f"{stage}: {test}"
+    return None
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--only", help="comma-separated ids of the mutants to run")
+    parser.add_argument("--work", default=str(SOURCE / "build-mutants"))
+    parser.add_argument("--prepare", action="store_true", help="only copy and build the tree")
+    args = parser.parse_args()
+
+    mutants = read_table(Path(__file__).with_name("mutants.txt"))
+    check_snippets(mutants)
+    if args.only:
+        wanted = set(args.only.split(","))
+        unknown = wanted - {m.ident for m in mutants}
+        if unknown:
+            sys.exit(f"no such mutants: {', '.join(sorted(unknown))}")
+        mutants = [m for m in mutants if m.ident in wanted]
+
+    work = Path(args.work).resolve()
+    copy, build_dir, log = work / "src", work / "build", work / "log.txt"
+    copy.mkdir(parents=True, exist_ok=True)
+    log.write_text("")
+    sync_copy(copy)
+    if not (build_dir / "CMakeCache.txt").exists():
+        generator = ["-G", "Ninja"] if shutil.which("ninja") else []
+        if run(["cmake", "-S", copy, "-B", build_dir, *generator,
+                "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DVORBIA_BUILD_BENCH=OFF",
+                "-DVORBIA_WARNINGS_AS_ERRORS=ON"], log) != 0:
+            sys.exit(f"configuring the copy failed, see {log}")
+    print("building the unchanged copy ...", flush=True)
+    if not build(build_dir, log):
+        sys.exit(f"the unchanged copy does not build, see {log}")
+    if args.prepare:
+        return 0
+    if os.environ.get("VORBIA_MUTANTS_SKIP_BASELINE") != "1":
+        print("running the suite on the unchanged copy ...", flush=True)
+        failure = first_failure(build_dir, log)
+        if failure:
+            sys.exit(f"the suite fails without any mutant ({failure}), see {log}")
+    else:
+        print("(the unchanged copy's suite is not run)", flush=True)
+
+    results = []
+    for index, m in enumerate(mutants, 1):
+        path = copy / m.file
+        original = path.read_text(encoding="utf-8")
+        started = time.monotonic()
+        try:
+            path.write_text(original.replace(m.find, m.replace, 1), encoding="utf-8")
+            failure = first_failure(build_dir, log)
+            if failure == "build":
+                outcome = "does not build"
+            else:
+                outcome = f"caught by {failure}" if failure else "SURVIVED"
+        finally:
+            path.write_text(original, encoding="utf-8")
+        seconds = time.monotonic() - started
+        results.append((m, outcome))
+        print(f"[{index}/{len(mutants)}] {m.ident}: {outcome} ({seconds:.0f} s)", flush=True)
+
+    caught = [m for m, outcome in results if outcome.startswith("caught")]
+    survived = [m for m, outcome in results if outcome == "SURVIVED"]
+    unbuilt = [m for m, outcome in results if outcome == "does not build"]
+    print()
+    print(f"{len(caught)} of {len(results)} mutants caught "
+          f"({100.0 * len(caught) / max(1, len(results)):.1f} %), {len(survived)} survived, "
+          f"{len(unbuilt)} did not build.")
+    for m in survived:
+        reason = f" -- {m.unobservable}" if m.unobservable else " -- NOT EXPLAINED"
+        print(f"  survived: {m.ident} {m.title}{reason}")
+    for m in unbuilt:
+        print(f"  did not build: {m.ident} {m.title}")
+    print(f"Build and test output: {log}")
+    unexplained = [m for m in survived if not m.unobservable]
+    return 1 if unexplained or unbuilt else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
