@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include "Fonts.h"
+#include "KeyboardPlay.h"
 #include "ScoreBar.h"
 #include "TableTestSupport.h"
 
@@ -14,11 +15,6 @@ using namespace vorbia::testing;
 namespace {
 
 const QString kNewMatch = QStringLiteral("si inizia una nuova partita.");
-
-bool HumanMayPlay(const CardTable& table) {
-    return !table.Engine().Busy() && table.State().Turn == Player::Human &&
-           table.Engine().CurrentCardOnPlaySpot();
-}
 
 // Plays the human's turns with the mouse until `done`: a table card of the same value when
 // there is one, then the current card.
@@ -55,6 +51,22 @@ class MatchPlayTest : public QObject {
     void aWholeMatchIsPlayedByClicksThenTheNextBegins() {
         PlayTable t(11);
         CardTable& table = *t.table;
+        // The human's card takes the focus as it arrives, yet with no key pressed it looks
+        // exactly like its image.
+        int focusedCardsSeen = 0;
+        QString marked;
+        EveryPass watchMark([&] {
+            if (!HumanMayPlay(table)) return;
+            CardPicture* card = CardPictureOf(table, table.State().CurrentCard);
+            if (!card->hasFocus()) return;
+            ++focusedCardsSeen;
+            const auto image = [](const QPixmap& p) {
+                return p.toImage().convertToFormat(QImage::Format_RGB32);
+            };
+            if (table.Keyboard().FocusMarkShown() ||
+                image(card->grab()) != image(card->ImagePixmap()))
+                marked = QString("card %1 marked").arg(card->Index());
+        });
         int winningScore = 0;
         EveryPass answerEndOfMatch([&] {
             QWidget* modal = QApplication::activeModalWidget();
@@ -64,11 +76,13 @@ class MatchPlayTest : public QObject {
             QTest::mouseClick(modal->findChild<QAbstractButton*>("okButton"), Qt::LeftButton);
         });
 
-        QTest::keyClick(&table, Qt::Key_F2);
+        QTest::mouseClick(table.findChild<QAbstractButton*>("newMatchButton"), Qt::LeftButton);
         QVERIFY(PlayUntil(
             table, [&] { return winningScore > 0 && !table.Engine().Busy(); }, 240000));
         QCOMPARE(t.broken, QString());
         QVERIFY(winningScore >= 51);
+        QVERIFY(focusedCardsSeen > 0);
+        QCOMPARE(marked, QString());
 
         // OK started the next match at once.
         QVERIFY(t.messages.last().contains(kNewMatch));

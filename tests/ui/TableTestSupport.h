@@ -125,11 +125,22 @@ inline QString BrokenInvariant(const CardTable& table) {
     return {};
 }
 
+inline bool HumanMayPlay(const CardTable& table) {
+    return !table.Engine().Busy() && table.State().Turn == Player::Human &&
+           table.Engine().CurrentCardOnPlaySpot();
+}
+
+// Waits until the human may play and `ready` agrees.
+inline bool WaitForHumanTurn(
+    const CardTable& table, const std::function<bool()>& ready = [] { return true; }) {
+    return QTest::qWaitFor([&] { return HumanMayPlay(table) && ready(); }, 30000);
+}
+
 // A table in play: shown, active, gliding fast enough for a whole match within seconds, and
 // its invariants checked at every pass while it is shown.
 struct PlayTable : TestTable {
-    explicit PlayTable(uint64_t seed) {
-        Write("vorbia.ini", "VelocitaCarta=50\r\n");
+    explicit PlayTable(uint64_t seed, const QByteArray& settings = {}) {
+        Write("vorbia.ini", "VelocitaCarta=50\r\n" + settings);
         QVERIFY(StartUp(seed));
         table->show();
         table->activateWindow();
