@@ -55,7 +55,7 @@ void MatchEngine::PlayCard(int card) {
     if (card <= 0 || card != state_.CurrentCard || IsOnTable(card)) return;
 
     // The card goes to the table first; a valid capture takes it off again with the others.
-    const PictureBox from = window_.Picture(card);
+    const PictureBox from = window_.CardBox(card);
     int left = 0;
     int top = 0;
     const bool placed = PlaceOnTable(card, left, top);
@@ -63,7 +63,7 @@ void MatchEngine::PlayCard(int card) {
         // All 21 slots taken: the card finds no room and goes straight to its player's pile.
         // It still belongs to its capture; when it takes nothing it simply leaves the game.
         left = kOffTableLeft;
-        top = window_.Picture(PileOf(state_.Turn)).top;
+        top = window_.CardBox(PileOf(state_.Turn)).top;
     }
     Glide(card, from.left, from.top, left, top);
 
@@ -116,9 +116,9 @@ void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
         const int taken = state_.CardAt(slot);
         if (!state_.Selected[taken]) continue;
 
-        const int targetTop = window_.Picture(PileOf(turn)).top;
+        const int targetTop = window_.CardBox(PileOf(turn)).top;
         ToggleSelection(taken);
-        const PictureBox from = window_.Picture(taken);
+        const PictureBox from = window_.CardBox(taken);
         Glide(taken, from.left, from.top, kOffTableLeft, targetTop);
         count(taken);
         state_.CardAt(slot) = 0;
@@ -148,9 +148,10 @@ void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
 
 void MatchEngine::ShowScore() {
     const Player turn = state_.Turn;
-    window_.SetCaption(turn == Player::Human ? Element::Label1_0 : Element::Label1_1,
-                       "Punti: " + std::to_string(state_.Score[turn]));
-    const Element bars[] = {Element::Picture3_0, Element::Picture3_1};
+    window_.SetCaption(
+        turn == Player::Human ? Element::HumanScoreCaption : Element::ComputerScoreCaption,
+        "Punti: " + std::to_string(state_.Score[turn]));
+    const Element bars[] = {Element::HumanScoreBar, Element::ComputerScoreBar};
     const Player owners[] = {Player::Human, Player::Computer};
     const Colour colours[] = {kDarkRed, kDarkBlue};
     for (int bar = 0; bar < 2; ++bar) {

@@ -43,7 +43,7 @@ void MatchEngine::ResetScoreDisplays(Element first, Element second) {
 
 void MatchEngine::StartNewMatch() {
     state_.Score = {};
-    ResetScoreDisplays(Element::Label1_1, Element::Label1_0);
+    ResetScoreDisplays(Element::ComputerScoreCaption, Element::HumanScoreCaption);
     NewHand();
 }
 
@@ -62,7 +62,7 @@ void MatchEngine::NewHand() {
     // No card is on the table any more, so no card may stay selected either.
     state_.Selected.fill(false);
 
-    const int cardHeight = window_.Picture(kHumanPile).height;
+    const int cardHeight = window_.CardBox(kHumanPile).height;
     window_.PlacePicture(kComputerPile, 5, 67);
     window_.PlacePicture(kHumanPile, 5, window_.DrawingHeight() - 39 - cardHeight);
 
@@ -71,8 +71,8 @@ void MatchEngine::NewHand() {
     int computerCut = RandomCard();
     while (CardValue(computerCut) == CardValue(humanCut)) computerCut = RandomCard();
 
-    const PictureBox computerPile = window_.Picture(kComputerPile);
-    const PictureBox humanPile = window_.Picture(kHumanPile);
+    const PictureBox computerPile = window_.CardBox(kComputerPile);
+    const PictureBox humanPile = window_.CardBox(kHumanPile);
     window_.PlacePicture(computerCut, computerPile.left + 15, computerPile.top);
     window_.PlacePicture(humanCut, humanPile.left + 15, humanPile.top);
 
@@ -80,20 +80,21 @@ void MatchEngine::NewHand() {
     state_.Turn = CardValue(humanCut) > CardValue(computerCut) ? Player::Computer : Player::Human;
     Tell(HandStartMessage(state_));
 
-    window_.PlacePicture(computerCut, -70, window_.Picture(computerCut).top);
-    window_.PlacePicture(humanCut, -70, window_.Picture(humanCut).top);
+    window_.PlacePicture(computerCut, -70, window_.CardBox(computerCut).top);
+    window_.PlacePicture(humanCut, -70, window_.CardBox(humanCut).top);
 
-    const int labelHeight = window_.ElementBox(Element::Label1_0).height;
-    const int barHeight = window_.ElementBox(Element::Picture3_0).height;
+    const int labelHeight = window_.ElementBox(Element::HumanScoreCaption).height;
+    const int barHeight = window_.ElementBox(Element::HumanScoreBar).height;
     const int humanLabelTop = humanPile.top - 10 - labelHeight;
     const int computerLabelTop = computerPile.top + computerPile.height + 10;
-    window_.SetElementTop(Element::Label1_0, humanLabelTop);
-    window_.SetElementTop(Element::Picture3_0, humanLabelTop - barHeight);
-    window_.SetElementTop(Element::Label1_1, computerLabelTop);
-    window_.SetElementTop(Element::Picture3_1,
-                          computerLabelTop + window_.ElementBox(Element::Label1_1).height);
-    window_.ShowElement(Element::Label1_0);
-    window_.ShowElement(Element::Label1_1);
+    window_.SetElementTop(Element::HumanScoreCaption, humanLabelTop);
+    window_.SetElementTop(Element::HumanScoreBar, humanLabelTop - barHeight);
+    window_.SetElementTop(Element::ComputerScoreCaption, computerLabelTop);
+    window_.SetElementTop(
+        Element::ComputerScoreBar,
+        computerLabelTop + window_.ElementBox(Element::ComputerScoreCaption).height);
+    window_.ShowElement(Element::HumanScoreCaption);
+    window_.ShowElement(Element::ComputerScoreCaption);
 
     PlayTurn(PileOf(state_.Turn));
 }
@@ -103,10 +104,10 @@ void MatchEngine::PlayTurn(int pile) {
     if (DrawCard() == DrawOutcome::HandOrMatchEnded) return;
     ClearSelection();
 
-    const int startLeft = window_.Picture(pile).left;
-    const int startTop = window_.Picture(PileOf(state_.Turn)).top;
+    const int startLeft = window_.CardBox(pile).left;
+    const int startTop = window_.CardBox(PileOf(state_.Turn)).top;
     RecountTable();
-    int endLeft = startLeft + window_.Picture(state_.CurrentCard).width + 6;
+    int endLeft = startLeft + window_.CardBox(state_.CurrentCard).width + 6;
     int endTop = startTop;
     if (state_.TableCount == 0) PlaceOnTable(pile, endLeft, endTop);
 
@@ -126,7 +127,7 @@ MatchEngine::DrawOutcome MatchEngine::DrawCard() {
         window_.ShowEndOfMatch(state_);
         ThrowIfAbandoned();
         ClearSelection();
-        ResetScoreDisplays(Element::Label1_0, Element::Label1_1);
+        ResetScoreDisplays(Element::HumanScoreCaption, Element::ComputerScoreCaption);
         SetComputerTimer(false);
         ClearTable();
         state_.TurnCount = 0;
@@ -147,7 +148,7 @@ MatchEngine::DrawOutcome MatchEngine::DrawCard() {
     state_.LastSuit = last.suit;
     state_.LastValue = last.value;
     if (state_.LastSuit >= 1) {
-        window_.SetCaption(Element::Label2,
+        window_.SetCaption(Element::LastCardCaption,
                            "Ultima: " + ValueName(last.value) + " di " + SuitName(last.suit));
     }
 
@@ -170,8 +171,8 @@ void MatchEngine::PassTurn() {
 
 void MatchEngine::ShowTurnColours() {
     const bool computersTurn = state_.Turn == Player::Computer;
-    window_.SetTextColour(Element::Panel3D2, computersTurn ? kDarkBlue : kLightGrey);
-    window_.SetTextColour(Element::Panel3D3, computersTurn ? kLightGrey : kDarkRed);
+    window_.SetTextColour(Element::ComputerNamePanel, computersTurn ? kDarkBlue : kLightGrey);
+    window_.SetTextColour(Element::HumanNamePanel, computersTurn ? kLightGrey : kDarkRed);
 }
 
 }  // namespace vorbia

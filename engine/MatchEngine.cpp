@@ -41,7 +41,7 @@ void MatchEngine::CardClicked(int picture) {
     if (Busy() || abandoning_) return;
     if (state_.Turn != Player::Human) return;
     if (picture < 1 || picture > kCardCount) return;
-    if (window_.Picture(picture).left <= 138) {
+    if (window_.CardBox(picture).left <= 138) {
         PlayCurrentCard(picture);
     } else {
         ToggleTableCard(picture);
@@ -57,7 +57,7 @@ void MatchEngine::PlayCurrentCard(int card) {
 }
 
 bool MatchEngine::CurrentCardOnPlaySpot() const {
-    return state_.CurrentCard > 0 && window_.Picture(state_.CurrentCard).left == 69;
+    return state_.CurrentCard > 0 && window_.CardBox(state_.CurrentCard).left == 69;
 }
 
 bool MatchEngine::ComputerMoveIsDue() const {

@@ -8,11 +8,12 @@
 namespace vorbia {
 
 PictureBox MatchEngine::SlotPosition(Slot slot) const {
-    const PictureBox humanPile = window_.Picture(kHumanPile);
-    const PictureBox computerPile = window_.Picture(kComputerPile);
+    const PictureBox humanPile = window_.CardBox(kHumanPile);
+    const PictureBox computerPile = window_.CardBox(kComputerPile);
     const int rowStep = static_cast<int>(std::lround(humanPile.top - computerPile.top)) / 2;
-    const int columnStep = (window_.DrawingWidth() - window_.Line1X() - computerPile.width - 20) / 6;
-    return {window_.Line1X() + 5 + (slot.column - 1) * columnStep,
+    const int columnStep =
+        (window_.DrawingWidth() - window_.TableEdgeX() - computerPile.width - 20) / 6;
+    return {window_.TableEdgeX() + 5 + (slot.column - 1) * columnStep,
             humanPile.top - (slot.row - 1) * rowStep, computerPile.width, computerPile.height};
 }
 

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "HeadlessTable.h"
 #include "MatchEngine.h"
+#include "RecordingTable.h"
 
 namespace vorbia::testing {
 
@@ -88,7 +88,7 @@ struct Harness {
         SetCurrentAndLast(state, CardNamed(card), last.empty() ? 0 : CardNamed(last));
         state.Drawn[state.CurrentCard] = true;
         const int pile = PileOf(turn);
-        table.HeadlessTable::PlacePicture(state.CurrentCard, 69, table.Picture(pile).top);
+        table.HeadlessTable::PlacePicture(state.CurrentCard, 69, table.CardBox(pile).top);
     }
 
     void Click(const std::string& cards) {

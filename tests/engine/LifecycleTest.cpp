@@ -31,7 +31,9 @@ TEST(Lifecycle, AtAHandsStartTheLowerCutPlaysFirstAndEqualCutsAreDrawnAgain) {
         EXPECT_TRUE(h.Made(kNewMatch + "\\r" + c.first +
                            " ha alzato una carta più bassa quindi calerà per " + c.ending + "."));
         // The first card fell on the empty table, and the other player drew without a click.
-        EXPECT_EQ(h.Matching("caption Label2"), std::vector{"caption Label2 Ultima: " + c.last});
+        const std::string lastCard =
+            std::string("caption ") + ProtocolName(Element::LastCardCaption);
+        EXPECT_EQ(h.Matching(lastCard), std::vector{lastCard + " Ultima: " + c.last});
         EXPECT_EQ(h.state.Turn, c.first == "Dino (Computer)" ? Player::Human : Player::Computer);
     }
 }
@@ -77,9 +79,14 @@ TEST(Lifecycle, TheNamePanelsShowWhoseTurnItIsAfterEveryPass) {
     h.random.cards = {21, 5};  // the computer's Asso, then the human's 5
     h.Click("S6");
     h.engine.RunComputerTurns();
+    auto colour = [](Element panel, const std::string& rgb) {
+        return std::string("colour ") + ProtocolName(panel) + " " + rgb;
+    };
     EXPECT_EQ(h.Matching("colour "),
-              (std::vector<std::string>{"colour Panel3D2 0 0 128", "colour Panel3D3 192 192 192",
-                                        "colour Panel3D2 192 192 192", "colour Panel3D3 128 0 0"}));
+              (std::vector<std::string>{colour(Element::ComputerNamePanel, "0 0 128"),
+                                        colour(Element::HumanNamePanel, "192 192 192"),
+                                        colour(Element::ComputerNamePanel, "192 192 192"),
+                                        colour(Element::HumanNamePanel, "128 0 0")}));
     EXPECT_EQ(h.state.CurrentCard, 5);
 }
 

@@ -80,8 +80,11 @@ struct ObservedTable : HeadlessTable {
         drawnThisHand.clear();
     }
     void SetCaption(Element element, const std::string& text) override {
-        if (handedOn || (element != Element::Label1_0 && element != Element::Label1_1)) return;
-        seen.captionOf = NumberOf(element == Element::Label1_0 ? Player::Human : Player::Computer);
+        if (handedOn ||
+            (element != Element::HumanScoreCaption && element != Element::ComputerScoreCaption))
+            return;
+        seen.captionOf =
+            NumberOf(element == Element::HumanScoreCaption ? Player::Human : Player::Computer);
         seen.caption = text;
     }
     void DrawScoreBar(int bar, int right, Colour) override {
@@ -107,8 +110,8 @@ Position PositionOf(const MatchState& state, const ObservedTable& table, int las
             .lastCard = lastCard,
             .messages = state.ShowMessages,
             .score = state.Score.values,
-            .pileTop = {0, table.Picture(kHumanPile).top, table.Picture(kComputerPile).top},
-            .barWidth = table.ElementBox(Element::Picture3_0).width};
+            .pileTop = {0, table.CardBox(kHumanPile).top, table.CardBox(kComputerPile).top},
+            .barWidth = table.ElementBox(Element::HumanScoreBar).width};
 }
 
 std::vector<int> SelectedCards(const MatchState& state) {
@@ -295,7 +298,7 @@ struct RandomSinglePlay {
             state.CardsDrawn += drawn;
         }
         const int pile = PileOf(state.Turn);
-        table.HeadlessTable::PlacePicture(current, 69, table.Picture(pile).top);
+        table.HeadlessTable::PlacePicture(current, 69, table.CardBox(pile).top);
         position = PositionOf(state, table, last);
         clicks = clicker.Clicks(state);
     }

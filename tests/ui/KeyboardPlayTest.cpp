@@ -101,17 +101,17 @@ class KeyboardPlayTest : public QObject {
 
         // The card arrived on its play spot with the focus, read as a push button.
         const int current = state.CurrentCard;
-        CardPicture* uncovered = Picture1(table, current);
+        CardPicture* uncovered = CardPictureOf(table, current);
         QCOMPARE(FocusedCard(), current);
         QCOMPARE(Reader(uncovered)->role(), QAccessible::PushButton);
         QCOMPARE(Reader(uncovered)->text(QAccessible::Name), CardName(current));
         QVERIFY(Reader(uncovered)->state().focused);
         for (const auto& [pile, owner] :
              {std::pair{kHumanPile, "Gimbo"}, {kComputerPile, "Dino (Computer)"}})
-            QCOMPARE(Reader(Picture1(table, pile))->text(QAccessible::Name),
+            QCOMPARE(Reader(CardPictureOf(table, pile))->text(QAccessible::Name),
                      QString("Mazzo di %1 - ancora %2 carte").arg(owner).arg(state.PileCount()));
-        auto* humanPanel = table.findChild<StatusPanel*>("Panel3D3");
-        auto* computerPanel = table.findChild<StatusPanel*>("Panel3D2");
+        auto* humanPanel = table.findChild<StatusPanel*>("humanNamePanel");
+        auto* computerPanel = table.findChild<StatusPanel*>("computerNamePanel");
         QCOMPARE(Reader(humanPanel)->text(QAccessible::Name), QString("Gimbo (Umano)"));
         QCOMPARE(Reader(humanPanel)->role(), QAccessible::PushButton);
         QCOMPARE(Reader(humanPanel)->text(QAccessible::Description), QString("Di turno"));
@@ -143,14 +143,14 @@ class KeyboardPlayTest : public QObject {
         QCOMPARE(image(uncovered->grab()), image(uncovered->ImagePixmap()));
 
         // Space and Enter on a table card select and deselect it, as clicks do.
-        QAccessibleInterface* checkBox = Reader(Picture1(table, stops[1]));
+        QAccessibleInterface* checkBox = Reader(CardPictureOf(table, stops[1]));
         QCOMPARE(checkBox->role(), QAccessible::CheckBox);
         QCOMPARE(checkBox->text(QAccessible::Name), CardName(stops[1]));
         Press(table, Qt::Key_Tab);
         Press(table, Qt::Key_Space);
-        QVERIFY(state.Selected[stops[1]] != kFalse && checkBox->state().checked);
+        QVERIFY(state.Selected[stops[1]] && checkBox->state().checked);
         Press(table, Qt::Key_Enter);
-        QVERIFY(state.Selected[stops[1]] == kFalse && !checkBox->state().checked);
+        QVERIFY(!state.Selected[stops[1]] && !checkBox->state().checked);
 
         // Enter on the uncovered card plays it; the computer's move is heard: its card, then
         // the last-card caption as the human's turn comes round.
@@ -161,15 +161,16 @@ class KeyboardPlayTest : public QObject {
         QVERIFY(QTest::qWaitFor([&] { return state.Turn == Player::Computer; }, 10000));
         const int computersCard = state.CurrentCard;
         QVERIFY(QTest::qWaitFor([&] { return table.Engine().CurrentCardOnPlaySpot(); }, 10000));
-        QCOMPARE(Reader(Picture1(table, computersCard))->role(), QAccessible::Graphic);
-        QCOMPARE(Reader(Picture1(table, computersCard))->text(QAccessible::Name),
+        QCOMPARE(Reader(CardPictureOf(table, computersCard))->role(), QAccessible::Graphic);
+        QCOMPARE(Reader(CardPictureOf(table, computersCard))->text(QAccessible::Name),
                  CardName(computersCard));
         QCOMPARE(Reader(computerPanel)->text(QAccessible::Description), QString("Di turno"));
         QCOMPARE(Reader(humanPanel)->text(QAccessible::Description), QString());
         QVERIFY(WaitForHumanTurn(table));
-        QCOMPARE(Reader(table.findChild<QLabel*>("Label2"))->text(QAccessible::Name),
+        QCOMPARE(Reader(table.findChild<QLabel*>("lastCardCaption"))->text(QAccessible::Name),
                  "Ultima: " + CardName(computersCard));
-        QCOMPARE(Reader(table.findChild<QLabel*>("Label1(1)"))->text(QAccessible::Description),
+        QCOMPARE(Reader(table.findChild<QLabel*>("computerScoreCaption"))
+                     ->text(QAccessible::Description),
                  QString("Punteggio di Dino (Computer)"));
         QCOMPARE(t.broken, QString());
     }
@@ -187,7 +188,7 @@ class KeyboardPlayTest : public QObject {
             const std::vector<int> cards = TableCardsInScanOrder(state);
             if (tried || cards.empty()) return;
             tried = true;
-            CardPicture* card = Picture1(table, cards.front());
+            CardPicture* card = CardPictureOf(table, cards.front());
             const auto selected = state.Selected;
             const int turnCount = state.TurnCount;
             card->setFocus();
@@ -213,12 +214,12 @@ class KeyboardPlayTest : public QObject {
             QWidget* modal = QApplication::activeModalWidget();
             QWidget* focused = QApplication::focusWidget();
             if (modal == nullptr || focused == nullptr || !modal->isAncestorOf(focused)) return;
-            const bool endOfMatch = modal->objectName() == "Form4";
+            const bool endOfMatch = modal->objectName() == "endOfMatchDialog";
             if (!reads.contains(modal->windowTitle())) {
                 QStringList& read = reads[modal->windowTitle()];
                 read << (Reader(modal)->role() == QAccessible::Dialog ? "dialog" : "");
-                for (QWidget* field :
-                     modal->findChildren<QWidget*>(QRegularExpression("^(Text1|HScroll1)$")))
+                for (QWidget* field : modal->findChildren<QWidget*>(
+                         QRegularExpression("^(nameBox|homePageBox|speedScrollBar)$")))
                     read << field->objectName() + ": " + Reader(field)->text(QAccessible::Name);
                 read << ReadAll(Reader(modal));
                 if (endOfMatch)
@@ -229,7 +230,7 @@ class KeyboardPlayTest : public QObject {
                 QTest::keyClick(focused, Qt::Key_Escape);
             } else if (!enterPressed) {
                 // The button clicks a moment after Enter, as it shows itself pressed.
-                enterPressed = focused->objectName() == "Command1";
+                enterPressed = focused->objectName() == "okButton";
                 QTest::keyClick(focused, enterPressed ? Qt::Key_Return : Qt::Key_Tab);
             }
         });
@@ -237,14 +238,14 @@ class KeyboardPlayTest : public QObject {
         // Before a match no card can take the focus: Tab reaches the name panel, Enter opens
         // the options.
         Press(table, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), table.findChild<StatusPanel*>("Panel3D3"));
+        QCOMPARE(QApplication::focusWidget(), table.findChild<StatusPanel*>("humanNamePanel"));
         Press(table, Qt::Key_Return);
         // The offscreen platform has no window manager to hand the table its activation back.
         table.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&table));
         Press(table, Qt::Key_F4);
         QCOMPARE(Missing(reads.value("La VORBIA - Opzioni"),
-                         {"dialog", "Text1: Nome giocatore", "HScroll1: Velocità carta",
+                         {"dialog", "nameBox: Nome giocatore", "speedScrollBar: Velocità carta",
                           "Visualizza messaggi durante il gioco", "OK", "Annulla"}),
                  QString());
         QCOMPARE(Missing(reads.value("La VORBIA - About"),

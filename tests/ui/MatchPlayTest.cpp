@@ -20,7 +20,7 @@ const QString kNewMatch = QStringLiteral("si inizia una nuova partita.");
 // there is one, then the current card.
 bool PlayUntil(CardTable& table, const std::function<bool()>& done, int timeoutMs) {
     const auto click = [&](int card) {
-        QTest::mouseClick(Picture1(table, card), Qt::LeftButton, {}, QPoint(20, 40));
+        QTest::mouseClick(CardPictureOf(table, card), Qt::LeftButton, {}, QPoint(20, 40));
     };
     return QTest::qWaitFor(
         [&] {
@@ -57,7 +57,7 @@ class MatchPlayTest : public QObject {
         QString marked;
         EveryPass watchMark([&] {
             if (!HumanMayPlay(table)) return;
-            CardPicture* card = Picture1(table, table.State().CurrentCard);
+            CardPicture* card = CardPictureOf(table, table.State().CurrentCard);
             if (!card->hasFocus()) return;
             ++focusedCardsSeen;
             const auto image = [](const QPixmap& p) {
@@ -70,13 +70,13 @@ class MatchPlayTest : public QObject {
         int winningScore = 0;
         EveryPass answerEndOfMatch([&] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || modal->objectName() != "Form4") return;
+            if (modal == nullptr || modal->objectName() != "endOfMatchDialog") return;
             winningScore =
                 std::max(table.State().Score[Player::Human], table.State().Score[Player::Computer]);
-            QTest::mouseClick(modal->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+            QTest::mouseClick(modal->findChild<QAbstractButton*>("okButton"), Qt::LeftButton);
         });
 
-        QTest::mouseClick(table.findChild<QAbstractButton*>("Command3d1"), Qt::LeftButton);
+        QTest::mouseClick(table.findChild<QAbstractButton*>("newMatchButton"), Qt::LeftButton);
         QVERIFY(PlayUntil(
             table, [&] { return winningScore > 0 && !table.Engine().Busy(); }, 240000));
         QCOMPARE(t.broken, QString());
@@ -87,8 +87,8 @@ class MatchPlayTest : public QObject {
         // OK started the next match at once.
         QVERIFY(t.messages.last().contains(kNewMatch));
         QCOMPARE(table.State().Score, PerPlayer<int>{});
-        QCOMPARE(table.findChild<QLabel*>("Label1(0)")->text(), QString("Punti: 0"));
-        QVERIFY(table.findChild<ScoreBar*>("Picture3(0)")->Boxes().empty());
+        QCOMPARE(table.findChild<QLabel*>("humanScoreCaption")->text(), QString("Punti: 0"));
+        QVERIFY(table.findChild<ScoreBar*>("humanScoreBar")->Boxes().empty());
     }
 
     void aCommandDuringAGlideCutsItShort_data() {
@@ -114,13 +114,13 @@ class MatchPlayTest : public QObject {
         EveryPass cut([&] {
             const MatchState& state = table.State();
             if (cutCard != 0) {
-                const QPoint at = Picture1(table, cutCard)->pos();
+                const QPoint at = CardPictureOf(table, cutCard)->pos();
                 if (t.messages.size() == messagesBefore && at != cutAt) movedOn << at;
             } else if (table.Engine().Busy() && state.Turn == Player::Computer &&
                        state.TurnCount > 6 && state.CurrentCard > 0 &&
-                       Picture1(table, state.CurrentCard)->x() > 69) {
+                       CardPictureOf(table, state.CurrentCard)->x() > 69) {
                 cutCard = state.CurrentCard;
-                cutAt = Picture1(table, cutCard)->pos();
+                cutAt = CardPictureOf(table, cutCard)->pos();
                 messagesBefore = t.messages.size();
                 QTest::keyClick(&table, newMatch ? Qt::Key_F2 : Qt::Key_F4,
                                 newMatch ? Qt::NoModifier : Qt::ControlModifier);

@@ -50,8 +50,8 @@ class TestTable {
     std::unique_ptr<CardTable> table;
 };
 
-inline CardPicture* Picture1(const CardTable& table, int index) {
-    return table.findChild<CardPicture*>(QStringLiteral("Picture1(%1)").arg(index));
+inline CardPicture* CardPictureOf(const CardTable& table, int index) {
+    return table.findChild<CardPicture*>(QStringLiteral("cardPicture(%1)").arg(index));
 }
 
 // Runs `check` at every pass of any event loop, glides' and dialogs' own included.
@@ -104,19 +104,19 @@ inline QString BrokenInvariant(const CardTable& table) {
             return QString("card %1 selected off the table").arg(card);
         if (!state.Selected[card]) continue;
         ++selected;
-        const QRect around = Picture1(table, card)->geometry();
+        const QRect around = CardPictureOf(table, card)->geometry();
         if (std::ranges::none_of(blackFrames, [&](const QRect& f) { return f.contains(around); }))
             return QString("card %1 selected without a black frame").arg(card);
         // Besides the piles only the table cards and the current card are on screen.
-        const CardPicture* picture = Picture1(table, card);
+        const CardPicture* picture = CardPictureOf(table, card);
         if (picture->isVisible() && cells[card] == 0 && card != current &&
             QRect({0, 0}, kDesignDrawingArea).intersects(picture->geometry()))
             return QString("card %1 shown").arg(card);
     }
     if (static_cast<int>(blackFrames.size()) != selected) return "a black frame too many";
     // Each score bar in its player's colour.
-    const std::pair<const char*, QColor> bars[] = {{"Picture3(0)", QColor(128, 0, 0)},
-                                                   {"Picture3(1)", QColor(0, 0, 128)}};
+    const std::pair<const char*, QColor> bars[] = {{"humanScoreBar", QColor(128, 0, 0)},
+                                                   {"computerScoreBar", QColor(0, 0, 128)}};
     for (const auto& [name, colour] : bars) {
         for (const ScoreBar::Box& box : table.findChild<ScoreBar*>(name)->Boxes()) {
             if (box.colour != colour) return QString("%1 in another colour").arg(name);

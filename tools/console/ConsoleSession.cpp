@@ -116,7 +116,7 @@ bool ConsoleSession::SetUp(const std::string& command, std::istringstream& argum
         state_.Drawn[card] = true;
         RecountDrawn();
         const int pile = state_.Turn == Player::Computer ? kComputerPile : kHumanPile;
-        table_.HeadlessTable::PlacePicture(card, 69, table_.Picture(pile).top);
+        table_.HeadlessTable::PlacePicture(card, 69, table_.CardBox(pile).top);
     } else if (command == "last") {
         int card = 0;
         if (!ReadCard(arguments, card, kCardCount)) return Fail("last takes 0 to 40");
