@@ -6,24 +6,24 @@
 
 #include "Card.h"
 #include "ComputerSearch.h"
+#include "TableOrders.h"
 
 namespace vorbia::bench {
 
 namespace {
 
 void Put(MatchState& state, int position, int card) {
-    state.TableGrid[static_cast<size_t>(SlotRow(position))]
-                   [static_cast<size_t>(SlotColumn(position))] = static_cast<int16_t>(card);
+    state.CardAt(kScanOrder[position - 1]) = card;
     ++state.TableCount;
 }
 
 void SetCurrentAndLast(MatchState& state, int current, int last) {
-    state.Turn = kComputer;
-    state.CurrentCard = static_cast<int16_t>(current);
-    state.CurrentValue = static_cast<int16_t>(CardValue(current));
-    state.CurrentSuit = static_cast<int16_t>(CardSuit(current));
-    state.LastValue = static_cast<int16_t>(CardValue(last));
-    state.LastSuit = static_cast<int16_t>(CardSuit(last));
+    state.Turn = Player::Computer;
+    state.CurrentCard = current;
+    state.CurrentValue = CardValue(current);
+    state.CurrentSuit = CardSuit(current);
+    state.LastValue = CardValue(last);
+    state.LastSuit = CardSuit(last);
 }
 
 }  // namespace

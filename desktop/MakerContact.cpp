@@ -31,7 +31,8 @@ QString MakerHomePage() { return kMakerHomePage; }
 QString MakerMailAddress() { return kMakerMailAddress; }
 
 QString MakerCreditLine() {
-    return QStringLiteral("Programma scritto dagli autori di La VORBIA (") + kMakerMailAddress + ")";
+    return QStringLiteral("Programma scritto dagli autori di La VORBIA (") + kMakerMailAddress +
+           ")";
 }
 
 void OpenHelpPage(QWidget* parent, const QString& folder) {

@@ -10,8 +10,8 @@ namespace vorbia {
 class PictureButton;
 class SelectOnFocusLineEdit;
 
-// Form3, created at each opening. The two pictures are the table's own card pictures, so the
-// box shows whatever art the table uses.
+// The about box, created at each opening. The two pictures are the table's own card pictures, so
+// the box shows whatever art the table uses.
 class AboutBox : public QDialog {
     Q_OBJECT
 
@@ -24,13 +24,13 @@ class AboutBox : public QDialog {
   private:
     void PutAddressBack();
 
-    QLabel* Shape6_;
-    QLabel* Picture2_;
-    QLabel* Picture3_;
-    QLabel* Label2_;
-    QLabel* Label1_3_;
-    PictureButton* Command3d1_;
-    SelectOnFocusLineEdit* Text1_;
+    QLabel* cardFrame_;
+    QLabel* twoOfSpadePicture_;
+    QLabel* cardBackPicture_;
+    QLabel* creditsText_;
+    QLabel* versionText_;
+    PictureButton* okButton_;
+    SelectOnFocusLineEdit* homePageBox_;
     bool centred_ = false;
 };
 

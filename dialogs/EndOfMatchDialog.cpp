@@ -40,7 +40,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& place, cons
 }  // namespace
 
 EndOfMatchDialog::EndOfMatchDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QStringLiteral("endOfMatchDialog"));
     setWindowTitle(QStringLiteral("La VORBIA - Fine partita"));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/end-32.png"), QSize(32, 32));
@@ -52,74 +52,76 @@ EndOfMatchDialog::EndOfMatchDialog(QWidget* parent) : QDialog(parent) {
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    List1_ = new QListWidget(this);
-    List1_->setObjectName(QStringLiteral("List1"));
-    List1_->setAccessibleName(QStringLiteral("Partite giocate"));
-    List1_->setGeometry(TwipsRect(900, 1545, 5295, 2010));
-    List1_->setFont(GameFont(FontFace::Courier, 9.75));
+    resultsList_ = new QListWidget(this);
+    resultsList_->setObjectName(QStringLiteral("resultsList"));
+    resultsList_->setAccessibleName(QStringLiteral("Partite giocate"));
+    resultsList_->setGeometry(TwipsRect(900, 1545, 5295, 2010));
+    resultsList_->setFont(GameFont(FontFace::Courier, 9.75));
 
-    Command1_ = new PictureButton(QStringLiteral(":/icons/tick.png"), QStringLiteral("&OK"), this);
-    Command1_->setObjectName(QStringLiteral("Command1"));
-    Command1_->setGeometry(TwipsRect(4110, 4290, 1005, 885));
+    okButton_ = new PictureButton(QStringLiteral(":/icons/tick.png"), QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setGeometry(TwipsRect(4110, 4290, 1005, 885));
 
-    Command2_ =
+    quitButton_ =
         new PictureButton(QStringLiteral(":/icons/door.png"), QStringLiteral("&Uscita"), this);
-    Command2_->setObjectName(QStringLiteral("Command2"));
-    Command2_->setGeometry(TwipsRect(5160, 4290, 1005, 885));
+    quitButton_->setObjectName(QStringLiteral("quitButton"));
+    quitButton_->setGeometry(TwipsRect(5160, 4290, 1005, 885));
 
-    Label1_ = MakeLabel(this, QStringLiteral("Label1"), TwipsRect(1050, 510, 5010, 525),
-                        GameFont(FontFace::Tahoma, 17.25, true));
-    Label1_->setAlignment(Qt::AlignCenter);
+    winnerCaption_ =
+        MakeLabel(this, QStringLiteral("winnerCaption"), TwipsRect(1050, 510, 5010, 525),
+                  GameFont(FontFace::Tahoma, 17.25, true));
+    winnerCaption_->setAlignment(Qt::AlignCenter);
 
-    Label2_ = MakeLabel(this, QStringLiteral("Label2"), TwipsRect(4095, 3945, 2085, 285),
-                        GameFont(FontFace::Tahoma, 8.25));
-    Label2_->setText(QStringLiteral("Vuoi fare un'altra partitina?"));
+    anotherMatchQuestion_ =
+        MakeLabel(this, QStringLiteral("anotherMatchQuestion"), TwipsRect(4095, 3945, 2085, 285),
+                  GameFont(FontFace::Tahoma, 8.25));
+    anotherMatchQuestion_->setText(QStringLiteral("Vuoi fare un'altra partitina?"));
 
     const QFont nameFont = GameFont(FontFace::Tahoma, 9.75);
     const QFont scoreFont = GameFont(FontFace::Tahoma, 12);
 
-    Label3_[0] =
-        MakeLabel(this, QStringLiteral("Label3_0"), TwipsRect(1050, 1110, 1935, 285), nameFont);
-    Label3_[0]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label3_[0]->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
+    nameCaptions_[0] = MakeLabel(this, QStringLiteral("humanNameCaption"),
+                                 TwipsRect(1050, 1110, 1935, 285), nameFont);
+    nameCaptions_[0]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    nameCaptions_[0]->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
 
-    Label4_[0] =
-        MakeLabel(this, QStringLiteral("Label4_0"), TwipsRect(3030, 1080, 540, 375), scoreFont);
-    Label4_[0]->setAlignment(Qt::AlignCenter);
-    Label4_[0]->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0); color: %1;"
+    scores_[0] =
+        MakeLabel(this, QStringLiteral("humanScore"), TwipsRect(3030, 1080, 540, 375), scoreFont);
+    scores_[0]->setAlignment(Qt::AlignCenter);
+    scores_[0]->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0); color: %1;"
                                              " border: 1px solid black;")
                                   .arg(palette().color(QPalette::ButtonText).name()));
 
-    Label3_[1] =
-        MakeLabel(this, QStringLiteral("Label3_1"), TwipsRect(4200, 1110, 1845, 285), nameFont);
-    Label3_[1]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label3_[1]->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
-    Label3_[1]->setText(QStringLiteral("Dino (Computer)"));
+    nameCaptions_[1] = MakeLabel(this, QStringLiteral("computerNameCaption"),
+                                 TwipsRect(4200, 1110, 1845, 285), nameFont);
+    nameCaptions_[1]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    nameCaptions_[1]->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
+    nameCaptions_[1]->setText(QStringLiteral("Dino (Computer)"));
 
-    Label4_[1] =
-        MakeLabel(this, QStringLiteral("Label4_1"), TwipsRect(3630, 1080, 540, 375), scoreFont);
-    Label4_[1]->setAlignment(Qt::AlignCenter);
-    Label4_[1]->setStyleSheet(
+    scores_[1] = MakeLabel(this, QStringLiteral("computerScore"), TwipsRect(3630, 1080, 540, 375),
+                           scoreFont);
+    scores_[1]->setAlignment(Qt::AlignCenter);
+    scores_[1]->setStyleSheet(
         QStringLiteral("background-color: rgb(0, 0, 255); color: white; border: 1px solid black;"));
 
-    Label5_ = MakeLabel(this, QStringLiteral("Label5"), TwipsRect(930, 3945, 2355, 285),
-                        GameFont(FontFace::Tahoma, 8.25));
+    winsTotal_ = MakeLabel(this, QStringLiteral("winsTotal"), TwipsRect(930, 3945, 2355, 285),
+                           GameFont(FontFace::Tahoma, 8.25));
 
-    Picture1_ = new QLabel(this);
-    Picture1_->setObjectName(QStringLiteral("Picture1"));
-    Picture1_->setAccessibleName(QStringLiteral("La VORBIA 2002"));
-    Picture1_->setGeometry(TwipsRect(930, 4410, 720, 720));
-    Picture1_->setPixmap(QIcon(QStringLiteral(":/icons/emblem-2002.png"))
-                             .pixmap(QSize(48, 48), devicePixelRatioF()));
-    Picture1_->setAlignment(Qt::AlignCenter);
-    Picture1_->setBackgroundRole(QPalette::Base);
-    Picture1_->setAutoFillBackground(true);
+    emblem_ = new QLabel(this);
+    emblem_->setObjectName(QStringLiteral("emblem"));
+    emblem_->setAccessibleName(QStringLiteral("La VORBIA 2002"));
+    emblem_->setGeometry(TwipsRect(930, 4410, 720, 720));
+    emblem_->setPixmap(QIcon(QStringLiteral(":/icons/emblem-2002.png"))
+                           .pixmap(QSize(48, 48), devicePixelRatioF()));
+    emblem_->setAlignment(Qt::AlignCenter);
+    emblem_->setBackgroundRole(QPalette::Base);
+    emblem_->setAutoFillBackground(true);
 
-    setTabOrder(List1_, Command1_);
-    setTabOrder(Command1_, Command2_);
+    setTabOrder(resultsList_, okButton_);
+    setTabOrder(okButton_, quitButton_);
 
-    connect(Command1_, &QToolButton::clicked, this, &QDialog::accept);
-    connect(Command2_, &QToolButton::clicked, this, [this] { done(kQuitCode); });
+    connect(okButton_, &QToolButton::clicked, this, &QDialog::accept);
+    connect(quitButton_, &QToolButton::clicked, this, [this] { done(kQuitCode); });
 }
 
 EndOfMatchDialog::Choice EndOfMatchDialog::ShowResult(const MatchState& state,
@@ -130,23 +132,24 @@ EndOfMatchDialog::Choice EndOfMatchDialog::ShowResult(const MatchState& state,
 
 void EndOfMatchDialog::RecordMatch(const MatchState& state, const QString& humanCaption) {
     ++MatchNumber_;
-    Label3_[0]->setText(humanCaption);
-    Label4_[0]->setText(QString::number(state.Score[1]));
-    Label4_[1]->setText(QString::number(state.Score[2]));
+    nameCaptions_[0]->setText(humanCaption);
+    scores_[0]->setText(QString::number(state.Score[Player::Human]));
+    scores_[1]->setText(QString::number(state.Score[Player::Computer]));
     // The computer is asked first: a score of 51 for it wins, whatever the human holds.
-    if (state.Score[2] >= kWinningScore) {
-        Label1_->setText(QStringLiteral("Ha vinto ") + QString::fromStdString(state.PlayerName[2]) +
-                         "!");
+    if (state.Score[Player::Computer] >= kWinningScore) {
+        winnerCaption_->setText(QStringLiteral("Ha vinto ") +
+                                QString::fromStdString(state.PlayerName[Player::Computer]) + "!");
         ++ComputerWins_;
-    } else if (state.Score[1] >= kWinningScore) {
-        Label1_->setText(QStringLiteral("Ha vinto ") + QString::fromStdString(state.PlayerName[1]) +
-                         "!");
+    } else if (state.Score[Player::Human] >= kWinningScore) {
+        winnerCaption_->setText(QStringLiteral("Ha vinto ") +
+                                QString::fromStdString(state.PlayerName[Player::Human]) + "!");
         ++HumanWins_;
     }
-    List1_->addItem(ResultLine(MatchNumber_, state.PlayerName[1], state.Score[1], state.Score[2]));
-    Label5_->setText(QStringLiteral("Totale: %1 - %2").arg(HumanWins_).arg(ComputerWins_));
-    List1_->setCurrentRow(List1_->count() - 1);
-    List1_->scrollToItem(List1_->currentItem());
+    resultsList_->addItem(ResultLine(MatchNumber_, state.PlayerName[Player::Human],
+                                     state.Score[Player::Human], state.Score[Player::Computer]));
+    winsTotal_->setText(QStringLiteral("Totale: %1 - %2").arg(HumanWins_).arg(ComputerWins_));
+    resultsList_->setCurrentRow(resultsList_->count() - 1);
+    resultsList_->scrollToItem(resultsList_->currentItem());
 }
 
 void EndOfMatchDialog::showEvent(QShowEvent* event) {

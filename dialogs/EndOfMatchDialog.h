@@ -12,8 +12,8 @@ namespace vorbia {
 
 class PictureButton;
 
-// Form4: created once by the window at the first end of a match, then only hidden and shown
-// again, so its result list and counters last for the whole run.
+// The end-of-match dialog: created once by the window at the first end of a match, then only hidden
+// and shown again, so its result list and counters last for the whole run.
 class EndOfMatchDialog : public QDialog {
     Q_OBJECT
 
@@ -32,15 +32,15 @@ class EndOfMatchDialog : public QDialog {
   private:
     void RecordMatch(const MatchState& state, const QString& humanCaption);
 
-    QListWidget* List1_;
-    PictureButton* Command1_;
-    PictureButton* Command2_;
-    QLabel* Label1_;
-    QLabel* Label2_;
-    QLabel* Label3_[2];
-    QLabel* Label4_[2];
-    QLabel* Label5_;
-    QLabel* Picture1_;
+    QListWidget* resultsList_;
+    PictureButton* okButton_;
+    PictureButton* quitButton_;
+    QLabel* winnerCaption_;
+    QLabel* anotherMatchQuestion_;
+    QLabel* nameCaptions_[2];
+    QLabel* scores_[2];
+    QLabel* winsTotal_;
+    QLabel* emblem_;
 
     int MatchNumber_ = 0;
     int HumanWins_ = 0;

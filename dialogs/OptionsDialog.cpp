@@ -36,7 +36,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& place) {
 OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFolder,
                              QWidget* parent)
     : QDialog(parent), state_(state), settingsFolder_(std::move(settingsFolder)) {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(QStringLiteral("La VORBIA - Opzioni"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/options-32.png")));
     setFixedSize(Twips(5055), Twips(3600));
@@ -46,83 +46,83 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    Text1_ = new SelectOnFocusLineEdit(this);
-    Text1_->setObjectName(QStringLiteral("Text1"));
-    Text1_->setGeometry(TwipsRect(2460, 330, 2040, 360));
-    Text1_->setFont(GameFont(FontFace::MsSansSerif, 9.75, true));
-    Text1_->setMaxLength(kNameLength);
+    nameBox_ = new SelectOnFocusLineEdit(this);
+    nameBox_->setObjectName(QStringLiteral("nameBox"));
+    nameBox_->setGeometry(TwipsRect(2460, 330, 2040, 360));
+    nameBox_->setFont(GameFont(FontFace::MsSansSerif, 9.75, true));
+    nameBox_->setMaxLength(kNameLength);
 
-    Label1_ = MakeLabel(this, "Label1", TwipsRect(1320, 420, 1125, 255));
-    Label1_->setText(QStringLiteral("Nome giocatore"));
-    Label1_->setFont(GameFont(FontFace::Tahoma, 8.25));
+    nameCaption_ = MakeLabel(this, "nameCaption", TwipsRect(1320, 420, 1125, 255));
+    nameCaption_->setText(QStringLiteral("Nome giocatore"));
+    nameCaption_->setFont(GameFont(FontFace::Tahoma, 8.25));
     // A screen reader names the field after its label.
-    Label1_->setBuddy(Text1_);
+    nameCaption_->setBuddy(nameBox_);
 
-    HScroll1_ = new SpeedScrollBar(this);
-    HScroll1_->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1_->setGeometry(TwipsRect(2400, 1755, 2130, 240));
-    HScroll1_->setRange(kSlowestSpeed, kFastestSpeed);
-    HScroll1_->setSingleStep(5);
-    HScroll1_->setPageStep(10);
-    HScroll1_->setFocusPolicy(Qt::StrongFocus);
+    speedScrollBar_ = new SpeedScrollBar(this);
+    speedScrollBar_->setObjectName(QStringLiteral("speedScrollBar"));
+    speedScrollBar_->setGeometry(TwipsRect(2400, 1755, 2130, 240));
+    speedScrollBar_->setRange(kSlowestSpeed, kFastestSpeed);
+    speedScrollBar_->setSingleStep(5);
+    speedScrollBar_->setPageStep(10);
+    speedScrollBar_->setFocusPolicy(Qt::StrongFocus);
 
-    Picture1_ = MakeLabel(this, "Picture1", TwipsRect(540, 270, 720, 720));
-    Picture1_->setPixmap(QIcon(QStringLiteral(":/icons/emblem-2002.png"))
-                             .pixmap(QSize(48, 48), devicePixelRatioF()));
-    Picture1_->setAlignment(Qt::AlignCenter);
-    Picture1_->setAccessibleName(QStringLiteral("La VORBIA 2002"));
-    Picture1_->setStyleSheet(QStringLiteral("background-color: white;"));
+    emblem_ = MakeLabel(this, "emblem", TwipsRect(540, 270, 720, 720));
+    emblem_->setPixmap(QIcon(QStringLiteral(":/icons/emblem-2002.png"))
+                           .pixmap(QSize(48, 48), devicePixelRatioF()));
+    emblem_->setAlignment(Qt::AlignCenter);
+    emblem_->setAccessibleName(QStringLiteral("La VORBIA 2002"));
+    emblem_->setStyleSheet(QStringLiteral("background-color: white;"));
 
-    Label2_ = MakeLabel(this, "Label2", TwipsRect(720, 1800, 1080, 195));
-    Label2_->setText(QStringLiteral("Velocità carta"));
-    Label2_->setFont(GameFont(FontFace::Tahoma, 8.25));
-    Label2_->setBuddy(HScroll1_);
+    speedCaption_ = MakeLabel(this, "speedCaption", TwipsRect(720, 1800, 1080, 195));
+    speedCaption_->setText(QStringLiteral("Velocità carta"));
+    speedCaption_->setFont(GameFont(FontFace::Tahoma, 8.25));
+    speedCaption_->setBuddy(speedScrollBar_);
 
-    Label3_ = MakeLabel(this, "Label3", TwipsRect(1815, 1755, 465, 240));
-    Label3_->setAlignment(Qt::AlignCenter);
-    Label3_->setStyleSheet(
+    speedValue_ = MakeLabel(this, "speedValue", TwipsRect(1815, 1755, 465, 240));
+    speedValue_->setAlignment(Qt::AlignCenter);
+    speedValue_->setStyleSheet(
         QStringLiteral("background-color: rgb(0, 255, 255); color: black;"
                        " border: 1px solid black;"));
 
-    Command3d1_ =
-        new PictureButton(QStringLiteral(":/icons/tick.png"), QStringLiteral("&OK"), this);
-    Command3d1_->setObjectName(QStringLiteral("Command3d1"));
-    Command3d1_->setGeometry(TwipsRect(600, 2340, 1755, 885));
+    okButton_ = new PictureButton(QStringLiteral(":/icons/tick.png"), QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setGeometry(TwipsRect(600, 2340, 1755, 885));
 
-    Command3d2_ =
+    cancelButton_ =
         new PictureButton(QStringLiteral(":/icons/eraser.png"), QStringLiteral("&Annulla"), this);
-    Command3d2_->setObjectName(QStringLiteral("Command3d2"));
-    Command3d2_->setGeometry(TwipsRect(2790, 2310, 1755, 885));
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton_->setGeometry(TwipsRect(2790, 2310, 1755, 885));
 
-    Check3d1_ = new QCheckBox(QStringLiteral("Visualizza messaggi durante il gioco"), this);
-    Check3d1_->setObjectName(QStringLiteral("Check3d1"));
-    Check3d1_->setGeometry(TwipsRect(1590, 930, 2925, 315));
-    Check3d1_->setFont(GameFont(FontFace::Tahoma, 8.25));
-    Check3d1_->setBackgroundRole(QPalette::Button);
-    Check3d1_->setAutoFillBackground(true);
+    messagesCheckBox_ = new QCheckBox(QStringLiteral("Visualizza messaggi durante il gioco"), this);
+    messagesCheckBox_->setObjectName(QStringLiteral("messagesCheckBox"));
+    messagesCheckBox_->setGeometry(TwipsRect(1590, 930, 2925, 315));
+    messagesCheckBox_->setFont(GameFont(FontFace::Tahoma, 8.25));
+    messagesCheckBox_->setBackgroundRole(QPalette::Button);
+    messagesCheckBox_->setAutoFillBackground(true);
 
-    setTabOrder(Text1_, HScroll1_);
-    setTabOrder(HScroll1_, Command3d1_);
-    setTabOrder(Command3d1_, Command3d2_);
-    setTabOrder(Command3d2_, Check3d1_);
+    setTabOrder(nameBox_, speedScrollBar_);
+    setTabOrder(speedScrollBar_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(cancelButton_, messagesCheckBox_);
 
-    Text1_->setText(QString::fromStdString(state_.PlayerName[1]));
-    HScroll1_->setValue(state_.CardSpeed);
-    Check3d1_->setChecked(state_.ShowMessages == kTrue);
+    nameBox_->setText(QString::fromStdString(state_.PlayerName[Player::Human]));
+    speedScrollBar_->setValue(state_.CardSpeed);
+    messagesCheckBox_->setChecked(state_.ShowMessages);
     // The scroll bar holds the speed inside its own range, so the label shows what OK stores.
-    ShowSpeed(HScroll1_->value());
-    Text1_->setFocus();
+    ShowSpeed(speedScrollBar_->value());
+    nameBox_->setFocus();
 
-    connect(HScroll1_, &QScrollBar::valueChanged, this, [this](int speed) {
+    connect(speedScrollBar_, &QScrollBar::valueChanged, this, [this](int speed) {
         ShowSpeed(speed);
         // While the thumb is dragged the focus stays put; it comes back when it is let go.
-        if (!HScroll1_->isSliderDown()) Text1_->setFocus();
+        if (!speedScrollBar_->isSliderDown()) nameBox_->setFocus();
     });
-    connect(HScroll1_, &QScrollBar::sliderReleased, Text1_, [this] { Text1_->setFocus(); });
-    connect(Check3d1_, &QCheckBox::clicked, Text1_, [this] { Text1_->setFocus(); });
-    connect(Text1_, &QLineEdit::returnPressed, this, &OptionsDialog::StoreAndSave);
-    connect(Command3d1_, &QToolButton::clicked, this, &OptionsDialog::StoreAndSave);
-    connect(Command3d2_, &QToolButton::clicked, this, &QDialog::reject);
+    connect(speedScrollBar_, &QScrollBar::sliderReleased, nameBox_,
+            [this] { nameBox_->setFocus(); });
+    connect(messagesCheckBox_, &QCheckBox::clicked, nameBox_, [this] { nameBox_->setFocus(); });
+    connect(nameBox_, &QLineEdit::returnPressed, this, &OptionsDialog::StoreAndSave);
+    connect(okButton_, &QToolButton::clicked, this, &OptionsDialog::StoreAndSave);
+    connect(cancelButton_, &QToolButton::clicked, this, &QDialog::reject);
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {
@@ -133,12 +133,12 @@ void OptionsDialog::showEvent(QShowEvent* event) {
     }
 }
 
-void OptionsDialog::ShowSpeed(int speed) { Label3_->setText(QString::number(speed)); }
+void OptionsDialog::ShowSpeed(int speed) { speedValue_->setText(QString::number(speed)); }
 
 void OptionsDialog::StoreAndSave() {
-    state_.PlayerName[1] = CapitaliseName(Text1_->text().toStdString());
-    state_.CardSpeed = static_cast<int16_t>(HScroll1_->value());
-    state_.ShowMessages = Check3d1_->isChecked() ? kTrue : kFalse;
+    state_.PlayerName[Player::Human] = CapitaliseName(nameBox_->text().toStdString());
+    state_.CardSpeed = speedScrollBar_->value();
+    state_.ShowMessages = messagesCheckBox_->isChecked();
     const SaveResult saved = SaveSettings(state_, settingsFolder_);
     if (!saved.ok) {
         ShowMessageBox(this, QStringLiteral("Non è stato possibile salvare le impostazioni nel "

@@ -14,9 +14,9 @@ namespace vorbia {
 class PictureButton;
 class SelectOnFocusLineEdit;
 
-// Form2, created at each opening. When exec() returns Accepted, `state` holds the new name,
-// speed and message switch and the settings file has been written (or the player was told
-// why it could not be).
+// The options dialog, created at each opening. When exec() returns Accepted, `state` holds the new
+// name, speed and message switch and the settings file has been written (or the player was told why
+// it could not be).
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
@@ -34,15 +34,15 @@ class OptionsDialog : public QDialog {
     MatchState& state_;
     std::filesystem::path settingsFolder_;
 
-    SelectOnFocusLineEdit* Text1_;
-    QLabel* Label1_;
-    QScrollBar* HScroll1_;
-    QLabel* Picture1_;
-    QLabel* Label2_;
-    QLabel* Label3_;
-    PictureButton* Command3d1_;
-    PictureButton* Command3d2_;
-    QCheckBox* Check3d1_;
+    SelectOnFocusLineEdit* nameBox_;
+    QLabel* nameCaption_;
+    QScrollBar* speedScrollBar_;
+    QLabel* emblem_;
+    QLabel* speedCaption_;
+    QLabel* speedValue_;
+    PictureButton* okButton_;
+    PictureButton* cancelButton_;
+    QCheckBox* messagesCheckBox_;
     bool centred_ = false;
 };
 

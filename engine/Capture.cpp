@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "MatchEngine.h"
+#include "TableOrders.h"
 
 namespace vorbia {
 
@@ -11,8 +12,6 @@ namespace {
 
 constexpr int kHighestSum = 10;
 constexpr int kOffTableLeft = -59;
-
-int PileOf(int turn) { return turn == kHuman ? kHumanPile : kComputerPile; }
 
 std::string SumTooHighMessage(int sum) {
     return "Errore: hai cliccato su un numero di carte la cui somma è :" + std::to_string(sum) +
@@ -32,23 +31,21 @@ std::string ScopaMessage(int total, const std::string& reason) {
 
 void MatchEngine::SelectTableCard(int card) {
     if (!CurrentCardOnPlaySpot() || card <= 0 || card > kCardCount || !IsOnTable(card)) return;
-    if (state_.Selected[static_cast<size_t>(card)] != kFalse) {
+    if (state_.Selected[card]) {
         ToggleSelection(card);
         return;
     }
     // The cap counts the clicked card and everything already selected, whatever the value of
     // the card in hand.
     int sum = CardValue(card);
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            const int cell = state_.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
-            if (cell == 0 || state_.Selected[static_cast<size_t>(cell)] == kFalse) continue;
-            sum += CardValue(cell);
-            if (sum > kHighestSum) {
-                if (state_.ShowMessages != kFalse) Tell(SumTooHighMessage(sum));
-                ClearSelection();
-                return;
-            }
+    for (const Slot slot : OccupiedSlots(state_)) {
+        const int selected = state_.CardAt(slot);
+        if (!state_.Selected[selected]) continue;
+        sum += CardValue(selected);
+        if (sum > kHighestSum) {
+            if (state_.ShowMessages) Tell(SumTooHighMessage(sum));
+            ClearSelection();
+            return;
         }
     }
     ToggleSelection(card);
@@ -58,7 +55,7 @@ void MatchEngine::PlayCard(int card) {
     if (card <= 0 || card != state_.CurrentCard || IsOnTable(card)) return;
 
     // The card goes to the table first; a valid capture takes it off again with the others.
-    const PictureBox from = window_.Picture(card);
+    const PictureBox from = window_.CardBox(card);
     int left = 0;
     int top = 0;
     const bool placed = PlaceOnTable(card, left, top);
@@ -66,33 +63,31 @@ void MatchEngine::PlayCard(int card) {
         // All 21 slots taken: the card finds no room and goes straight to its player's pile.
         // It still belongs to its capture; when it takes nothing it simply leaves the game.
         left = kOffTableLeft;
-        top = window_.Picture(PileOf(state_.Turn)).top;
+        top = window_.CardBox(PileOf(state_.Turn)).top;
     }
     Glide(card, from.left, from.top, left, top);
 
     const int value = CardValue(card);
     int sum = 0;
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            const int cell = state_.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
-            if (cell == 0 || state_.Selected[static_cast<size_t>(cell)] == kFalse) continue;
-            sum += CardValue(cell);
-            if (sum > value) {
-                // Passing the value is refused without a beep.
-                if (state_.ShowMessages != kFalse) Tell(WrongSumMessage(sum, value));
-                ClearSelection();
-                HandOn();
-                return;
-            }
+    for (const Slot slot : OccupiedSlots(state_)) {
+        const int selected = state_.CardAt(slot);
+        if (!state_.Selected[selected]) continue;
+        sum += CardValue(selected);
+        if (sum > value) {
+            // Passing the value is refused without a beep.
+            if (state_.ShowMessages) Tell(WrongSumMessage(sum, value));
+            ClearSelection();
+            HandOn();
+            return;
         }
     }
 
-    if (sum > 0 && placed) state_.Selected[static_cast<size_t>(card)] = kTrue;
+    if (sum > 0 && placed) state_.Selected[card] = true;
     if (sum == value) {
         CaptureSelection(card, placed);
         ShowScore();
     } else if (sum > 0) {
-        if (state_.ShowMessages != kFalse) {
+        if (state_.ShowMessages) {
             Tell(WrongSumMessage(sum, value));
         } else {
             window_.Beep();
@@ -104,7 +99,7 @@ void MatchEngine::PlayCard(int card) {
 }
 
 void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
-    const int turn = state_.Turn;
+    const Player turn = state_.Turn;
     int scopaTotal = 0;
     int scopaPoints = 0;
     std::vector<int> takenSuits;
@@ -115,21 +110,18 @@ void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
         scopaTotal += split.value;
         // Court cards count one less in a scopa.
         scopaPoints += split.value > 7 ? split.value - 1 : split.value;
-        state_.Score[static_cast<size_t>(turn)] += static_cast<int16_t>(CardPoints(taken));
+        state_.Score[turn] += CardPoints(taken);
     };
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            auto& cell = state_.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
-            const int taken = cell;
-            if (taken == 0 || state_.Selected[static_cast<size_t>(taken)] == kFalse) continue;
+    for (const Slot slot : OccupiedSlots(state_)) {
+        const int taken = state_.CardAt(slot);
+        if (!state_.Selected[taken]) continue;
 
-            const int targetTop = window_.Picture(PileOf(turn)).top;
-            ToggleSelection(taken);
-            const PictureBox from = window_.Picture(taken);
-            Glide(taken, from.left, from.top, kOffTableLeft, targetTop);
-            count(taken);
-            cell = 0;
-        }
+        const int targetTop = window_.CardBox(PileOf(turn)).top;
+        ToggleSelection(taken);
+        const PictureBox from = window_.CardBox(taken);
+        Glide(taken, from.left, from.top, kOffTableLeft, targetTop);
+        count(taken);
+        state_.CardAt(slot) = 0;
     }
     // On a full table the played card is already on the pile, taken last.
     if (!cardOnTable) count(card);
@@ -150,20 +142,22 @@ void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
         reason = "tutte le carte prese sono dello stesso seme.";
     }
     if (reason.empty()) return;
-    state_.Score[static_cast<size_t>(turn)] += static_cast<int16_t>(scopaPoints);
-    if (state_.ShowMessages != kFalse) Tell(ScopaMessage(scopaTotal, reason));
+    state_.Score[turn] += scopaPoints;
+    if (state_.ShowMessages) Tell(ScopaMessage(scopaTotal, reason));
 }
 
 void MatchEngine::ShowScore() {
-    const int turn = state_.Turn;
-    window_.SetCaption(turn == kHuman ? Element::Label1_0 : Element::Label1_1,
-                       "Punti: " + std::to_string(state_.Score[static_cast<size_t>(turn)]));
-    const Element bars[] = {Element::Picture3_0, Element::Picture3_1};
+    const Player turn = state_.Turn;
+    window_.SetCaption(
+        turn == Player::Human ? Element::HumanScoreCaption : Element::ComputerScoreCaption,
+        "Punti: " + std::to_string(state_.Score[turn]));
+    const Element bars[] = {Element::HumanScoreBar, Element::ComputerScoreBar};
+    const Player owners[] = {Player::Human, Player::Computer};
     const Colour colours[] = {kDarkRed, kDarkBlue};
     for (int bar = 0; bar < 2; ++bar) {
         const double width = window_.ElementBox(bars[bar]).width;
         // Rounded to nearest, halves to even: the default floating-point rounding mode.
-        const double right = std::nearbyint(state_.Score[static_cast<size_t>(bar + 1)] * width / 51.0 - 3.0);
+        const double right = std::nearbyint(state_.Score[owners[bar]] * width / 51.0 - 3.0);
         window_.DrawScoreBar(bar, static_cast<int>(right), colours[bar]);
     }
 }

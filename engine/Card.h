@@ -13,8 +13,11 @@ constexpr int kComputerPile = 41;
 constexpr int kHumanPile = 42;
 constexpr int kPictureCount = 43;
 
-constexpr int kHuman = 1;
-constexpr int kComputer = 2;
+// Who is to move; nobody until the first hand has been dealt.
+enum class Player { Nobody, Human, Computer };
+
+// The pile picture of the player, where its cards are drawn from and its captures go.
+constexpr int PileOf(Player player) { return player == Player::Human ? kHumanPile : kComputerPile; }
 
 struct SuitAndValue {
     int suit;

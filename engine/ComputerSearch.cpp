@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "Card.h"
+#include "TableOrders.h"
 
 namespace vorbia {
 
@@ -23,12 +24,12 @@ constexpr std::array<TableCard, kCardCount + 1> kCards = [] {
     std::array<TableCard, kCardCount + 1> cards{};
     for (int card = 1; card <= kCardCount; ++card) {
         const SuitAndValue split = SplitCard(card);
-        cards[static_cast<size_t>(card)] = {static_cast<int8_t>(card),
-                                            static_cast<int8_t>(split.value),
-                                            static_cast<int8_t>(split.suit),
-                                            static_cast<int8_t>(CardPoints(card)),
-                                            0,
-                                            0};
+        cards[card] = {static_cast<int8_t>(card),
+                       static_cast<int8_t>(split.value),
+                       static_cast<int8_t>(split.suit),
+                       static_cast<int8_t>(CardPoints(card)),
+                       0,
+                       0};
     }
     return cards;
 }();
@@ -49,15 +50,13 @@ struct TableCards {
 
 TableCards CardsInScanOrder(const MatchState& state) {
     TableCards table;
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            const int card = state.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
-            if (card <= 0 || card > kCardCount) continue;
-            TableCard slot = kCards[static_cast<size_t>(card)];
-            slot.rowBit = static_cast<uint8_t>(1u << row);
-            slot.columnBit = static_cast<uint8_t>(1u << column);
-            table.Add(slot);
-        }
+    for (const Slot slot : OccupiedSlots(state)) {
+        const int card = state.CardAt(slot);
+        if (card < 0 || card > kCardCount) continue;
+        TableCard tableCard = kCards[card];
+        tableCard.rowBit = static_cast<uint8_t>(1u << slot.row);
+        tableCard.columnBit = static_cast<uint8_t>(1u << slot.column);
+        table.Add(tableCard);
     }
     return table;
 }

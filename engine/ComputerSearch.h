@@ -22,7 +22,7 @@ class ComputerChoice {
         for (int card : cards) Add(card);
     }
 
-    void Add(int card) { cards_[static_cast<size_t>(size_++)] = card; }
+    void Add(int card) { cards_[size_++] = card; }
     const int* begin() const { return cards_.data(); }
     const int* end() const { return cards_.data() + size_; }
     int size() const { return size_; }
@@ -40,11 +40,5 @@ class ComputerChoice {
 // whose table cards hold the most point cards, ties going to the larger capture and then to
 // the first found in scan order.
 ComputerChoice ChooseComputerCapture(const MatchState& state);
-
-// Slot position p (1..21, scan order) to row and column.
-constexpr int SlotRow(int position) { return (position - 1) / kColumns + 1; }
-constexpr int SlotColumn(int position) {
-    return position % kColumns == 0 ? kColumns : position % kColumns;
-}
 
 }  // namespace vorbia

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 
 #include "Card.h"
@@ -21,8 +20,8 @@ public:
 
     int DrawingWidth() const override { return 1016; }
     int DrawingHeight() const override { return 700; }
-    int Line1X() const override { return 158; }
-    PictureBox Picture(int picture) const override;
+    int TableEdgeX() const override { return 158; }
+    PictureBox CardBox(int picture) const override;
     PictureBox ElementBox(Element element) const override;
 
     void PlacePicture(int picture, int left, int top) override;
@@ -48,37 +47,6 @@ public:
 private:
     std::array<PictureBox, kPictureCount> pictures_{};
     std::array<PictureBox, 8> elements_{};
-};
-
-// A headless table that also writes every request as one line of text, in the order made.
-class RecordingTable : public HeadlessTable {
-public:
-    using Sink = std::function<void(const std::string&)>;
-    explicit RecordingTable(Sink sink) : sink_(std::move(sink)) {}
-
-    void PlacePicture(int picture, int left, int top) override;
-    void HideAllCards() override;
-    void MoveCard(int picture, int startLeft, int startTop, int endLeft, int endTop) override;
-    void PressPile(int pile) override;
-    void DrawSelectionFrame(int card, bool selected) override;
-    void SetClickable(int picture, bool clickable) override;
-    void SetCaption(Element element, const std::string& text) override;
-    void SetTextColour(Element element, Colour colour) override;
-    void SetElementTop(Element element, int top) override;
-    void ShowElement(Element element) override;
-    void ClearScoreBar(int bar) override;
-    void DrawScoreBar(int bar, int right, Colour colour) override;
-    void Maximise() override;
-    void HideBackground() override;
-    void SetComputerTimer(bool on) override;
-    void SetBusyPointer(bool busy) override;
-    void ShowMessage(const std::string& text) override;
-    void ShowEndOfMatch(const MatchState& state) override;
-    void Beep() override;
-
-private:
-    void Say(const std::string& line) { sink_(line); }
-    Sink sink_;
 };
 
 }  // namespace vorbia

@@ -11,19 +11,18 @@ namespace {
 constexpr int kPlaySpotLeft = 69;
 constexpr int kWinningScore = 51;
 
-int PileOf(int turn) { return turn == kHuman ? kHumanPile : kComputerPile; }
-
 std::string HandStartMessage(const MatchState& state) {
     const std::string cr = "\r";
     std::string summary;
     std::string handWord = "partita";
-    if (state.Score[1] != 0 || state.Score[2] != 0) {
+    if (state.Score[Player::Human] != 0 || state.Score[Player::Computer] != 0) {
         handWord = "mano";
-        summary = "Sono finite le carte, alla fine di questa mano il punteggio è: " + cr +
-                  state.PlayerName[1] + "  " + std::to_string(state.Score[1]) + cr +
-                  state.PlayerName[2] + "  " + std::to_string(state.Score[2]) + cr;
+        summary = "Sono finite le carte, alla fine di questa mano il punteggio è: " + cr;
+        for (const Player player : {Player::Human, Player::Computer}) {
+            summary += state.PlayerName[player] + "  " + std::to_string(state.Score[player]) + cr;
+        }
     }
-    const std::string& first = state.PlayerName[static_cast<size_t>(state.Turn)];
+    const std::string& first = state.PlayerName[state.Turn];
     return summary + "Dopo aver rimescolato il mazzo si inizia una nuova " + handWord + "." + cr +
            first + " ha alzato una carta più bassa quindi calerà per prim" + NameEnding(first) +
            ".";
@@ -43,19 +42,15 @@ void MatchEngine::ResetScoreDisplays(Element first, Element second) {
 }
 
 void MatchEngine::StartNewMatch() {
-    state_.Score[1] = 0;
-    state_.Score[2] = 0;
-    ResetScoreDisplays(Element::Label1_1, Element::Label1_0);
+    state_.Score = {};
+    ResetScoreDisplays(Element::ComputerScoreCaption, Element::HumanScoreCaption);
     NewHand();
 }
 
 void MatchEngine::NewHand() {
     window_.Maximise();
     window_.HideBackground();
-    if (state_.TurnCount == 0) {
-        state_.Score[1] = 0;
-        state_.Score[2] = 0;
-    }
+    if (state_.TurnCount == 0) state_.Score = {};
     state_.CurrentCard = state_.CurrentValue = state_.CurrentSuit = 0;
     state_.LastValue = state_.LastSuit = 0;
     state_.CardsDrawn = 0;
@@ -63,11 +58,11 @@ void MatchEngine::NewHand() {
     state_.TurnCount = 1;
     for (auto& row : state_.TableGrid) row.fill(0);
     window_.HideAllCards();
-    state_.Drawn.fill(kFalse);
+    state_.Drawn.fill(false);
     // No card is on the table any more, so no card may stay selected either.
-    state_.Selected.fill(kFalse);
+    state_.Selected.fill(false);
 
-    const int cardHeight = window_.Picture(kHumanPile).height;
+    const int cardHeight = window_.CardBox(kHumanPile).height;
     window_.PlacePicture(kComputerPile, 5, 67);
     window_.PlacePicture(kHumanPile, 5, window_.DrawingHeight() - 39 - cardHeight);
 
@@ -76,30 +71,30 @@ void MatchEngine::NewHand() {
     int computerCut = RandomCard();
     while (CardValue(computerCut) == CardValue(humanCut)) computerCut = RandomCard();
 
-    const PictureBox computerPile = window_.Picture(kComputerPile);
-    const PictureBox humanPile = window_.Picture(kHumanPile);
+    const PictureBox computerPile = window_.CardBox(kComputerPile);
+    const PictureBox humanPile = window_.CardBox(kHumanPile);
     window_.PlacePicture(computerCut, computerPile.left + 15, computerPile.top);
     window_.PlacePicture(humanCut, humanPile.left + 15, humanPile.top);
 
     // The lower cut plays first.
-    state_.Turn = static_cast<int16_t>(CardValue(humanCut) > CardValue(computerCut) ? kComputer
-                                                                                     : kHuman);
+    state_.Turn = CardValue(humanCut) > CardValue(computerCut) ? Player::Computer : Player::Human;
     Tell(HandStartMessage(state_));
 
-    window_.PlacePicture(computerCut, -70, window_.Picture(computerCut).top);
-    window_.PlacePicture(humanCut, -70, window_.Picture(humanCut).top);
+    window_.PlacePicture(computerCut, -70, window_.CardBox(computerCut).top);
+    window_.PlacePicture(humanCut, -70, window_.CardBox(humanCut).top);
 
-    const int labelHeight = window_.ElementBox(Element::Label1_0).height;
-    const int barHeight = window_.ElementBox(Element::Picture3_0).height;
+    const int labelHeight = window_.ElementBox(Element::HumanScoreCaption).height;
+    const int barHeight = window_.ElementBox(Element::HumanScoreBar).height;
     const int humanLabelTop = humanPile.top - 10 - labelHeight;
     const int computerLabelTop = computerPile.top + computerPile.height + 10;
-    window_.SetElementTop(Element::Label1_0, humanLabelTop);
-    window_.SetElementTop(Element::Picture3_0, humanLabelTop - barHeight);
-    window_.SetElementTop(Element::Label1_1, computerLabelTop);
-    window_.SetElementTop(Element::Picture3_1,
-                          computerLabelTop + window_.ElementBox(Element::Label1_1).height);
-    window_.ShowElement(Element::Label1_0);
-    window_.ShowElement(Element::Label1_1);
+    window_.SetElementTop(Element::HumanScoreCaption, humanLabelTop);
+    window_.SetElementTop(Element::HumanScoreBar, humanLabelTop - barHeight);
+    window_.SetElementTop(Element::ComputerScoreCaption, computerLabelTop);
+    window_.SetElementTop(
+        Element::ComputerScoreBar,
+        computerLabelTop + window_.ElementBox(Element::ComputerScoreCaption).height);
+    window_.ShowElement(Element::HumanScoreCaption);
+    window_.ShowElement(Element::ComputerScoreCaption);
 
     PlayTurn(PileOf(state_.Turn));
 }
@@ -109,10 +104,10 @@ void MatchEngine::PlayTurn(int pile) {
     if (DrawCard() == DrawOutcome::HandOrMatchEnded) return;
     ClearSelection();
 
-    const int startLeft = window_.Picture(pile).left;
-    const int startTop = window_.Picture(PileOf(state_.Turn)).top;
+    const int startLeft = window_.CardBox(pile).left;
+    const int startTop = window_.CardBox(PileOf(state_.Turn)).top;
     RecountTable();
-    int endLeft = startLeft + window_.Picture(state_.CurrentCard).width + 6;
+    int endLeft = startLeft + window_.CardBox(state_.CurrentCard).width + 6;
     int endTop = startTop;
     if (state_.TableCount == 0) PlaceOnTable(pile, endLeft, endTop);
 
@@ -127,11 +122,12 @@ void MatchEngine::PlayTurn(int pile) {
 
 MatchEngine::DrawOutcome MatchEngine::DrawCard() {
     // A score of 51 is noticed at the start of the next turn, never in the middle of one.
-    if (state_.Score[1] >= kWinningScore || state_.Score[2] >= kWinningScore) {
+    if (state_.Score[Player::Human] >= kWinningScore ||
+        state_.Score[Player::Computer] >= kWinningScore) {
         window_.ShowEndOfMatch(state_);
         ThrowIfAbandoned();
         ClearSelection();
-        ResetScoreDisplays(Element::Label1_0, Element::Label1_1);
+        ResetScoreDisplays(Element::HumanScoreCaption, Element::ComputerScoreCaption);
         SetComputerTimer(false);
         ClearTable();
         state_.TurnCount = 0;
@@ -141,7 +137,7 @@ MatchEngine::DrawOutcome MatchEngine::DrawCard() {
     if (state_.CardsDrawn >= kCardCount) {
         SetComputerTimer(false);
         ClearSelection();
-        state_.Turn = kHuman;
+        state_.Turn = Player::Human;
         ClearTable();
         state_.TurnCount = 1;
         NewHand();
@@ -149,34 +145,34 @@ MatchEngine::DrawOutcome MatchEngine::DrawCard() {
     }
 
     const SuitAndValue last = SplitCard(state_.CurrentCard);
-    state_.LastSuit = static_cast<int16_t>(last.suit);
-    state_.LastValue = static_cast<int16_t>(last.value);
+    state_.LastSuit = last.suit;
+    state_.LastValue = last.value;
     if (state_.LastSuit >= 1) {
-        window_.SetCaption(Element::Label2,
+        window_.SetCaption(Element::LastCardCaption,
                            "Ultima: " + ValueName(last.value) + " di " + SuitName(last.suit));
     }
 
     int card = RandomCard();
-    while (state_.Drawn[static_cast<size_t>(card)] != kFalse) card = RandomCard();
-    state_.CurrentCard = static_cast<int16_t>(card);
-    state_.Drawn[static_cast<size_t>(card)] = kTrue;
+    while (state_.Drawn[card]) card = RandomCard();
+    state_.CurrentCard = card;
+    state_.Drawn[card] = true;
     state_.CardsDrawn += 1;
-    state_.CurrentValue = static_cast<int16_t>(CardValue(card));
-    state_.CurrentSuit = static_cast<int16_t>(CardSuit(card));
+    state_.CurrentValue = CardValue(card);
+    state_.CurrentSuit = CardSuit(card);
     return DrawOutcome::CardDrawn;
 }
 
 void MatchEngine::PassTurn() {
-    state_.Turn = state_.Turn != kComputer ? kComputer : kHuman;
+    state_.Turn = state_.Turn != Player::Computer ? Player::Computer : Player::Human;
     ShowTurnColours();
     state_.TurnCount += 1;
     RecountTable();
 }
 
 void MatchEngine::ShowTurnColours() {
-    const bool computersTurn = state_.Turn == kComputer;
-    window_.SetTextColour(Element::Panel3D2, computersTurn ? kDarkBlue : kLightGrey);
-    window_.SetTextColour(Element::Panel3D3, computersTurn ? kLightGrey : kDarkRed);
+    const bool computersTurn = state_.Turn == Player::Computer;
+    window_.SetTextColour(Element::ComputerNamePanel, computersTurn ? kDarkBlue : kLightGrey);
+    window_.SetTextColour(Element::HumanNamePanel, computersTurn ? kLightGrey : kDarkRed);
 }
 
 }  // namespace vorbia

@@ -39,9 +39,9 @@ void MatchEngine::CardClicked(int picture) {
     // A play under way finishes before the next click counts (a second click on a gliding
     // card must not play it twice).
     if (Busy() || abandoning_) return;
-    if (state_.Turn != kHuman) return;
+    if (state_.Turn != Player::Human) return;
     if (picture < 1 || picture > kCardCount) return;
-    if (window_.Picture(picture).left <= 138) {
+    if (window_.CardBox(picture).left <= 138) {
         PlayCurrentCard(picture);
     } else {
         ToggleTableCard(picture);
@@ -57,11 +57,11 @@ void MatchEngine::PlayCurrentCard(int card) {
 }
 
 bool MatchEngine::CurrentCardOnPlaySpot() const {
-    return state_.CurrentCard > 0 && window_.Picture(state_.CurrentCard).left == 69;
+    return state_.CurrentCard > 0 && window_.CardBox(state_.CurrentCard).left == 69;
 }
 
 bool MatchEngine::ComputerMoveIsDue() const {
-    return computerTimerOn_ && state_.Turn == kComputer && CurrentCardOnPlaySpot();
+    return computerTimerOn_ && state_.Turn == Player::Computer && CurrentCardOnPlaySpot();
 }
 
 void MatchEngine::ComputerTimerTick() {

@@ -50,9 +50,9 @@ public:
 
     int LastTakenSuit() const { return lastTakenSuit_; }
     bool CurrentCardOnPlaySpot() const;
-    PictureBox SlotPosition(int row, int column) const;
+    PictureBox SlotPosition(Slot slot) const;
 
-private:
+  private:
     struct Abandoned {};
     template <class Operation>
     void Run(Operation&& operation);

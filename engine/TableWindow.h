@@ -19,19 +19,17 @@ constexpr Colour kLightGrey{192, 192, 192};
 constexpr Colour kBlue{0, 0, 255};
 constexpr Colour kRed{255, 0, 0};
 
-// The table's elements other than the card pictures, named as the window names them.
+// The table's elements other than the card pictures.
 enum class Element {
-    Label1_0,    // the human's score caption
-    Label1_1,    // the computer's score caption
-    Label2,      // last card drawn
-    Picture3_0,  // the human's score bar
-    Picture3_1,  // the computer's score bar
-    Panel3D1,    // title and hint line
-    Panel3D2,    // the computer's name panel
-    Panel3D3,    // the human's name panel
+    HumanScoreCaption,
+    ComputerScoreCaption,
+    LastCardCaption,
+    HumanScoreBar,
+    ComputerScoreBar,
+    TitlePanel,  // the title, or the hint for the card under the pointer
+    ComputerNamePanel,
+    HumanNamePanel,
 };
-
-const char* ElementName(Element element);  // "Label1(0)", "Panel3D3", ...
 
 struct PictureBox {
     int left;
@@ -50,8 +48,8 @@ public:
     // Geometry, in pixels of the drawing area.
     virtual int DrawingWidth() const = 0;
     virtual int DrawingHeight() const = 0;
-    virtual int Line1X() const = 0;
-    virtual PictureBox Picture(int picture) const = 0;    // Picture1(0..42)
+    virtual int TableEdgeX() const = 0;                 // the line at the table's left edge
+    virtual PictureBox CardBox(int picture) const = 0;  // kDeckBackPicture, a card or a pile
     virtual PictureBox ElementBox(Element element) const = 0;
 
     // Card pictures.

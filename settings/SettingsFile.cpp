@@ -28,8 +28,12 @@ constexpr std::string_view kSpeedKey = "VelocitaCarta=";
 constexpr std::string_view kMessagesKey = "DisplayMessaggi=";
 
 constexpr std::size_t kNameLength = 10;
-constexpr int16_t kSlowestSpeed = 10;
-constexpr int16_t kFastestSpeed = 50;
+constexpr int kSlowestSpeed = 10;
+constexpr int kFastestSpeed = 50;
+
+// The file writes a switch as -1 when on and 0 when off; any other number reads as off.
+constexpr int kSwitchOn = -1;
+constexpr int kSwitchOff = 0;
 
 char ToAsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
@@ -41,6 +45,7 @@ bool SameNameIgnoringCase(std::string_view first, std::string_view second) {
     return true;
 }
 
+// The numbers stay 16-bit as the file holds them: one beyond that is the overflow error.
 struct ValuesRead {
     std::optional<std::string> name;  // Windows-1252 bytes
     std::optional<int16_t> speed;
@@ -127,8 +132,7 @@ void ApplyRangeRules(MatchState& state) {
     if (state.CardSpeed < kSlowestSpeed || state.CardSpeed > kFastestSpeed) {
         state.CardSpeed = kSlowestSpeed;
     }
-    if (state.ShowMessages != kTrue && state.ShowMessages != kFalse) state.ShowMessages = kFalse;
-    state.PlayerName[kHuman] = FirstCharacters(state.PlayerName[kHuman], kNameLength);
+    state.PlayerName[Player::Human] = FirstCharacters(state.PlayerName[Player::Human], kNameLength);
 }
 
 std::string SignedNumberField(int value) {
@@ -142,9 +146,9 @@ std::string SettingsFileText(const MatchState& state) {
     const std::string lines[] = {
         "; File di inizializzazione per 'La VORBIA'",
         "; Non manomettere assolutamente queste righe!",
-        std::string(kNameKey) + Utf8ToWindows1252(state.PlayerName[kHuman]),
+        std::string(kNameKey) + Utf8ToWindows1252(state.PlayerName[Player::Human]),
         std::string(kSpeedKey) + SignedNumberField(state.CardSpeed),
-        std::string(kMessagesKey) + SignedNumberField(state.ShowMessages)};
+        std::string(kMessagesKey) + SignedNumberField(state.ShowMessages ? kSwitchOn : kSwitchOff)};
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
     return text;
@@ -183,9 +187,9 @@ LoadResult LoadSettings(MatchState& state, const std::filesystem::path& folder) 
             const LoadResult result = ReadSettingsFile(*file, values);
             if (!result.ok) return result;
         }
-        if (values.name) state.PlayerName[kHuman] = Windows1252ToUtf8(*values.name);
+        if (values.name) state.PlayerName[Player::Human] = Windows1252ToUtf8(*values.name);
         if (values.speed) state.CardSpeed = *values.speed;
-        if (values.messages) state.ShowMessages = *values.messages;
+        if (values.messages) state.ShowMessages = *values.messages == kSwitchOn;
         ApplyRangeRules(state);
         return {};
     } catch (const std::exception&) {

@@ -24,8 +24,8 @@ struct LoadResult {
     int errorNumber = 0;
 };
 
-// Fills PlayerName[1], CardSpeed and ShowMessages from "vorbia.ini" in `folder`, whatever the
-// letter case of its name, then forces them into range (also without a file). When the file
+// Fills the human's PlayerName, CardSpeed and ShowMessages from "vorbia.ini" in `folder`, whatever
+// the letter case of its name, then forces them into range (also without a file). When the file
 // cannot be read or holds a number beyond 16 bits, `state` is left as it was.
 LoadResult LoadSettings(MatchState& state, const std::filesystem::path& folder);
 

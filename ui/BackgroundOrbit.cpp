@@ -11,7 +11,7 @@ QPoint BackgroundOrbit::Tick(QSize drawingArea, QSize picture, int panelsHeight)
     const int cy = (drawingArea.height() - picture.height()) / 2;
     // Zero means "not computed yet", so a table too low for a circle recomputes every tick.
     if (radius_ == 0) {
-        radius_ = static_cast<int16_t>(
+        radius_ = static_cast<int>(
             std::nearbyint((drawingArea.height() - 100 - panelsHeight) / 2.0 - 50));
     }
     return {static_cast<int>(std::lround(radius_ * std::cos(angle_) + cx)),

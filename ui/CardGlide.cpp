@@ -30,7 +30,7 @@ QPoint GlidePath::Step(int speed) {
     return position_;
 }
 
-void MoveCard(QWidget& picture, QPoint start, QPoint end, const int16_t& cardSpeed,
+void MoveCard(QWidget& picture, QPoint start, QPoint end, const int& cardSpeed,
               const std::function<bool()>& cutShort) {
     GlidePath path(start, end);
     QEventLoop stepLoop;

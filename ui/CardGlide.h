@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPoint>
-#include <cstdint>
 #include <functional>
 
 class QWidget;
@@ -29,7 +28,7 @@ class GlidePath {
 // anew at every step. Between steps the window handles its events for a few milliseconds, so
 // the card moves at the display's pace and clicks, ticks and commands run meanwhile. Returns
 // where the picture stands as soon as `cutShort` says so.
-void MoveCard(QWidget& picture, QPoint start, QPoint end, const int16_t& cardSpeed,
+void MoveCard(QWidget& picture, QPoint start, QPoint end, const int& cardSpeed,
               const std::function<bool()>& cutShort);
 
 }  // namespace vorbia

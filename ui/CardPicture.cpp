@@ -13,7 +13,7 @@ QIcon CardImage(int card) {
 }
 
 CardPicture::CardPicture(int index, QWidget* parent) : QWidget(parent), index_(index) {
-    setObjectName(QStringLiteral("Picture1(%1)").arg(index));
+    setObjectName(QStringLiteral("cardPicture(%1)").arg(index));
     setFixedSize(kCardWidth, kCardHeight);
     setMouseTracking(true);
 }

@@ -5,9 +5,9 @@
 
 namespace vorbia {
 
-// Picture1(i): a borderless picture box exactly as large as its card image. It reports clicks
-// and pointer moves with its index; when not clickable it still reports pointer moves, because
-// the hints hold for cards the player may not click.
+// A card's picture (or a pile's): a borderless box exactly as large as its image. It reports
+// clicks and pointer moves with its index; when not clickable it still reports pointer moves,
+// because the hints hold for cards the player may not click.
 class CardPicture : public QWidget {
     Q_OBJECT
 

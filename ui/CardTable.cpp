@@ -58,7 +58,8 @@ QString FindBackgroundPicture(const QDir& folder) {
 
 QLabel* ScoreCaption(int index, QWidget* parent) {
     auto* label = new QLabel(QStringLiteral("Punti: 0"), parent);
-    label->setObjectName(QStringLiteral("Label1(%1)").arg(index));
+    label->setObjectName(index == 0 ? QStringLiteral("humanScoreCaption")
+                                    : QStringLiteral("computerScoreCaption"));
     label->setFont(GameFont(FontFace::MsSansSerif, 8.25, true));
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
@@ -68,7 +69,7 @@ QLabel* ScoreCaption(int index, QWidget* parent) {
     yellow.setColor(QPalette::Window, QColor(255, 255, 0));
     yellow.setColor(QPalette::WindowText, label->palette().color(QPalette::WindowText));
     label->setPalette(yellow);
-    label->setGeometry(kScoreLeft[index], 0, kLabel1Size.width(), kLabel1Size.height());
+    label->setGeometry(kScoreLeft[index], 0, kScoreCaptionSize.width(), kScoreCaptionSize.height());
     label->setAttribute(Qt::WA_NoMousePropagation);
     label->hide();
     return label;
@@ -87,9 +88,9 @@ CardTable::CardTable(CardTableOptions options, QWidget* parent)
     BuildTable();
     ConnectCommands();
     accessibility_ = std::make_unique<TableAccessibility>(
-        state_, TableAccessibility::Elements{Picture1_, Panel3D1_, Panel3D2_, Panel3D3_, Label1_,
-                                             Label2_});
-    keyboard_ = new KeyboardPlay(*this, state_, Picture1_, *Panel3D3_);
+        state_, TableAccessibility::Elements{cardPictures_, titlePanel_, computerNamePanel_,
+                                             humanNamePanel_, scoreCaptions_, lastCardCaption_});
+    keyboard_ = new KeyboardPlay(*this, state_, cardPictures_, *humanNamePanel_);
 }
 
 CardTable::~CardTable() {
@@ -105,20 +106,22 @@ void CardTable::BuildTable() {
     area_->setAccessibleName(QStringLiteral("Tavolo da gioco"));
     if (options_.fixedDrawingArea) area_->setFixedSize(*options_.fixedDrawingArea);
 
-    // Picture2 goes first so that every card passes over it.
-    Picture2_ = new QLabel(area_);
-    Picture2_->setObjectName(QStringLiteral("Picture2"));
-    Picture2_->setAutoFillBackground(true);
-    Picture2_->setBackgroundRole(QPalette::Base);
-    Picture2_->setAttribute(Qt::WA_NoMousePropagation);
-    Picture2_->setGeometry(QRect(QPoint(364, 144), kPicture2DesignSize));
-    Picture2_->hide();
+    // The background picture goes first so that every card passes over it.
+    backgroundPicture_ = new QLabel(area_);
+    backgroundPicture_->setObjectName(QStringLiteral("backgroundPicture"));
+    backgroundPicture_->setAutoFillBackground(true);
+    backgroundPicture_->setBackgroundRole(QPalette::Base);
+    backgroundPicture_->setAttribute(Qt::WA_NoMousePropagation);
+    backgroundPicture_->setGeometry(QRect(QPoint(364, 144), kBackgroundDesignSize));
+    backgroundPicture_->hide();
 
     for (int index = 0; index < 2; ++index) {
-        Label1_[static_cast<size_t>(index)] = ScoreCaption(index, area_);
-        auto* bar = new ScoreBar(QStringLiteral("Picture3(%1)").arg(index), area_);
-        bar->setGeometry(kScoreLeft[index], 0, kPicture3Size.width(), kPicture3Size.height());
-        Picture3_[static_cast<size_t>(index)] = bar;
+        scoreCaptions_[static_cast<size_t>(index)] = ScoreCaption(index, area_);
+        auto* bar = new ScoreBar(
+            index == 0 ? QStringLiteral("humanScoreBar") : QStringLiteral("computerScoreBar"),
+            area_);
+        bar->setGeometry(kScoreLeft[index], 0, kScoreBarSize.width(), kScoreBarSize.height());
+        scoreBars_[static_cast<size_t>(index)] = bar;
     }
 
     for (int index = 0; index < kPictureCount; ++index) {
@@ -126,66 +129,68 @@ void CardTable::BuildTable() {
         if (index <= kCardCount) picture->SetImage(CardImage(index));
         picture->move(0, area_->height());
         picture->hide();
-        Picture1_[static_cast<size_t>(index)] = picture;
+        cardPictures_[static_cast<size_t>(index)] = picture;
     }
 
-    Panel3D1_ =
-        new StatusPanel(QStringLiteral("Panel3D1"), GameFont(FontFace::Tahoma, 9.75), area_);
-    Panel3D2_ =
-        new StatusPanel(QStringLiteral("Panel3D2"), GameFont(FontFace::Tahoma, 17.25, true), area_);
-    Panel3D2_->SetTextColour(ToQColor(kBlue));
-    Panel3D3_ =
-        new StatusPanel(QStringLiteral("Panel3D3"), GameFont(FontFace::Tahoma, 17.25, true), area_);
-    Panel3D3_->SetTextColour(ToQColor(kDarkRed));
-    Panel3D3_->SetCaption(QStringLiteral("Anonimo"));
-    area_->DockPanels(Panel3D1_, Panel3D2_, Panel3D3_);
+    titlePanel_ =
+        new StatusPanel(QStringLiteral("titlePanel"), GameFont(FontFace::Tahoma, 9.75), area_);
+    computerNamePanel_ = new StatusPanel(QStringLiteral("computerNamePanel"),
+                                         GameFont(FontFace::Tahoma, 17.25, true), area_);
+    computerNamePanel_->SetTextColour(ToQColor(kBlue));
+    humanNamePanel_ = new StatusPanel(QStringLiteral("humanNamePanel"),
+                                      GameFont(FontFace::Tahoma, 17.25, true), area_);
+    humanNamePanel_->SetTextColour(ToQColor(kDarkRed));
+    humanNamePanel_->SetCaption(QStringLiteral("Anonimo"));
+    area_->DockPanels(titlePanel_, computerNamePanel_, humanNamePanel_);
 
-    Command3d1_ = new UnscaledPictureButton(Panel3D1_);
-    Command3d1_->setObjectName(QStringLiteral("Command3d1"));
-    Command3d1_->setIcon(QIcon(QStringLiteral(":/icons/new-match.png")));
-    Command3d1_->setIconSize(kNewMatchPictureSize);
-    Command3d1_->setToolTip(QStringLiteral("Nuova partita"));
-    Command3d1_->setFocusPolicy(Qt::NoFocus);
-    Command3d1_->setGeometry(kCommand3d1Left, kCommand3d1Top, kCommand3d1Size, kCommand3d1Size);
+    newMatchButton_ = new UnscaledPictureButton(titlePanel_);
+    newMatchButton_->setObjectName(QStringLiteral("newMatchButton"));
+    newMatchButton_->setIcon(QIcon(QStringLiteral(":/icons/new-match.png")));
+    newMatchButton_->setIconSize(kNewMatchPictureSize);
+    newMatchButton_->setToolTip(QStringLiteral("Nuova partita"));
+    newMatchButton_->setFocusPolicy(Qt::NoFocus);
+    newMatchButton_->setGeometry(kNewMatchButtonLeft, kNewMatchButtonTop, kNewMatchButtonSize,
+                                 kNewMatchButtonSize);
 
-    Label2_ = new QLabel(Panel3D2_);
-    Label2_->setObjectName(QStringLiteral("Label2"));
-    Label2_->setFont(GameFont(FontFace::Tahoma, 8.25));
-    Label2_->setGeometry(QRect(QPoint(kLabel2Left, kLabel2Top), kLabel2Size));
+    lastCardCaption_ = new QLabel(computerNamePanel_);
+    lastCardCaption_->setObjectName(QStringLiteral("lastCardCaption"));
+    lastCardCaption_->setFont(GameFont(FontFace::Tahoma, 8.25));
+    lastCardCaption_->setGeometry(
+        QRect(QPoint(kLastCardCaptionLeft, kLastCardCaptionTop), kLastCardCaptionSize));
 
     menu_ = BuildTableMenu(*menuBar());
 
-    Timer1_.setInterval(500);
-    Timer2_.setInterval(100);
-    Timer3_.setInterval(1400);
-    Timer1_.start();
-    Timer3_.start();
+    computerMoveTimer_.setInterval(500);
+    orbitTimer_.setInterval(100);
+    nameBlinkTimer_.setInterval(1400);
+    computerMoveTimer_.start();
+    nameBlinkTimer_.start();
 }
 
 void CardTable::ConnectCommands() {
-    connect(&Timer1_, &QTimer::timeout, this, [this] { engine_.ComputerTimerTick(); });
-    connect(&Timer2_, &QTimer::timeout, this, &CardTable::OrbitTick);
-    connect(&Timer3_, &QTimer::timeout, this, &CardTable::BlinkTick);
+    connect(&computerMoveTimer_, &QTimer::timeout, this, [this] { engine_.ComputerTimerTick(); });
+    connect(&orbitTimer_, &QTimer::timeout, this, &CardTable::OrbitTick);
+    connect(&nameBlinkTimer_, &QTimer::timeout, this, &CardTable::BlinkTick);
 
-    for (CardPicture* picture : Picture1_) {
+    for (CardPicture* picture : cardPictures_) {
         connect(picture, &CardPicture::Clicked, this,
                 [this](int index) { engine_.CardClicked(index); });
         connect(picture, &CardPicture::PointerMoved, this, &CardTable::CardHint);
     }
     connect(area_, &DrawingArea::BarePointerMoved, this, &CardTable::TitleReset);
-    connect(Command3d1_, &QToolButton::clicked, this, [this] { engine_.NewMatch(); });
-    connect(Panel3D3_, &StatusPanel::Clicked, this, &CardTable::OpenOptions);
+    connect(newMatchButton_, &QToolButton::clicked, this, [this] { engine_.NewMatch(); });
+    connect(humanNamePanel_, &StatusPanel::Clicked, this, &CardTable::OpenOptions);
 
-    connect(menu_.FileNuovo, &QAction::triggered, this, [this] { engine_.NewMatch(); });
-    connect(menu_.MenuEsci, &QAction::triggered, this, &CardTable::close);
-    connect(menu_.Menuspeed, &QAction::triggered, this, &CardTable::OpenOptions);
-    connect(menu_.MenuDOC, &QAction::triggered, this,
+    connect(menu_.newMatchCommand, &QAction::triggered, this, [this] { engine_.NewMatch(); });
+    connect(menu_.quitCommand, &QAction::triggered, this, &CardTable::close);
+    connect(menu_.optionsCommand, &QAction::triggered, this, &CardTable::OpenOptions);
+    connect(menu_.helpCommand, &QAction::triggered, this,
             [this] { OpenHelpPage(this, QString::fromStdString(folder_.string())); });
-    connect(menu_.MenuREG, &QAction::triggered, this,
+    connect(menu_.rulesCommand, &QAction::triggered, this,
             [this] { ShowMessageBox(this, RulesText()); });
-    connect(menu_.MenuMail, &QAction::triggered, this, [this] { OpenMailToMaker(this); });
-    connect(menu_.MenuPHP, &QAction::triggered, this, [this] { OpenMakerHomePage(this); });
-    connect(menu_.MenuInfo, &QAction::triggered, this, &CardTable::OpenAboutBox);
+    connect(menu_.mailCommand, &QAction::triggered, this, [this] { OpenMailToMaker(this); });
+    connect(menu_.homePageCommand, &QAction::triggered, this, [this] { OpenMakerHomePage(this); });
+    connect(menu_.aboutCommand, &QAction::triggered, this, &CardTable::OpenAboutBox);
 }
 
 bool CardTable::StartUp() {
@@ -193,9 +198,9 @@ bool CardTable::StartUp() {
     if (!options_.fixedDrawingArea && screen() != nullptr) resize(screen()->size());
     Maximise();
 
-    state_.PlayerName[kComputer] = "Dino (Computer)";
-    Panel3D2_->SetCaption(QString::fromStdString(state_.PlayerName[kComputer]));
-    Panel3D1_->SetCaption(QStringLiteral("La VORBIA"));
+    state_.PlayerName[Player::Computer] = "Dino (Computer)";
+    computerNamePanel_->SetCaption(QString::fromStdString(state_.PlayerName[Player::Computer]));
+    titlePanel_->SetCaption(QStringLiteral("La VORBIA"));
 
     const QString folder = QString::fromStdString(folder_.string());
     QDir::setCurrent(folder);
@@ -209,27 +214,28 @@ bool CardTable::StartUp() {
             FatalStartUpError(kErrorInvalidPicture);
             return false;
         }
-        Picture2_->setPixmap(picture);
-        Picture2_->resize(picture.size());
+        backgroundPicture_->setPixmap(picture);
+        backgroundPicture_->resize(picture.size());
     }
 
     // Until the first hand places them, the bars wait under the title panel.
-    for (ScoreBar* bar : Picture3_) bar->move(bar->x(), 0);
+    for (ScoreBar* bar : scoreBars_) bar->move(bar->x(), 0);
 
     const LoadResult loaded = LoadSettings(state_, SettingsFolderForLoading(folder_));
     if (!loaded.ok) {
         FatalStartUpError(loaded.errorNumber);
         return false;
     }
-    const QString name = QString::fromStdString(state_.PlayerName[kHuman]);
+    const QString name = QString::fromStdString(state_.PlayerName[Player::Human]);
     if (name.size() > kLongestName)
-        state_.PlayerName[kHuman] = name.left(kLongestName).toStdString();
-    Panel3D3_->SetCaption(QString::fromStdString(HumanCaption(state_.PlayerName[kHuman])));
+        state_.PlayerName[Player::Human] = name.left(kLongestName).toStdString();
+    humanNamePanel_->SetCaption(
+        QString::fromStdString(HumanCaption(state_.PlayerName[Player::Human])));
 
-    Picture1_[kComputerPile]->SetImage(Picture1_[kDeckBackPicture]->Image());
-    Picture1_[kHumanPile]->SetImage(Picture1_[kDeckBackPicture]->Image());
+    cardPictures_[kComputerPile]->SetImage(cardPictures_[kDeckBackPicture]->Image());
+    cardPictures_[kHumanPile]->SetImage(cardPictures_[kDeckBackPicture]->Image());
 
-    Timer2_.start();
+    orbitTimer_.start();
     engine_.ClearTable();
     return true;
 }
@@ -251,9 +257,9 @@ void CardTable::EndProgram() {
     ending_ = true;
     // Whatever glide, box or computer move is under way unwinds without starting anything.
     engine_.Abandon();
-    Timer1_.stop();
-    Timer2_.stop();
-    Timer3_.stop();
+    computerMoveTimer_.stop();
+    orbitTimer_.stop();
+    nameBlinkTimer_.stop();
     SetBusyPointer(false);
     hide();
     emit ProgramEnded(0);

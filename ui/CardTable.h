@@ -65,8 +65,8 @@ class CardTable : public QMainWindow, public TableWindow {
     // TableWindow
     int DrawingWidth() const override;
     int DrawingHeight() const override;
-    int Line1X() const override;
-    PictureBox Picture(int picture) const override;
+    int TableEdgeX() const override;
+    PictureBox CardBox(int picture) const override;
     PictureBox ElementBox(Element element) const override;
     void PlacePicture(int picture, int left, int top) override;
     void HideAllCards() override;
@@ -122,21 +122,21 @@ class CardTable : public QMainWindow, public TableWindow {
     MatchEngine engine_;
 
     DrawingArea* area_ = nullptr;
-    StatusPanel* Panel3D1_ = nullptr;
-    StatusPanel* Panel3D2_ = nullptr;
-    StatusPanel* Panel3D3_ = nullptr;
-    QToolButton* Command3d1_ = nullptr;
-    QLabel* Label2_ = nullptr;
-    std::array<QLabel*, 2> Label1_{};
-    std::array<ScoreBar*, 2> Picture3_{};
-    QLabel* Picture2_ = nullptr;
-    std::array<CardPicture*, kPictureCount> Picture1_{};
-    EndOfMatchDialog* Form4_ = nullptr;
+    StatusPanel* titlePanel_ = nullptr;
+    StatusPanel* computerNamePanel_ = nullptr;
+    StatusPanel* humanNamePanel_ = nullptr;
+    QToolButton* newMatchButton_ = nullptr;
+    QLabel* lastCardCaption_ = nullptr;
+    std::array<QLabel*, 2> scoreCaptions_{};
+    std::array<ScoreBar*, 2> scoreBars_{};
+    QLabel* backgroundPicture_ = nullptr;
+    std::array<CardPicture*, kPictureCount> cardPictures_{};
+    EndOfMatchDialog* endOfMatchDialog_ = nullptr;
     TableMenu menu_{};
 
-    QTimer Timer1_;
-    QTimer Timer2_;
-    QTimer Timer3_;
+    QTimer computerMoveTimer_;
+    QTimer orbitTimer_;
+    QTimer nameBlinkTimer_;
     BackgroundOrbit orbit_;
     NameBlinking blinking_;
     bool busyPointer_ = false;

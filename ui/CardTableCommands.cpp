@@ -14,9 +14,10 @@
 namespace vorbia {
 
 void CardTable::OrbitTick() {
-    const int panelsHeight = Panel3D1_->height() + Panel3D2_->height() + Panel3D3_->height();
-    Picture2_->move(orbit_.Tick(area_->size(), Picture2_->size(), panelsHeight));
-    if (Picture2_->isHidden()) Picture2_->show();
+    const int panelsHeight =
+        titlePanel_->height() + computerNamePanel_->height() + humanNamePanel_->height();
+    backgroundPicture_->move(orbit_.Tick(area_->size(), backgroundPicture_->size(), panelsHeight));
+    if (backgroundPicture_->isHidden()) backgroundPicture_->show();
 }
 
 void CardTable::BlinkTick() {
@@ -25,26 +26,27 @@ void CardTable::BlinkTick() {
 }
 
 void CardTable::CardHint(int picture) {
-    CardPicture& card = *Picture1_.at(static_cast<size_t>(picture));
+    CardPicture& card = *cardPictures_.at(static_cast<size_t>(picture));
     if (picture != kComputerPile && picture != kHumanPile) card.setToolTip({});
     const QString hint = vorbia::CardHint(picture, card.x(), state_);
-    Panel3D1_->SetCaption(hint);
+    titlePanel_->SetCaption(hint);
     card.setToolTip(hint);
 }
 
-void CardTable::TitleReset() { Panel3D1_->SetCaption(kTitleResetText); }
+void CardTable::TitleReset() { titlePanel_->SetCaption(kTitleResetText); }
 
 void CardTable::OpenOptions() {
-    OptionsDialog Form2(state_, SettingsFolderForSaving(folder_), this);
-    if (Form2.exec() == QDialog::Accepted) {
-        Panel3D3_->SetCaption(QString::fromStdString(HumanCaption(state_.PlayerName[kHuman])));
+    OptionsDialog options(state_, SettingsFolderForSaving(folder_), this);
+    if (options.exec() == QDialog::Accepted) {
+        humanNamePanel_->SetCaption(
+            QString::fromStdString(HumanCaption(state_.PlayerName[Player::Human])));
     }
 }
 
 void CardTable::OpenAboutBox() {
-    AboutBox Form3(Picture1_[kTwoOfSpade]->ImagePixmap(),
-                   Picture1_[kDeckBackPicture]->ImagePixmap(), this);
-    Form3.exec();
+    AboutBox about(cardPictures_[kTwoOfSpade]->ImagePixmap(),
+                   cardPictures_[kDeckBackPicture]->ImagePixmap(), this);
+    about.exec();
 }
 
 }  // namespace vorbia

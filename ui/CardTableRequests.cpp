@@ -32,30 +32,30 @@ int CardTable::DrawingWidth() const { return area_->width(); }
 
 int CardTable::DrawingHeight() const { return area_->height(); }
 
-int CardTable::Line1X() const { return kLine1X; }
+int CardTable::TableEdgeX() const { return kTableEdgeX; }
 
-PictureBox CardTable::Picture(int picture) const {
-    return BoxOf(*Picture1_.at(static_cast<size_t>(picture)));
+PictureBox CardTable::CardBox(int picture) const {
+    return BoxOf(*cardPictures_.at(static_cast<size_t>(picture)));
 }
 
 QWidget* CardTable::ElementWidget(Element element) const {
     switch (element) {
-        case Element::Label1_0:
-            return Label1_[0];
-        case Element::Label1_1:
-            return Label1_[1];
-        case Element::Label2:
-            return Label2_;
-        case Element::Picture3_0:
-            return Picture3_[0];
-        case Element::Picture3_1:
-            return Picture3_[1];
-        case Element::Panel3D1:
-            return Panel3D1_;
-        case Element::Panel3D2:
-            return Panel3D2_;
-        case Element::Panel3D3:
-            return Panel3D3_;
+        case Element::HumanScoreCaption:
+            return scoreCaptions_[0];
+        case Element::ComputerScoreCaption:
+            return scoreCaptions_[1];
+        case Element::LastCardCaption:
+            return lastCardCaption_;
+        case Element::HumanScoreBar:
+            return scoreBars_[0];
+        case Element::ComputerScoreBar:
+            return scoreBars_[1];
+        case Element::TitlePanel:
+            return titlePanel_;
+        case Element::ComputerNamePanel:
+            return computerNamePanel_;
+        case Element::HumanNamePanel:
+            return humanNamePanel_;
     }
     return nullptr;
 }
@@ -67,7 +67,7 @@ StatusPanel* CardTable::Panel(Element element) const {
 PictureBox CardTable::ElementBox(Element element) const { return BoxOf(*ElementWidget(element)); }
 
 void CardTable::PlacePicture(int picture, int left, int top) {
-    CardPicture& card = *Picture1_.at(static_cast<size_t>(picture));
+    CardPicture& card = *cardPictures_.at(static_cast<size_t>(picture));
     card.move(left, top);
     card.raise();
     card.show();
@@ -77,7 +77,7 @@ void CardTable::PlacePicture(int picture, int left, int top) {
 void CardTable::HideAllCards() {
     // Hidden as well as moved below the table, so that a table that grows later does not
     // uncover them.
-    for (CardPicture* card : Picture1_) {
+    for (CardPicture* card : cardPictures_) {
         card->move(card->x(), DrawingHeight());
         card->hide();
     }
@@ -87,7 +87,7 @@ void CardTable::HideAllCards() {
 }
 
 void CardTable::MoveCard(int picture, int startLeft, int startTop, int endLeft, int endTop) {
-    CardPicture& card = *Picture1_.at(static_cast<size_t>(picture));
+    CardPicture& card = *cardPictures_.at(static_cast<size_t>(picture));
     card.raise();
     card.show();
     vorbia::MoveCard(card, {startLeft, startTop}, {endLeft, endTop}, state_.CardSpeed,
@@ -97,7 +97,7 @@ void CardTable::MoveCard(int picture, int startLeft, int startTop, int endLeft, 
 }
 
 void CardTable::PressPile(int pile) {
-    CardPicture& card = *Picture1_.at(static_cast<size_t>(pile));
+    CardPicture& card = *cardPictures_.at(static_cast<size_t>(pile));
     const QPoint rest = card.pos();
     card.move(rest + QPoint(-2, 2));
     area_->repaint();
@@ -108,7 +108,7 @@ void CardTable::PressPile(int pile) {
 }
 
 void CardTable::DrawSelectionFrame(int card, bool selected) {
-    const QRect picture = Picture1_.at(static_cast<size_t>(card))->geometry();
+    const QRect picture = cardPictures_.at(static_cast<size_t>(card))->geometry();
     const QRect frame(picture.topLeft() - QPoint(1, 1), QPoint(picture.x() + picture.width() + 1,
                                                                picture.y() + picture.height() + 1));
     area_->DrawFrame(frame, selected ? Qt::black : Qt::white);
@@ -116,7 +116,7 @@ void CardTable::DrawSelectionFrame(int card, bool selected) {
 }
 
 void CardTable::SetClickable(int picture, bool clickable) {
-    Picture1_.at(static_cast<size_t>(picture))->SetClickable(clickable);
+    cardPictures_.at(static_cast<size_t>(picture))->SetClickable(clickable);
 }
 
 void CardTable::SetCaption(Element element, const std::string& text) {
@@ -141,23 +141,23 @@ void CardTable::SetElementTop(Element element, int top) {
 
 void CardTable::ShowElement(Element element) { ElementWidget(element)->show(); }
 
-void CardTable::ClearScoreBar(int bar) { Picture3_.at(static_cast<size_t>(bar))->Clear(); }
+void CardTable::ClearScoreBar(int bar) { scoreBars_.at(static_cast<size_t>(bar))->Clear(); }
 
 void CardTable::DrawScoreBar(int bar, int right, Colour colour) {
-    Picture3_.at(static_cast<size_t>(bar))->DrawBox(right, ToQColor(colour));
+    scoreBars_.at(static_cast<size_t>(bar))->DrawBox(right, ToQColor(colour));
 }
 
 void CardTable::HideBackground() {
-    Picture2_->move(Picture2_->x(), DrawingHeight() + 10);
-    Picture2_->hide();
-    Timer2_.stop();
+    backgroundPicture_->move(backgroundPicture_->x(), DrawingHeight() + 10);
+    backgroundPicture_->hide();
+    orbitTimer_.stop();
 }
 
 void CardTable::SetComputerTimer(bool on) {
     if (on) {
-        Timer1_.start();
+        computerMoveTimer_.start();
     } else {
-        Timer1_.stop();
+        computerMoveTimer_.stop();
     }
 }
 
@@ -176,8 +176,8 @@ void CardTable::ShowMessage(const std::string& text) {
 }
 
 void CardTable::ShowEndOfMatch(const MatchState& state) {
-    if (Form4_ == nullptr) Form4_ = new EndOfMatchDialog(this);
-    const auto choice = Form4_->ShowResult(state, Panel3D3_->Caption());
+    if (endOfMatchDialog_ == nullptr) endOfMatchDialog_ = new EndOfMatchDialog(this);
+    const auto choice = endOfMatchDialog_->ShowResult(state, humanNamePanel_->Caption());
     if (choice == EndOfMatchDialog::Choice::Quit) EndProgram();
 }
 

@@ -26,9 +26,9 @@ void DrawingArea::DockPanels(StatusPanel* top, StatusPanel* belowTop, StatusPane
 
 void DrawingArea::Dock() {
     if (top_ == nullptr) return;
-    top_->setGeometry(0, 0, width(), kPanel3D1Height);
-    belowTop_->setGeometry(0, kPanel3D1Height, width(), kPanel3D2Height);
-    bottom_->setGeometry(0, height() - kPanel3D3Height, width(), kPanel3D3Height);
+    top_->setGeometry(0, 0, width(), kTitlePanelHeight);
+    belowTop_->setGeometry(0, kTitlePanelHeight, width(), kComputerNamePanelHeight);
+    bottom_->setGeometry(0, height() - kHumanNamePanelHeight, width(), kHumanNamePanelHeight);
 }
 
 void DrawingArea::DrawFrame(const QRect& rect, const QColor& colour) {
@@ -47,7 +47,7 @@ void DrawingArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     for (const Frame& frame : frames_) painter.fillRect(frame.rect, frame.colour);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawLine(kLine1X, kLine1Top, kLine1X, height() - 1);
+    painter.drawLine(kTableEdgeX, kTableEdgeTop, kTableEdgeX, height() - 1);
 }
 
 void DrawingArea::resizeEvent(QResizeEvent* event) {

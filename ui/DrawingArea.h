@@ -9,8 +9,8 @@ namespace vorbia {
 
 class StatusPanel;
 
-// The table's own surface: white, with Line1 and the selection frames drawn on it behind the
-// cards. The three panels are docked to its edges, so its coordinates are the engine's.
+// The table's own surface: white, with the table's left edge and the selection frames drawn on it
+// behind the cards. The three panels are docked to its edges, so its coordinates are the engine's.
 class DrawingArea : public QWidget {
     Q_OBJECT
 

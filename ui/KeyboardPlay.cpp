@@ -7,6 +7,7 @@
 #include "CardPicture.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
+#include "TableOrders.h"
 
 namespace vorbia {
 
@@ -34,13 +35,7 @@ std::vector<int> KeyboardPlay::FocusStops() const {
                            QAccessible::PushButton) {
         stop(current);
     }
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            const int card =
-                state_.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
-            if (card != 0) stop(card);
-        }
-    }
+    for (const Slot slot : OccupiedSlots(state_)) stop(state_.CardAt(slot));
     return stops;
 }
 

@@ -1,17 +1,15 @@
 #include "NameBlinking.h"
 
-#include "Card.h"
-
 namespace vorbia {
 
-std::optional<NameBlinking::Change> NameBlinking::Tick(int turn) {
-    if (turn == kComputer) {
+std::optional<NameBlinking::Change> NameBlinking::Tick(Player turn) {
+    if (turn == Player::Computer) {
         computerColour_ = computerColour_ == 1 ? 9 : 1;
-        return Change{Element::Panel3D2, computerColour_};
+        return Change{Element::ComputerNamePanel, computerColour_};
     }
-    if (turn == kHuman) {
+    if (turn == Player::Human) {
         humanColour_ = humanColour_ == 4 ? 12 : 4;
-        return Change{Element::Panel3D3, humanColour_};
+        return Change{Element::HumanNamePanel, humanColour_};
     }
     return std::nullopt;
 }

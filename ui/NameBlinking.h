@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
+#include "Card.h"
 #include "TableWindow.h"
 
 namespace vorbia {
@@ -15,11 +15,11 @@ class NameBlinking {
         Element panel;
         int paletteIndex;
     };
-    std::optional<Change> Tick(int turn);
+    std::optional<Change> Tick(Player turn);
 
   private:
-    int16_t computerColour_ = 0;
-    int16_t humanColour_ = 0;
+    int computerColour_ = 0;
+    int humanColour_ = 0;
 };
 
 }  // namespace vorbia

@@ -13,9 +13,8 @@ constexpr int kTableCardsLeft = 138;
 
 QString CardHint(int picture, int pictureLeft, const MatchState& state) {
     if (picture == kComputerPile || picture == kHumanPile) {
-        const int owner = picture == kComputerPile ? kComputer : kHuman;
-        return QStringLiteral("Mazzo di ") +
-               QString::fromStdString(state.PlayerName[static_cast<size_t>(owner)]) +
+        const Player owner = picture == kComputerPile ? Player::Computer : Player::Human;
+        return QStringLiteral("Mazzo di ") + QString::fromStdString(state.PlayerName[owner]) +
                QStringLiteral(" - ancora ") + QString::number(state.PileCount()) +
                QStringLiteral(" carte");
     }

@@ -6,8 +6,8 @@
 
 namespace vorbia {
 
-// What Panel3D1 says while the pointer is over Picture1(picture), whose left edge is
-// `pictureLeft`.
+// What the title panel says while the pointer is over the picture of card `picture`, whose
+// left edge is `pictureLeft`.
 QString CardHint(int picture, int pictureLeft, const MatchState& state);
 
 // What it says over the bare table.

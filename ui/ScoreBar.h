@@ -7,7 +7,7 @@
 
 namespace vorbia {
 
-// Picture3(k): a bordered box whose filled rectangles stay drawn until it is cleared, as a
+// A player's score bar: a bordered box whose filled rectangles stay drawn until it is cleared, as a
 // picture box with persistent drawing keeps them.
 class ScoreBar : public QFrame {
     Q_OBJECT

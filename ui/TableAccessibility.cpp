@@ -148,16 +148,17 @@ CardReading ReadCard(int picture, int left, const MatchState& state) {
     reading.name = CardName(picture);
     if (IsOnTable(picture, state)) {
         reading.role = QAccessible::CheckBox;
-        reading.checked = state.Selected[static_cast<size_t>(picture)] != kFalse;
+        reading.checked = state.Selected[picture];
         reading.focusStop = true;
         reading.description = CardHint(picture, left, state);
     } else if (picture == state.CurrentCard && left < kTableCardsLeft && left >= 0) {
-        const bool humans = state.Turn == kHuman;
+        const bool humans = state.Turn == Player::Human;
         reading.role = humans ? QAccessible::PushButton : QAccessible::Graphic;
         reading.focusStop = humans;
-        reading.description = humans ? CardHint(picture, left, state)
-                                     : QStringLiteral("Carta di ") +
-                                           QString::fromStdString(state.PlayerName[kComputer]);
+        reading.description = humans
+                                  ? CardHint(picture, left, state)
+                                  : QStringLiteral("Carta di ") +
+                                        QString::fromStdString(state.PlayerName[Player::Computer]);
     }
     return reading;
 }
@@ -170,8 +171,8 @@ bool TableAccessibility::IsHumanNamePanel(const QObject* panel) const {
 }
 
 QString TableAccessibility::PanelDescription(const QObject* panel) const {
-    if (panel == elements_.humanNamePanel && state_.Turn == kHuman) return kInTurn;
-    if (panel == elements_.computerNamePanel && state_.Turn == kComputer) return kInTurn;
+    if (panel == elements_.humanNamePanel && state_.Turn == Player::Human) return kInTurn;
+    if (panel == elements_.computerNamePanel && state_.Turn == Player::Computer) return kInTurn;
     return {};
 }
 

@@ -7,14 +7,14 @@ namespace vorbia {
 
 // The table's menu bar; the window connects each command.
 struct TableMenu {
-    QAction* FileNuovo;
-    QAction* MenuEsci;
-    QAction* Menuspeed;
-    QAction* MenuDOC;
-    QAction* MenuREG;
-    QAction* MenuMail;
-    QAction* MenuPHP;
-    QAction* MenuInfo;
+    QAction* newMatchCommand;
+    QAction* quitCommand;
+    QAction* optionsCommand;
+    QAction* helpCommand;
+    QAction* rulesCommand;
+    QAction* mailCommand;
+    QAction* homePageCommand;
+    QAction* aboutCommand;
 };
 
 TableMenu BuildTableMenu(QMenuBar& bar);

@@ -74,10 +74,10 @@ class DialogsTest : public QObject {
 
     // Shows the result and answers the modal dialog as a player would: a click on `button`,
     // or with none, the frame's close command.
-    EndOfMatchDialog::Choice Answer(const std::string& name, int16_t human, int16_t computer,
-                                    const char* button = "Command1") {
+    EndOfMatchDialog::Choice Answer(const std::string& name, int human, int computer,
+                                    const char* button = "okButton") {
         MatchState state;
-        state.PlayerName[1] = name;
+        state.PlayerName[Player::Human] = name;
         state.Score = {0, human, computer};
         QTimer::singleShot(0, &ending_, [this, button] {
             if (button == nullptr) {
@@ -89,7 +89,9 @@ class DialogsTest : public QObject {
         return ending_.ShowResult(state, QString::fromStdString(name));
     }
     QString Text(const char* label) const { return Find<QLabel>(ending_, label)->text(); }
-    QString Line(int row) const { return Find<QListWidget>(ending_, "List1")->item(row)->text(); }
+    QString Line(int row) const {
+        return Find<QListWidget>(ending_, "resultsList")->item(row)->text();
+    }
 
   public slots:
     // Stands in for the desktop: records what the game asked it to open.
@@ -100,23 +102,23 @@ class DialogsTest : public QObject {
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
     void init() {
         opened_.clear();
-        state_ = {.PlayerName = {"", "Gimbo"}, .CardSpeed = 35, .ShowMessages = kFalse};
+        state_ = {.PlayerName = {"", "Gimbo"}, .CardSpeed = 35, .ShowMessages = false};
     }
 
     void optionsOpenWithTheStateAndEnterSavesTheChanges() {
         OptionsDialog dialog(state_, Folder());
         QVERIFY(ShowActive(&dialog));
-        auto* box = Find<QCheckBox>(dialog, "Check3d1");
-        QCOMPARE(Find<QLabel>(dialog, "Label3")->text(), QStringLiteral("35"));
+        auto* box = Find<QCheckBox>(dialog, "messagesCheckBox");
+        QCOMPARE(Find<QLabel>(dialog, "speedValue")->text(), QStringLiteral("35"));
         QVERIFY(!box->isChecked());
-        QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(dialog, "Text1"));
+        QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(dialog, "nameBox"));
 
         // The click gives the focus back to the name, all selected, so typing replaces it.
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("aNNA"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
-        QCOMPARE(state_.PlayerName[1], std::string("Anna"));
+        QCOMPARE(state_.PlayerName[Player::Human], std::string("Anna"));
         QCOMPARE(FileBytes(Folder() / "VORBIA.ini"),
                  std::string("; File di inizializzazione per 'La VORBIA'\r\n"
                              "; Non manomettere assolutamente queste righe!\r\n"
@@ -128,16 +130,16 @@ class DialogsTest : public QObject {
         for (const bool escape : {true, false}) {
             OptionsDialog dialog(state_, Folder());
             QVERIFY(ShowActive(&dialog));
-            ClickArrow(Find<QScrollBar>(dialog, "HScroll1"), Qt::RightEdge);
-            QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(dialog, "Text1"));
+            ClickArrow(Find<QScrollBar>(dialog, "speedScrollBar"), Qt::RightEdge);
+            QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(dialog, "nameBox"));
             if (escape) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             } else {
-                QTest::mouseClick(Find<QToolButton>(dialog, "Command3d2"), Qt::LeftButton);
+                QTest::mouseClick(Find<QToolButton>(dialog, "cancelButton"), Qt::LeftButton);
             }
 
             QCOMPARE(dialog.result(), int{QDialog::Rejected});
-            QCOMPARE(state_.CardSpeed, int16_t{35});
+            QCOMPARE(state_.CardSpeed, 35);
             QCOMPARE(FileBytes(Folder() / "VORBIA.ini"), std::string("before"));
         }
     }
@@ -148,27 +150,27 @@ class DialogsTest : public QObject {
         MessageBoxRecorder boxes;
         OptionsDialog dialog(state_, notAFolder);
         QVERIFY(ShowActive(&dialog));
-        auto* bar = Find<QScrollBar>(dialog, "HScroll1");
-        auto* label = Find<QLabel>(dialog, "Label3");
+        auto* bar = Find<QScrollBar>(dialog, "speedScrollBar");
+        auto* label = Find<QLabel>(dialog, "speedValue");
 
-        QTest::keyClicks(Find<QLineEdit>(dialog, "Text1"), QStringLiteral("bRUNO"));
+        QTest::keyClicks(Find<QLineEdit>(dialog, "nameBox"), QStringLiteral("bRUNO"));
         ClickArrow(bar, Qt::LeftEdge, 7);
         QCOMPARE(label->text(), QStringLiteral("1"));
         ClickArrow(bar, Qt::RightEdge, 12);
         QCOMPARE(label->text(), QStringLiteral("50"));
-        QTest::mouseClick(Find<QToolButton>(dialog, "Command3d1"), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(dialog, "okButton"), Qt::LeftButton);
 
         QCOMPARE(boxes.texts.size(), 1);
         QCOMPARE(dialog.result(), int{QDialog::Accepted});
-        QCOMPARE(state_.PlayerName[1], std::string("Bruno"));
-        QCOMPARE(state_.CardSpeed, int16_t{50});
+        QCOMPARE(state_.PlayerName[Player::Human], std::string("Bruno"));
+        QCOMPARE(state_.CardSpeed, 50);
     }
 
     void optionsSpeedKeysFollowTheBarAndGiveTheFocusBackToTheName() {
         OptionsDialog dialog(state_, Folder());
         QVERIFY(ShowActive(&dialog));
-        auto* bar = Find<QScrollBar>(dialog, "HScroll1");
-        auto* name = Find<QLineEdit>(dialog, "Text1");
+        auto* bar = Find<QScrollBar>(dialog, "speedScrollBar");
+        auto* name = Find<QLineEdit>(dialog, "nameBox");
         const std::pair<Qt::Key, const char*> steps[] = {
             {Qt::Key_Right, "40"},    {Qt::Key_Left, "35"},   {Qt::Key_Left, "30"},
             {Qt::Key_PageDown, "40"}, {Qt::Key_PageUp, "30"}, {Qt::Key_Home, "1"},
@@ -176,7 +178,7 @@ class DialogsTest : public QObject {
         for (const auto& [key, shown] : steps) {
             bar->setFocus();
             QTest::keyClick(bar, key);
-            QCOMPARE(Find<QLabel>(dialog, "Label3")->text(), QString::fromLatin1(shown));
+            QCOMPARE(Find<QLabel>(dialog, "speedValue")->text(), QString::fromLatin1(shown));
             QCOMPARE(QApplication::focusWidget(), name);
             QCOMPARE(name->selectedText(), QStringLiteral("Gimbo"));
         }
@@ -189,33 +191,33 @@ class DialogsTest : public QObject {
     void endOfMatchListsAndCountsEveryMatchOfTheRun() {
         using Choice = EndOfMatchDialog::Choice;
         QCOMPARE(Answer("Gimbo", 53, 40), Choice::PlayAgain);
-        QCOMPARE(Text("Label1"), QStringLiteral("Ha vinto Gimbo!"));
-        QCOMPARE(Text("Label4_0") + "-" + Text("Label4_1"), QStringLiteral("53-40"));
+        QCOMPARE(Text("winnerCaption"), QStringLiteral("Ha vinto Gimbo!"));
+        QCOMPARE(Text("humanScore") + "-" + Text("computerScore"), QStringLiteral("53-40"));
         QCOMPARE(Line(0), QStringLiteral(" 1) Gimbo 53   Dino(CPU) 40"));
-        QCOMPARE(Text("Label5"), QStringLiteral("Totale: 1 - 0"));
+        QCOMPARE(Text("winsTotal"), QStringLiteral("Totale: 1 - 0"));
 
         QCOMPARE(Answer("Gimbo", 12, 51, nullptr), Choice::PlayAgain);
-        QCOMPARE(Text("Label5"), QStringLiteral("Totale: 1 - 1"));
+        QCOMPARE(Text("winsTotal"), QStringLiteral("Totale: 1 - 1"));
 
         // Older lines keep the name they were played under; 51 for the computer wins even
         // against a higher score.
         QCOMPARE(Answer("Anna", 55, 51), Choice::PlayAgain);
-        QCOMPARE(Text("Label1"), QStringLiteral("Ha vinto Dino (Computer)!"));
+        QCOMPARE(Text("winnerCaption"), QStringLiteral("Ha vinto Dino (Computer)!"));
         QCOMPARE(Line(0), QStringLiteral(" 1) Gimbo 53   Dino(CPU) 40"));
         QCOMPARE(Line(2), QStringLiteral(" 3) Anna 55   Dino(CPU) 51"));
 
-        QCOMPARE(Answer("Ugo", 51, 7, "Command2"), Choice::Quit);
+        QCOMPARE(Answer("Ugo", 51, 7, "quitButton"), Choice::Quit);
         // The number columns hold three digits: from match 100 on the space before them goes.
         for (int match = 5; match <= 100; ++match) Answer("", 51, 100);
         QCOMPARE(Line(3), QStringLiteral(" 4) Ugo 51   Dino(CPU)  7"));
         QCOMPARE(Line(99), QStringLiteral("100)  51   Dino(CPU)100"));
-        QCOMPARE(Text("Label5"), QStringLiteral("Totale: 2 - 98"));
+        QCOMPARE(Text("winsTotal"), QStringLiteral("Totale: 2 - 98"));
     }
 
     void aboutLinkFieldPutsTheAddressBackAndAClickOpensIt() {
         AboutBox box{QPixmap(), QPixmap()};
         QVERIFY(ShowActive(&box));
-        auto* link = Find<QLineEdit>(box, "Text1");
+        auto* link = Find<QLineEdit>(box, "homePageBox");
         QCOMPARE(link->selectedText(), MakerHomePage());
 
         QTest::keyClicks(link, QStringLiteral("abc"));
@@ -237,7 +239,7 @@ class DialogsTest : public QObject {
         table.setWindowIcon(ProgramIcon());
         AboutBox box{QPixmap(), QPixmap(), &table};
         QVERIFY(ShowActive(&box));
-        auto* link = Find<QLineEdit>(box, "Text1");
+        auto* link = Find<QLineEdit>(box, "homePageBox");
         const QPoint inLink = link->mapTo(&box, QPoint(20, link->height() / 2));
 
         QTest::mouseDClick(box.windowHandle(), Qt::LeftButton, Qt::NoModifier, inLink);

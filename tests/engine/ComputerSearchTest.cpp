@@ -7,6 +7,7 @@
 
 #include "EngineHarness.h"
 #include "LiteralComputerSearch.h"
+#include "TableOrders.h"
 
 namespace vorbia {
 namespace {
@@ -36,7 +37,7 @@ const Case kCases[] = {
 TEST(ComputerChoice, FollowsTheStepsOfItsSearchInOrder) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.behaviour);
-        const testing::Harness h(c.table, kComputer, c.current, c.last);
+        const testing::Harness h(c.table, Player::Computer, c.current, c.last);
         const ComputerChoice choice = ChooseComputerCapture(h.state);
         EXPECT_EQ(std::vector<int>(choice.begin(), choice.end()), testing::CardsNamed(c.choice));
         EXPECT_EQ(LiteralComputerCapture(h.state), testing::CardsNamed(c.choice));
@@ -59,9 +60,9 @@ MatchState RandomTable(std::mt19937_64& random) {
     cards.resize(kSlots);  // the other slots empty
     std::shuffle(cards.begin(), cards.end(), random);
     MatchState state;
-    for (int p = 1; p <= kSlots; ++p) {
-        state.TableGrid[SlotRow(p)][SlotColumn(p)] = static_cast<int16_t>(cards[p - 1]);
-        if (cards[p - 1] != 0) ++state.TableCount;
+    for (int at = 0; at < kSlots; ++at) {
+        state.CardAt(kScanOrder[at]) = cards[at];
+        if (cards[at] != 0) ++state.TableCount;
     }
     // The human's last card: any or none, but often a table card of the current value.
     int last = below(kCardCount + 1);

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "HeadlessTable.h"
 #include "MatchEngine.h"
+#include "RecordingTable.h"
 
 namespace vorbia::testing {
 
@@ -27,11 +27,11 @@ inline std::vector<int> CardsNamed(const std::string& words) {
 
 // The card in play and the card laid in the turn before (0: none, as the game reads it).
 inline void SetCurrentAndLast(MatchState& state, int current, int last) {
-    state.CurrentCard = static_cast<int16_t>(current);
-    state.CurrentValue = static_cast<int16_t>(CardValue(current));
-    state.CurrentSuit = static_cast<int16_t>(CardSuit(current));
-    state.LastValue = static_cast<int16_t>(CardValue(last));
-    state.LastSuit = static_cast<int16_t>(CardSuit(last));
+    state.CurrentCard = current;
+    state.CurrentValue = CardValue(current);
+    state.CurrentSuit = CardSuit(current);
+    state.LastValue = CardValue(last);
+    state.LastSuit = CardSuit(last);
 }
 
 // Deals the given cards first (cut cards and draws alike), then seeded random ones.
@@ -62,9 +62,9 @@ struct Harness {
 
     // The table row by row from the human's side, "/" between rows, "." for an empty slot:
     // "B2 B4 / . . C6". The player whose turn it is holds `card`; `last` was laid before it.
-    explicit Harness(const std::string& rows = "", int turn = kHuman, const std::string& card = "",
-                     const std::string& last = "") {
-        state.PlayerName[1] = "Gimbo";
+    explicit Harness(const std::string& rows = "", Player turn = Player::Human,
+                     const std::string& card = "", const std::string& last = "") {
+        state.PlayerName[Player::Human] = "Gimbo";
         table.ArrangeAsAtHandStart();
         std::istringstream in(rows);
         int row = 1;
@@ -75,20 +75,20 @@ struct Harness {
                 column = 0;
             } else if (word != ".") {
                 const int onTable = CardNamed(word);
-                state.TableGrid[row][column] = static_cast<int16_t>(onTable);
-                const PictureBox slot = engine.SlotPosition(row, column);
+                state.CardAt({row, column}) = onTable;
+                const PictureBox slot = engine.SlotPosition({row, column});
                 table.HeadlessTable::PlacePicture(onTable, slot.left, slot.top);
-                state.Drawn[onTable] = kTrue;
+                state.Drawn[onTable] = true;
                 ++state.TableCount;
             }
         }
         if (card.empty()) return;
-        state.Turn = static_cast<int16_t>(turn);
+        state.Turn = turn;
         state.TurnCount = 5;
         SetCurrentAndLast(state, CardNamed(card), last.empty() ? 0 : CardNamed(last));
-        state.Drawn[state.CurrentCard] = kTrue;
-        const int pile = turn == kHuman ? kHumanPile : kComputerPile;
-        table.HeadlessTable::PlacePicture(state.CurrentCard, 69, table.Picture(pile).top);
+        state.Drawn[state.CurrentCard] = true;
+        const int pile = PileOf(turn);
+        table.HeadlessTable::PlacePicture(state.CurrentCard, 69, table.CardBox(pile).top);
     }
 
     void Click(const std::string& cards) {

@@ -14,7 +14,7 @@ namespace {
 
 // The first rule of the bookkeeping that is broken, or "" when all hold.
 std::string BrokenRule(const MatchState& s, const MatchEngine& engine) {
-    if (engine.Busy() || s.Turn != kHuman || !engine.CurrentCardOnPlaySpot()) {
+    if (engine.Busy() || s.Turn != Player::Human || !engine.CurrentCardOnPlaySpot()) {
         return "not the human's turn to decide";
     }
     std::array<int, kCardCount + 1> cells{};  // how many slots hold each card
@@ -24,10 +24,9 @@ std::string BrokenRule(const MatchState& s, const MatchEngine& engine) {
     int drawn = 0;
     int occupied = 0;
     for (int card = 1; card <= kCardCount; ++card) {
-        drawn += s.Drawn[card] != kFalse;
+        drawn += s.Drawn[card];
         occupied += cells[card];
-        if (cells[card] > (s.Drawn[card] != kFalse) ||
-            (cells[card] == 0 && s.Selected[card] != kFalse)) {
+        if (cells[card] > s.Drawn[card] || (cells[card] == 0 && s.Selected[card])) {
             return "card " + std::to_string(card) + " undrawn, twice or selected off the table";
         }
     }
@@ -58,7 +57,7 @@ struct ScriptedMatches : HeadlessTable {
 
     int Ended() const { return won[0] + won[1] + won[2]; }
     void ShowEndOfMatch(const MatchState& s) override {
-        ++won[s.Score[1] >= 51 ? 1 : s.Score[2] >= 51 ? 2 : 0];
+        ++won[s.Score[Player::Human] >= 51 ? 1 : s.Score[Player::Computer] >= 51 ? 2 : 0];
     }
 
     // One decision of the scripted human, made with clicks as a player would.
@@ -91,7 +90,8 @@ struct ScriptedMatches : HeadlessTable {
         clicks.push_back(card);
         engine.CardClicked(card);
         engine.RunComputerTurns();
-        seen.push_back(state.CurrentCard * 10000 + state.Score[1] * 100 + state.Score[2]);
+        seen.push_back(state.CurrentCard * 10000 + state.Score[Player::Human] * 100 +
+                       state.Score[Player::Computer]);
         if (broken.empty()) broken = BrokenRule(state, engine);
     }
 };

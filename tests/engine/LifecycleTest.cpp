@@ -25,21 +25,23 @@ TEST(Lifecycle, AtAHandsStartTheLowerCutPlaysFirstAndEqualCutsAreDrawnAgain) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.last);
         Harness h;
-        h.state.PlayerName[1] = c.name;
+        h.state.PlayerName[Player::Human] = c.name;
         h.random.cards.assign(c.deal.begin(), c.deal.end());
         h.engine.NewMatch();
         EXPECT_TRUE(h.Made(kNewMatch + "\\r" + c.first +
                            " ha alzato una carta più bassa quindi calerà per " + c.ending + "."));
         // The first card fell on the empty table, and the other player drew without a click.
-        EXPECT_EQ(h.Matching("caption Label2"), std::vector{"caption Label2 Ultima: " + c.last});
-        EXPECT_EQ(h.state.Turn, c.first == "Dino (Computer)" ? kHuman : kComputer);
+        const std::string lastCard =
+            std::string("caption ") + ProtocolName(Element::LastCardCaption);
+        EXPECT_EQ(h.Matching(lastCard), std::vector{lastCard + " Ultima: " + c.last});
+        EXPECT_EQ(h.state.Turn, c.first == "Dino (Computer)" ? Player::Human : Player::Computer);
     }
 }
 
 TEST(Lifecycle, AfterTheFortiethCardTheNextHandKeepsTheScoresAndSaysSo) {
     const struct {
         int drawn;
-        std::array<int16_t, 3> score;
+        PerPlayer<int> score;
         std::string summary;  // empty: no new hand yet
     } cases[] = {
         {40, {0, 12, 7}, "Gimbo  12\\rDino (Computer)  7"},
@@ -48,9 +50,9 @@ TEST(Lifecycle, AfterTheFortiethCardTheNextHandKeepsTheScoresAndSaysSo) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.drawn);
-        Harness h("B3", kHuman, "S6");
-        h.state.TurnCount = static_cast<int16_t>(c.drawn);
-        h.state.CardsDrawn = static_cast<int16_t>(c.drawn);
+        Harness h("B3", Player::Human, "S6");
+        h.state.TurnCount = c.drawn;
+        h.state.CardsDrawn = c.drawn;
         h.state.Score = c.score;
         h.random.cards = {4, 8};
         h.Click("S6");  // laid on the table
@@ -73,35 +75,41 @@ TEST(Lifecycle, AfterTheFortiethCardTheNextHandKeepsTheScoresAndSaysSo) {
 }
 
 TEST(Lifecycle, TheNamePanelsShowWhoseTurnItIsAfterEveryPass) {
-    Harness h("B3", kHuman, "S6");
+    Harness h("B3", Player::Human, "S6");
     h.random.cards = {21, 5};  // the computer's Asso, then the human's 5
     h.Click("S6");
     h.engine.RunComputerTurns();
+    auto colour = [](Element panel, const std::string& rgb) {
+        return std::string("colour ") + ProtocolName(panel) + " " + rgb;
+    };
     EXPECT_EQ(h.Matching("colour "),
-              (std::vector<std::string>{"colour Panel3D2 0 0 128", "colour Panel3D3 192 192 192",
-                                        "colour Panel3D2 192 192 192", "colour Panel3D3 128 0 0"}));
+              (std::vector<std::string>{colour(Element::ComputerNamePanel, "0 0 128"),
+                                        colour(Element::HumanNamePanel, "192 192 192"),
+                                        colour(Element::ComputerNamePanel, "192 192 192"),
+                                        colour(Element::HumanNamePanel, "128 0 0")}));
     EXPECT_EQ(h.state.CurrentCard, 5);
 }
 
 TEST(Lifecycle, FiftyOneEndsTheMatchAndAFreshOneBegins) {
-    Harness h("C1 B4", kHuman, "D1");
+    Harness h("C1 B4", Player::Human, "D1");
     h.state.Score = {0, 49, 1};
     h.Click("C1 D1");  // Asso takes Asso: 2 points, 51
     // The score bars end at 51 and round to nearest: the computer's 1 point is at -1.69.
     EXPECT_TRUE(h.Made("bar 0 64") && h.Made("bar 1 -2"));
     EXPECT_EQ(h.Matching("end-of-match"), std::vector<std::string>{"end-of-match 51 1"});
     // A fresh match has begun, announced as a new "partita".
-    EXPECT_EQ(h.state.Score, (std::array<int16_t, 3>{}));
+    EXPECT_EQ(h.state.Score, (PerPlayer<int>{}));
     EXPECT_EQ(h.Matching(kNewMatch).size(), 1u);
 
     // 51 for either player or both ends the match when the next turn begins; 50 does not.
-    const std::pair<std::array<int16_t, 3>, size_t> scores[] = {
+    const std::pair<PerPlayer<int>, size_t> scores[] = {
         {{0, 50, 50}, 0}, {{0, 51, 0}, 1}, {{0, 0, 51}, 1}, {{0, 51, 51}, 1}};
     for (const auto& [score, ended] : scores) {
-        Harness laying("C3", kHuman, "D5");
+        Harness laying("C3", Player::Human, "D5");
         laying.state.Score = score;
         laying.Click("D5");
-        EXPECT_EQ(laying.Matching("end-of-match").size(), ended) << score[1] << "-" << score[2];
+        EXPECT_EQ(laying.Matching("end-of-match").size(), ended)
+            << score[Player::Human] << "-" << score[Player::Computer];
     }
 }
 
@@ -111,14 +119,14 @@ TEST(Lifecycle, EveryNewHandMaximisesTheTableBeforePlacingThePiles) {
     const struct {
         std::string route;
         int drawn;
-        std::array<int16_t, 3> score;
+        PerPlayer<int> score;
     } routes[] = {{"new match", 0, {}},
                   {"end of the deck", 40, {0, 12, 7}},
                   {"end of the match", 10, {0, 51, 7}}};
     for (const auto& r : routes) {
         SCOPED_TRACE(r.route);
-        Harness h("B3", kHuman, "S6");
-        h.state.CardsDrawn = h.state.TurnCount = static_cast<int16_t>(r.drawn);
+        Harness h("B3", Player::Human, "S6");
+        h.state.CardsDrawn = h.state.TurnCount = r.drawn;
         h.state.Score = r.score;
         if (r.drawn == 0) {
             h.engine.NewMatch();
@@ -127,7 +135,8 @@ TEST(Lifecycle, EveryNewHandMaximisesTheTableBeforePlacingThePiles) {
         }
         const auto maximise = std::ranges::find(h.requests, "maximise");
         const auto pile = std::ranges::find_if(h.requests, [](const std::string& line) {
-            return line.starts_with("place 41 ") || line.starts_with("place 42 ");
+            return line.starts_with("place " + std::to_string(kComputerPile) + " ") ||
+                   line.starts_with("place " + std::to_string(kHumanPile) + " ");
         });
         ASSERT_NE(pile, h.requests.end());
         EXPECT_LT(maximise, pile);
@@ -137,7 +146,7 @@ TEST(Lifecycle, EveryNewHandMaximisesTheTableBeforePlacingThePiles) {
 // Closing the window in the middle of a glide: the capture goes no further, and nothing that
 // comes afterwards starts anything.
 TEST(Lifecycle, AbandonStopsEverythingAndStartsNothing) {
-    Harness h("C4", kHuman, "D4");
+    Harness h("C4", Player::Human, "D4");
     h.duringNextGlide = [&] { h.engine.Abandon(); };
     h.Click("C4 D4");
     const size_t made = h.requests.size();
@@ -145,7 +154,7 @@ TEST(Lifecycle, AbandonStopsEverythingAndStartsNothing) {
     h.Click("D4");
     h.engine.RunComputerTurns();
     EXPECT_EQ(h.requests.size(), made);
-    EXPECT_EQ(h.state.Score[1], 0);
+    EXPECT_EQ(h.state.Score[Player::Human], 0);
 }
 
 }  // namespace

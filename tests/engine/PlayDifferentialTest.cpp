@@ -11,12 +11,16 @@
 
 #include "EngineHarness.h"
 #include "ReferencePlay.h"
+#include "TableOrders.h"
 
 namespace vorbia {
 namespace {
 
 using reference::ClickResult;
 using reference::PlayResult;
+
+// The reference numbers the players as the game does, 1 the human and 2 the computer.
+int NumberOf(Player player) { return static_cast<int>(player); }
 using reference::Position;
 
 long long FromEnvironment(const char* name, long long fallback) {
@@ -76,8 +80,11 @@ struct ObservedTable : HeadlessTable {
         drawnThisHand.clear();
     }
     void SetCaption(Element element, const std::string& text) override {
-        if (handedOn || (element != Element::Label1_0 && element != Element::Label1_1)) return;
-        seen.captionOf = element == Element::Label1_0 ? kHuman : kComputer;
+        if (handedOn ||
+            (element != Element::HumanScoreCaption && element != Element::ComputerScoreCaption))
+            return;
+        seen.captionOf =
+            NumberOf(element == Element::HumanScoreCaption ? Player::Human : Player::Computer);
         seen.caption = text;
     }
     void DrawScoreBar(int bar, int right, Colour) override {
@@ -89,29 +96,29 @@ struct ObservedTable : HeadlessTable {
         if (handedOn) return;
         handedOn = true;
         seen.tableAfter = TableOf(*state);
-        seen.scoreAfter = {0, state->Score[1], state->Score[2]};
+        seen.scoreAfter = state->Score.values;
         std::ranges::sort(seen.leftTheTable);
-        cardsLeftSelected = state->Selected != std::array<int16_t, kCardCount + 1>{};
+        cardsLeftSelected = state->Selected != std::array<bool, kCardCount + 1>{};
     }
     void ShowEndOfMatch(const MatchState&) override { ++matchesEnded; }
 };
 
 Position PositionOf(const MatchState& state, const ObservedTable& table, int lastCard) {
     return {.table = TableOf(state),
-            .player = state.Turn,
+            .player = NumberOf(state.Turn),
             .card = state.CurrentCard,
             .lastCard = lastCard,
-            .messages = state.ShowMessages != kFalse,
-            .score = {0, state.Score[1], state.Score[2]},
-            .pileTop = {0, table.Picture(kHumanPile).top, table.Picture(kComputerPile).top},
-            .barWidth = table.ElementBox(Element::Picture3_0).width};
+            .messages = state.ShowMessages,
+            .score = state.Score.values,
+            .pileTop = {0, table.CardBox(kHumanPile).top, table.CardBox(kComputerPile).top},
+            .barWidth = table.ElementBox(Element::HumanScoreBar).width};
 }
 
 std::vector<int> SelectedCards(const MatchState& state) {
     std::vector<int> cards;
     for (const auto& row : state.TableGrid) {
         for (int card : row) {
-            if (card != 0 && state.Selected[card] != kFalse) cards.push_back(card);
+            if (card != 0 && state.Selected[card]) cards.push_back(card);
         }
     }
     return cards;
@@ -131,7 +138,7 @@ std::string PlayAndCompare(MatchEngine& engine, const MatchState& state, Observe
     where += "; before, " + reference::Describe(before);
 
     reference::ReferencePlay expected(position);
-    const bool human = position.player == kHuman;
+    const bool human = position.player == NumberOf(Player::Human);
     for (int card : clicks) {
         table.StartWatching();
         human ? engine.CardClicked(card) : engine.ToggleTableCard(card);
@@ -225,15 +232,15 @@ TEST(PlayDifferential, EveryPlayOfWholeMatchesScoresAsTheRulesSay) {
         SeededRandom random(static_cast<uint64_t>(seed) * 7919);
         MatchEngine engine(state, table, random);
         RandomClicker clicker{std::mt19937(static_cast<unsigned>(seed))};
-        state.PlayerName[1] = "Gimbo";
+        state.PlayerName[Player::Human] = "Gimbo";
         engine.NewMatch();
         while (table.matchesEnded < perSeed) {
             ASSERT_TRUE(!engine.Busy() && engine.CurrentCardOnPlaySpot())
                 << "no player to decide, seed " << seed;
-            state.ShowMessages = clicker.dice() % 2 == 0 ? kTrue : kFalse;
+            state.ShowMessages = clicker.dice() % 2 == 0;
             const Position before = PositionOf(state, table, table.LastCard());
             std::vector<int> clicks = clicker.Clicks(state);
-            if (state.Turn == kComputer) {
+            if (state.Turn == Player::Computer) {
                 const ComputerChoice choice = ChooseComputerCapture(state);
                 clicks.assign(choice.begin(), choice.end());
             }
@@ -270,16 +277,16 @@ struct RandomSinglePlay {
         slots.resize(kSlots);
         std::shuffle(slots.begin(), slots.end(), dice);
 
-        state.Turn = static_cast<int16_t>(below(2) == 0 ? kHuman : kComputer);
+        state.Turn = below(2) == 0 ? Player::Human : Player::Computer;
         state.TurnCount = 10;
-        state.ShowMessages = below(2) == 0 ? kTrue : kFalse;
-        state.Score = {0, static_cast<int16_t>(below(56)), static_cast<int16_t>(below(56))};
+        state.ShowMessages = below(2) == 0;
+        state.Score = {0, below(56), below(56)};
         int last = below(3) == 0 ? 0 : deck[static_cast<size_t>(below(kCardCount - 1))];
         for (int p = 1; p <= kSlots; ++p) {
             const int card = slots[static_cast<size_t>(p - 1)];
             if (card == 0) continue;
-            state.TableGrid[SlotRow(p)][SlotColumn(p)] = static_cast<int16_t>(card);
-            const PictureBox slot = engine.SlotPosition(SlotRow(p), SlotColumn(p));
+            state.CardAt(kScanOrder[p - 1]) = card;
+            const PictureBox slot = engine.SlotPosition(kScanOrder[p - 1]);
             table.HeadlessTable::PlacePicture(card, slot.left, slot.top);
             ++state.TableCount;
             if (CardValue(card) == CardValue(current) && below(2) == 0) last = card;
@@ -287,11 +294,11 @@ struct RandomSinglePlay {
         testing::SetCurrentAndLast(state, current, last);
         for (int card = 1; card <= kCardCount; ++card) {
             const bool drawn = card == current || card == last || std::ranges::count(slots, card);
-            state.Drawn[card] = drawn ? kTrue : kFalse;
-            state.CardsDrawn = static_cast<int16_t>(state.CardsDrawn + drawn);
+            state.Drawn[card] = drawn;
+            state.CardsDrawn += drawn;
         }
-        const int pile = state.Turn == kHuman ? kHumanPile : kComputerPile;
-        table.HeadlessTable::PlacePicture(current, 69, table.Picture(pile).top);
+        const int pile = PileOf(state.Turn);
+        table.HeadlessTable::PlacePicture(current, 69, table.CardBox(pile).top);
         position = PositionOf(state, table, last);
         clicks = clicker.Clicks(state);
     }

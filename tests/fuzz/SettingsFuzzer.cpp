@@ -47,14 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const LoadResult result = LoadSettings(loaded, workFolder);
     if (!result.ok) {
         Require(result.errorNumber == kErrorOverflow, "a readable file failed other than overflow");
-        Require(loaded.PlayerName[kHuman].empty() && loaded.CardSpeed == 0 &&
-                    loaded.ShowMessages == kFalse,
+        Require(loaded.PlayerName[Player::Human].empty() && loaded.CardSpeed == 0 &&
+                    !loaded.ShowMessages,
                 "a failed load changed the settings");
         return 0;
     }
     Require(loaded.CardSpeed >= 10 && loaded.CardSpeed <= 50, "speed out of range");
-    Require(loaded.ShowMessages == kTrue || loaded.ShowMessages == kFalse, "switch out of range");
-    const std::u32string name = DecodeUtf8(loaded.PlayerName[kHuman]);
+    const std::u32string name = DecodeUtf8(loaded.PlayerName[Player::Human]);
     Require(name.size() <= 10, "name longer than ten characters");
     Require(name.find(U'\uFFFD') == std::u32string::npos, "name is not valid UTF-8");
     return 0;

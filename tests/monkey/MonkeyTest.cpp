@@ -74,7 +74,7 @@ class MonkeyTest : public QObject {
         step.setSingleShot(true);
         const std::vector<Kind> kinds{
             {1, true, [&] { key(&table, Qt::Key_F2); }},
-            {1, true, [&] { clickSomewhere(area.findChild<QWidget*>("Command3d1")); }},
+            {1, true, [&] { clickSomewhere(area.findChild<QWidget*>("newMatchButton")); }},
             {40, false,
              [&] {
                  QList<CardPicture*> shown;
@@ -85,7 +85,8 @@ class MonkeyTest : public QObject {
             {8, false, [&] { anywhere(click); }},
             {4, false,
              [&] {
-                 clickSomewhere(area.findChild<QWidget*>(QString("Panel3D%1").arg(chance(1, 3))));
+                 const char* panels[] = {"titlePanel", "computerNamePanel", "humanNamePanel"};
+                 clickSomewhere(area.findChild<QWidget*>(panels[chance(0, 2)]));
              }},
             {1, false, [&] { key(&table, Qt::Key_R, Qt::ControlModifier); }},
             {1, false, [&] { key(&table, Qt::Key_F4); }},
@@ -111,11 +112,11 @@ class MonkeyTest : public QObject {
         // now and then with new values.
         auto answer = [&](QWidget* box) {
             auto button = [&](const char* name) { return box->findChild<QAbstractButton*>(name); };
-            if (box->objectName() == "Form4") return click(button("Command1"), {});
-            if (box->objectName() == "Form2" && chance(0, 2) == 0) {
-                box->findChild<QScrollBar*>("HScroll1")->setValue(chance(10, 50));
-                box->findChild<QCheckBox*>("Check3d1")->setChecked(chance(0, 1) == 1);
-                return click(button("Command3d1"), {});
+            if (box->objectName() == "endOfMatchDialog") return click(button("okButton"), {});
+            if (box->objectName() == "optionsDialog" && chance(0, 2) == 0) {
+                box->findChild<QScrollBar*>("speedScrollBar")->setValue(chance(10, 50));
+                box->findChild<QCheckBox*>("messagesCheckBox")->setChecked(chance(0, 1) == 1);
+                return click(button("okButton"), {});
             }
             if (chance(0, 1) == 0) return key(box, Qt::Key_Escape);
             note("reject " + box->objectName());

@@ -24,7 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
-using Settings = std::tuple<std::string, int16_t, int16_t>;  // name, card speed, messages
+using Settings = std::tuple<std::string, int, bool>;  // name, card speed, messages
 
 MatchState StateWith(const Settings& settings) {
     const auto& [name, speed, messages] = settings;
@@ -32,7 +32,7 @@ MatchState StateWith(const Settings& settings) {
 }
 
 Settings Of(const MatchState& state) {
-    return {state.PlayerName[kHuman], state.CardSpeed, state.ShowMessages};
+    return {state.PlayerName[Player::Human], state.CardSpeed, state.ShowMessages};
 }
 
 class SettingsFile : public ::testing::Test {
@@ -52,23 +52,25 @@ TEST_F(SettingsFile, ReadingRulesAndBadFiles) {
     std::string severalMegabytes;
     for (int line = 0; line < 250'000; ++line) severalMegabytes += "Giocatore1=Ugo\r\n";
     const std::pair<std::string, Settings> cases[] = {
-        {"VelocitaCarta=50\r\nDisplayMessaggi=&HFFFF\r\n", {"", 50, -1}},
-        {"VelocitaCarta=9\r\nDisplayMessaggi=1\r\n", {"", 10, 0}},
-        {"giocatore1=Ugo\r\nGiocatore1=Primo\r\nGiocatore1=Secondo\r\n", {"Secondo", 10, 0}},
-        {"DisplayMessaggi=-1 Giocatore1=Bob\r\n", {"-1 Giocato", 10, 0}},
-        {"Giocatore1=   Niccol\xF2 \x80\x80\x80\r\n", {"Niccolò €€", 10, 0}},  // cut by characters
-        {"Giocatore1=Ugo\rVelocitaCarta=40", {"Ugo", 40, 0}},
-        {"Giocatore1= \tUgo \r\nVelocitaCarta=10\r\n", {"\tUgo ", 10, 0}},  // only blanks go
-        {"\0\xFF\r\nGiocatore1=Ugo\0Bo\r\nVelocitaCarta=30\0 9\r\n"s, {"Ugo\0Bo"s, 30, 0}},
+        {"VelocitaCarta=50\r\nDisplayMessaggi=&HFFFF\r\n", {"", 50, true}},
+        {"VelocitaCarta=9\r\nDisplayMessaggi=1\r\n", {"", 10, false}},
+        {"giocatore1=Ugo\r\nGiocatore1=Primo\r\nGiocatore1=Secondo\r\n", {"Secondo", 10, false}},
+        {"DisplayMessaggi=-1 Giocatore1=Bob\r\n", {"-1 Giocato", 10, false}},
+        {"Giocatore1=   Niccol\xF2 \x80\x80\x80\r\n",
+         {"Niccolò €€", 10, false}},  // cut by characters
+        {"Giocatore1=Ugo\rVelocitaCarta=40", {"Ugo", 40, false}},
+        {"Giocatore1= \tUgo \r\nVelocitaCarta=10\r\n", {"\tUgo ", 10, false}},  // only blanks go
+        {"\0\xFF\r\nGiocatore1=Ugo\0Bo\r\nVelocitaCarta=30\0 9\r\n"s, {"Ugo\0Bo"s, 30, false}},
         // Bare LF ends make one long line: only its first key counts, and the name stops at LF.
-        {"Giocatore1=Gimbo\nVelocitaCarta=25\nDisplayMessaggi=-1\n", {"Gimbo", 10, 0}},
-        {"", {"", 10, 0}},
-        {garbage, {"", 10, 0}},
-        {severalMegabytes, {"Ugo", 10, 0}},
-        {"VelocitaCarta=" + std::string(1'000'000, '0') + "35", {"", 35, 0}},  // one line, no end
+        {"Giocatore1=Gimbo\nVelocitaCarta=25\nDisplayMessaggi=-1\n", {"Gimbo", 10, false}},
+        {"", {"", 10, false}},
+        {garbage, {"", 10, false}},
+        {severalMegabytes, {"Ugo", 10, false}},
+        {"VelocitaCarta=" + std::string(1'000'000, '0') + "35",
+         {"", 35, false}},  // one line, no end
         // a key split by the end of the 64 KiB reading buffer
         {std::string(64 * 1024 - 10, ';') + "\r\nVelocitaCarta=42\r\nGiocatore1=Ugo",
-         {"Ugo", 42, 0}}};
+         {"Ugo", 42, false}}};
     for (const auto& [bytes, expected] : cases) {
         folder_.Put("vorbia.ini", bytes);
         EXPECT_EQ(Of(Load()), expected) << bytes.substr(0, 80);
@@ -80,7 +82,7 @@ TEST_F(SettingsFile, FailedLoadsGiveTheStartUpErrorNumberAndChangeNothing) {
     MatchState state;
     folder_.Put("vorbia.ini", "Giocatore1=Ugo\r\nVelocitaCarta=40000\r\nVelocitaCarta=20\r\n");
     EXPECT_EQ(LoadSettings(state, folder_.path()).errorNumber, kErrorOverflow);
-    EXPECT_EQ(Of(state), Settings("", 0, 0)) << "a failed load changes nothing";
+    EXPECT_EQ(Of(state), Settings("", 0, false)) << "a failed load changes nothing";
 
     fs::remove(file);
     fs::create_directory(folder_.path() / "Vorbia.INI");
@@ -149,14 +151,14 @@ TEST(CodePage, TheBytesFrom80To9FReadAsWindowsShowsThem) {
 
 // The exact bytes of the file with messages on are checked after OK in the options dialog's test.
 TEST_F(SettingsFile, NamesRoundTripThroughTheCodePage) {
-    ASSERT_TRUE(SaveSettings(StateWith({"Gimbo", 10, 0}), folder_.path()).ok);
+    ASSERT_TRUE(SaveSettings(StateWith({"Gimbo", 10, false}), folder_.path()).ok);
     std::ifstream file(folder_.path() / "VORBIA.ini", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}),
               "; File di inizializzazione per 'La VORBIA'\r\n"
               "; Non manomettere assolutamente queste righe!\r\n"
               "Giocatore1=Gimbo\r\nVelocitaCarta= 10 \r\nDisplayMessaggi= 0 \r\n");
-    const Settings cases[][2] = {{{"Ærø €‰ Zoë", 50, -1}, {"Ærø €‰ Zoë", 50, -1}},
-                                 {{"Łukasz 😀", 1, 0}, {"?ukasz ?", 10, 0}}};
+    const Settings cases[][2] = {{{"Ærø €‰ Zoë", 50, true}, {"Ærø €‰ Zoë", 50, true}},
+                                 {{"Łukasz 😀", 1, false}, {"?ukasz ?", 10, false}}};
     for (const auto& [saved, loaded] : cases) {
         ASSERT_TRUE(SaveSettings(StateWith(saved), folder_.path()).ok);
         EXPECT_EQ(Of(Load()), loaded);
@@ -172,9 +174,9 @@ TEST_F(SettingsFile, ASaveLeavesFoldersAndLinksOfSimilarNamesAlone) {
     fs::create_symlink(folder_.path() / "elsewhere.txt", folder_.path() / "VORBIA.INI");
     folder_.Put("vorbia.Ini", "Giocatore1=Vecchio\r\n");
 
-    const SaveResult saved = SaveSettings(StateWith({"Nuovo", 30, -1}), folder_.path());
+    const SaveResult saved = SaveSettings(StateWith({"Nuovo", 30, true}), folder_.path());
     EXPECT_TRUE(saved.ok) << saved.failedStep;
-    EXPECT_EQ(Load().PlayerName[kHuman], "Nuovo");
+    EXPECT_EQ(Load().PlayerName[Player::Human], "Nuovo");
     EXPECT_FALSE(fs::exists(folder_.path() / "vorbia.Ini")) << "the old file stays";
     for (const char* mine : {"vorbia.ini/notes.txt", "Vorbia.INI", "vorbia.BAK", "VORBIA.INI"}) {
         EXPECT_TRUE(fs::exists(fs::symlink_status(folder_.path() / mine))) << mine;
@@ -186,8 +188,8 @@ TEST_F(SettingsFile, AFullDiskKeepsTheOldFile) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to stand for a full disk";
     folder_.Put("vorbia.ini", "Giocatore1=Vecchio\r\n");
     fs::create_symlink("/dev/full", folder_.path() / "VORBIA.bak");
-    EXPECT_EQ(SaveSettings(StateWith({"Nuovo", 30, -1}), folder_.path()).failedStep, "close");
-    EXPECT_EQ(Load().PlayerName[kHuman], "Vecchio");
+    EXPECT_EQ(SaveSettings(StateWith({"Nuovo", 30, true}), folder_.path()).failedStep, "close");
+    EXPECT_EQ(Load().PlayerName[Player::Human], "Vecchio");
 }
 
 // Passes every step to the disk, except one occurrence of one step that fails, and before each
@@ -215,7 +217,8 @@ class ObservedFileSystem : public SettingsFileSystem {
   private:
     bool Fails(std::string_view step) {
         MatchState state;
-        const std::string name = LoadSettings(state, folder_).ok ? state.PlayerName[kHuman] : "?";
+        const std::string name =
+            LoadSettings(state, folder_).ok ? state.PlayerName[Player::Human] : "?";
         EXPECT_TRUE(name == "Vecchio" || name == "Nuovo") << "before " << step << ": " << name;
         return step == failingStep_ && ++seen_ == occurrence_;
     }
@@ -240,12 +243,12 @@ TEST(SettingsSaveMoments, EveryMomentHoldsTheOldOrTheNewSettings) {
         TemporaryFolder folder;
         folder.Put("VORBIA.INI", "Giocatore1=Vecchio\r\n");
         folder.Put("Vorbia.bak", "Giocatore1=Rottame\r\n");
-        const MatchState state = StateWith({"Nuovo", 10, 0});
+        const MatchState state = StateWith({"Nuovo", 10, false});
         ObservedFileSystem files(folder.path(), step, occurrence);
         EXPECT_EQ(SaveSettings(state, folder.path(), files).failedStep, step);
         MatchState after;
         ASSERT_TRUE(LoadSettings(after, folder.path()).ok);
-        EXPECT_EQ(after.PlayerName[kHuman], nameAfter);
+        EXPECT_EQ(after.PlayerName[Player::Human], nameAfter);
 
         ASSERT_TRUE(SaveSettings(state, folder.path()).ok);
         const std::vector<fs::path> entries{fs::directory_iterator(folder.path()), {}};

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include "Fonts.h"
+#include "KeyboardPlay.h"
 #include "ScoreBar.h"
 #include "TableTestSupport.h"
 
@@ -15,16 +16,11 @@ namespace {
 
 const QString kNewMatch = QStringLiteral("si inizia una nuova partita.");
 
-bool HumanMayPlay(const CardTable& table) {
-    return !table.Engine().Busy() && table.State().Turn == kHuman &&
-           table.Engine().CurrentCardOnPlaySpot();
-}
-
 // Plays the human's turns with the mouse until `done`: a table card of the same value when
 // there is one, then the current card.
 bool PlayUntil(CardTable& table, const std::function<bool()>& done, int timeoutMs) {
     const auto click = [&](int card) {
-        QTest::mouseClick(Picture1(table, card), Qt::LeftButton, {}, QPoint(20, 40));
+        QTest::mouseClick(CardPictureOf(table, card), Qt::LeftButton, {}, QPoint(20, 40));
     };
     return QTest::qWaitFor(
         [&] {
@@ -55,25 +51,44 @@ class MatchPlayTest : public QObject {
     void aWholeMatchIsPlayedByClicksThenTheNextBegins() {
         PlayTable t(11);
         CardTable& table = *t.table;
+        // The human's card takes the focus as it arrives, yet with no key pressed it looks
+        // exactly like its image.
+        int focusedCardsSeen = 0;
+        QString marked;
+        EveryPass watchMark([&] {
+            if (!HumanMayPlay(table)) return;
+            CardPicture* card = CardPictureOf(table, table.State().CurrentCard);
+            if (!card->hasFocus()) return;
+            ++focusedCardsSeen;
+            const auto image = [](const QPixmap& p) {
+                return p.toImage().convertToFormat(QImage::Format_RGB32);
+            };
+            if (table.Keyboard().FocusMarkShown() ||
+                image(card->grab()) != image(card->ImagePixmap()))
+                marked = QString("card %1 marked").arg(card->Index());
+        });
         int winningScore = 0;
         EveryPass answerEndOfMatch([&] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || modal->objectName() != "Form4") return;
-            winningScore = std::max(table.State().Score[1], table.State().Score[2]);
-            QTest::mouseClick(modal->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+            if (modal == nullptr || modal->objectName() != "endOfMatchDialog") return;
+            winningScore =
+                std::max(table.State().Score[Player::Human], table.State().Score[Player::Computer]);
+            QTest::mouseClick(modal->findChild<QAbstractButton*>("okButton"), Qt::LeftButton);
         });
 
-        QTest::keyClick(&table, Qt::Key_F2);
+        QTest::mouseClick(table.findChild<QAbstractButton*>("newMatchButton"), Qt::LeftButton);
         QVERIFY(PlayUntil(
             table, [&] { return winningScore > 0 && !table.Engine().Busy(); }, 240000));
         QCOMPARE(t.broken, QString());
         QVERIFY(winningScore >= 51);
+        QVERIFY(focusedCardsSeen > 0);
+        QCOMPARE(marked, QString());
 
         // OK started the next match at once.
         QVERIFY(t.messages.last().contains(kNewMatch));
-        QCOMPARE(table.State().Score, (std::array<int16_t, 3>{}));
-        QCOMPARE(table.findChild<QLabel*>("Label1(0)")->text(), QString("Punti: 0"));
-        QVERIFY(table.findChild<ScoreBar*>("Picture3(0)")->Boxes().empty());
+        QCOMPARE(table.State().Score, PerPlayer<int>{});
+        QCOMPARE(table.findChild<QLabel*>("humanScoreCaption")->text(), QString("Punti: 0"));
+        QVERIFY(table.findChild<ScoreBar*>("humanScoreBar")->Boxes().empty());
     }
 
     void aCommandDuringAGlideCutsItShort_data() {
@@ -99,12 +114,13 @@ class MatchPlayTest : public QObject {
         EveryPass cut([&] {
             const MatchState& state = table.State();
             if (cutCard != 0) {
-                const QPoint at = Picture1(table, cutCard)->pos();
+                const QPoint at = CardPictureOf(table, cutCard)->pos();
                 if (t.messages.size() == messagesBefore && at != cutAt) movedOn << at;
-            } else if (table.Engine().Busy() && state.Turn == kComputer && state.TurnCount > 6 &&
-                       state.CurrentCard > 0 && Picture1(table, state.CurrentCard)->x() > 69) {
+            } else if (table.Engine().Busy() && state.Turn == Player::Computer &&
+                       state.TurnCount > 6 && state.CurrentCard > 0 &&
+                       CardPictureOf(table, state.CurrentCard)->x() > 69) {
                 cutCard = state.CurrentCard;
-                cutAt = Picture1(table, cutCard)->pos();
+                cutAt = CardPictureOf(table, cutCard)->pos();
                 messagesBefore = t.messages.size();
                 QTest::keyClick(&table, newMatch ? Qt::Key_F2 : Qt::Key_F4,
                                 newMatch ? Qt::NoModifier : Qt::ControlModifier);
@@ -117,7 +133,7 @@ class MatchPlayTest : public QObject {
         // The cut-short move never comes back: once the new hand waits for the human, or the
         // program has ended, nothing moves by itself, and nothing was saved.
         QVERIFY(QTest::qWaitFor([&] { return HumanMayPlay(table) || !table.isVisible(); }, 5000));
-        const int16_t turnCount = table.State().TurnCount;
+        const int turnCount = table.State().TurnCount;
         QTest::qWait(1200);
         QCOMPARE(table.State().TurnCount, turnCount);
         QCOMPARE(t.broken, QString());
@@ -127,7 +143,7 @@ class MatchPlayTest : public QObject {
         if (newMatch) {
             QCOMPARE(t.messages.size(), messagesBefore + 1);
             QVERIFY(t.messages.last().contains(kNewMatch));
-            QCOMPARE(table.State().Score, (std::array<int16_t, 3>{}));
+            QCOMPARE(table.State().Score, PerPlayer<int>{});
             QCOMPARE(table.State().CardsDrawn, turnCount);
         }
     }

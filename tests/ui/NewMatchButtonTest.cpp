@@ -35,7 +35,7 @@ class NewMatchButtonTest : public QObject {
         QVERIFY(t.StartUp());
         t.table->show();
         QVERIFY(QTest::qWaitForWindowExposed(t.table.get()));
-        auto* button = t.table->findChild<QToolButton*>("Command3d1");
+        auto* button = t.table->findChild<QToolButton*>("newMatchButton");
         QVERIFY(button != nullptr);
 
         // The scale asked for is the one drawn at, else the run at twice the scale proves nothing.

@@ -50,8 +50,8 @@ class TestTable {
     std::unique_ptr<CardTable> table;
 };
 
-inline CardPicture* Picture1(const CardTable& table, int index) {
-    return table.findChild<CardPicture*>(QStringLiteral("Picture1(%1)").arg(index));
+inline CardPicture* CardPictureOf(const CardTable& table, int index) {
+    return table.findChild<CardPicture*>(QStringLiteral("cardPicture(%1)").arg(index));
 }
 
 // Runs `check` at every pass of any event loop, glides' and dialogs' own included.
@@ -68,14 +68,17 @@ class EveryPass : public QTimer {
 inline QString BrokenInvariant(const CardTable& table) {
     const MatchState& state = table.State();
     int drawn = 0;
-    for (int card = 1; card <= kCardCount; ++card) drawn += state.Drawn[card] != kFalse;
+    for (int card = 1; card <= kCardCount; ++card) drawn += state.Drawn[card];
     const int current = state.CurrentCard;
-    if (drawn != state.CardsDrawn || current < 0 || current > kCardCount || state.Turn < 0 ||
-        state.Turn > 2 || state.TurnCount < 0 || state.TurnCount > 41 ||
+    if (drawn != state.CardsDrawn || current < 0 || current > kCardCount ||
+        (state.Turn != Player::Nobody && state.Turn != Player::Human &&
+         state.Turn != Player::Computer) ||
+        state.TurnCount < 0 || state.TurnCount > 41 ||
         state.CurrentValue != (current == 0 ? 0 : CardValue(current)) ||
         state.CurrentSuit != (current == 0 ? 0 : CardSuit(current)))
         return QString::asprintf("CardsDrawn %d of %d, CurrentCard %d, Turn %d, TurnCount %d",
-                                 state.CardsDrawn, drawn, current, state.Turn, state.TurnCount);
+                                 state.CardsDrawn, drawn, current, static_cast<int>(state.Turn),
+                                 state.TurnCount);
     std::array<int, kCardCount + 1> cells{};
     int occupied = 0;
     for (const auto& row : state.TableGrid) {
@@ -83,7 +86,7 @@ inline QString BrokenInvariant(const CardTable& table) {
             if (card < 0 || card > kCardCount) return QString("a cell holds %1").arg(card);
             if (card == 0) continue;
             ++occupied;
-            if (++cells[card] > 1 || state.Drawn[card] == kFalse)
+            if (++cells[card] > 1 || !state.Drawn[card])
                 return QString("card %1 laid twice or undrawn").arg(card);
         }
     }
@@ -97,23 +100,23 @@ inline QString BrokenInvariant(const CardTable& table) {
     }
     int selected = 0;
     for (int card = 1; card <= kCardCount; ++card) {
-        if (state.Selected[card] != kFalse && cells[card] == 0)
+        if (state.Selected[card] && cells[card] == 0)
             return QString("card %1 selected off the table").arg(card);
-        if (state.Selected[card] == kFalse) continue;
+        if (!state.Selected[card]) continue;
         ++selected;
-        const QRect around = Picture1(table, card)->geometry();
+        const QRect around = CardPictureOf(table, card)->geometry();
         if (std::ranges::none_of(blackFrames, [&](const QRect& f) { return f.contains(around); }))
             return QString("card %1 selected without a black frame").arg(card);
         // Besides the piles only the table cards and the current card are on screen.
-        const CardPicture* picture = Picture1(table, card);
+        const CardPicture* picture = CardPictureOf(table, card);
         if (picture->isVisible() && cells[card] == 0 && card != current &&
             QRect({0, 0}, kDesignDrawingArea).intersects(picture->geometry()))
             return QString("card %1 shown").arg(card);
     }
     if (static_cast<int>(blackFrames.size()) != selected) return "a black frame too many";
     // Each score bar in its player's colour.
-    const std::pair<const char*, QColor> bars[] = {{"Picture3(0)", QColor(128, 0, 0)},
-                                                   {"Picture3(1)", QColor(0, 0, 128)}};
+    const std::pair<const char*, QColor> bars[] = {{"humanScoreBar", QColor(128, 0, 0)},
+                                                   {"computerScoreBar", QColor(0, 0, 128)}};
     for (const auto& [name, colour] : bars) {
         for (const ScoreBar::Box& box : table.findChild<ScoreBar*>(name)->Boxes()) {
             if (box.colour != colour) return QString("%1 in another colour").arg(name);
@@ -122,11 +125,22 @@ inline QString BrokenInvariant(const CardTable& table) {
     return {};
 }
 
+inline bool HumanMayPlay(const CardTable& table) {
+    return !table.Engine().Busy() && table.State().Turn == Player::Human &&
+           table.Engine().CurrentCardOnPlaySpot();
+}
+
+// Waits until the human may play and `ready` agrees.
+inline bool WaitForHumanTurn(
+    const CardTable& table, const std::function<bool()>& ready = [] { return true; }) {
+    return QTest::qWaitFor([&] { return HumanMayPlay(table) && ready(); }, 30000);
+}
+
 // A table in play: shown, active, gliding fast enough for a whole match within seconds, and
 // its invariants checked at every pass while it is shown.
 struct PlayTable : TestTable {
-    explicit PlayTable(uint64_t seed) {
-        Write("vorbia.ini", "VelocitaCarta=50\r\n");
+    explicit PlayTable(uint64_t seed, const QByteArray& settings = {}) {
+        Write("vorbia.ini", "VelocitaCarta=50\r\n" + settings);
         QVERIFY(StartUp(seed));
         table->show();
         table->activateWindow();

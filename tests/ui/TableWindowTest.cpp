@@ -11,6 +11,7 @@
 #include "PointerHints.h"
 #include "ScoreBar.h"
 #include "StatusPanel.h"
+#include "TableOrders.h"
 #include "TableTestSupport.h"
 
 using namespace vorbia;
@@ -26,12 +27,13 @@ class TableWindowTest : public QObject {
         TestTable t;
         QVERIFY(t.StartUp());
         QCOMPARE(t.messages, QStringList{"Attenzione non trovato file picture: Vorbia.BMP"});
-        QCOMPARE(t.table->findChild<StatusPanel*>("Panel3D3")->Caption(), QString(" (Umano)"));
+        QCOMPARE(t.table->findChild<StatusPanel*>("humanNamePanel")->Caption(),
+                 QString(" (Umano)"));
         QCOMPARE(QDir::currentPath(), QDir(t.FilePath(".")).canonicalPath());
 
         // The empty box circles the middle of the table, its first tick about (635, 274).
         t.table->show();
-        auto* background = t.table->findChild<QLabel*>("Picture2");
+        auto* background = t.table->findChild<QLabel*>("backgroundPicture");
         QVERIFY(QTest::qWaitFor([&] { return background->isVisible(); }, 2000));
         QVERIFY((background->pos() - QPoint(635, 274)).manhattanLength() <= 2);
     }
@@ -42,14 +44,14 @@ class TableWindowTest : public QObject {
         t.Write("vorbia.ini", "Giocatore1=Alessandra Maria\r\nVelocitaCarta=10\r\n");
         QVERIFY(t.StartUp());
         QCOMPARE(t.messages, QStringList{});
-        QVERIFY(!t.table->findChild<QLabel*>("Picture2")->pixmap().isNull());
-        QCOMPARE(t.table->findChild<StatusPanel*>("Panel3D3")->Caption(),
+        QVERIFY(!t.table->findChild<QLabel*>("backgroundPicture")->pixmap().isNull());
+        QCOMPARE(t.table->findChild<StatusPanel*>("humanNamePanel")->Caption(),
                  QString("Alessandra (Umana)"));
 
         // A glide runs diagonally then straight and shows every step, handling events between
         // them at the display's pace.
         t.table->show();
-        CardPicture* card = Picture1(*t.table, 17);
+        CardPicture* card = CardPictureOf(*t.table, 17);
         QList<QPoint> seen;
         EveryPass watcher([&] {
             if (seen.isEmpty() || seen.last() != card->pos()) seen.append(card->pos());
@@ -100,31 +102,29 @@ class TableWindowTest : public QObject {
         const auto geometry = [&](const char* name) {
             return table.findChild<QWidget*>(name)->geometry();
         };
-        QCOMPARE(geometry("Picture1(41)"), QRect(5, 67, 58, 99));
-        QCOMPARE(geometry("Picture1(42)"), QRect(5, 562, 58, 99));
-        QCOMPARE(geometry("Label1(1)"), QRect(4, 176, 67, 16));
-        QCOMPARE(geometry("Label1(0)"), QRect(3, 536, 67, 16));
-        QCOMPARE(geometry("Picture3(1)"), QRect(4, 192, 67, 7));
-        QCOMPARE(geometry("Picture3(0)"), QRect(3, 529, 67, 7));
-        QCOMPARE(geometry("Panel3D3"), QRect(0, 670, 1016, 30));
-        QVERIFY(table.findChild<QLabel*>("Label1(0)")->isVisible());
-        QVERIFY(table.findChild<QLabel*>("Picture2")->isHidden());
+        QCOMPARE(geometry("cardPicture(41)"), QRect(5, 67, 58, 99));
+        QCOMPARE(geometry("cardPicture(42)"), QRect(5, 562, 58, 99));
+        QCOMPARE(geometry("computerScoreCaption"), QRect(4, 176, 67, 16));
+        QCOMPARE(geometry("humanScoreCaption"), QRect(3, 536, 67, 16));
+        QCOMPARE(geometry("computerScoreBar"), QRect(4, 192, 67, 7));
+        QCOMPARE(geometry("humanScoreBar"), QRect(3, 529, 67, 7));
+        QCOMPARE(geometry("humanNamePanel"), QRect(0, 670, 1016, 30));
+        QVERIFY(table.findChild<QLabel*>("humanScoreCaption")->isVisible());
+        QVERIFY(table.findChild<QLabel*>("backgroundPicture")->isHidden());
 
         // Every slot where designed, and every card the hand has laid so far on its slot.
-        for (int row = 1; row <= kRows; ++row) {
-            for (int column = 1; column <= kColumns; ++column) {
-                const QPoint designed(163 + 130 * (column - 1), 562 - 247 * (row - 1));
-                const PictureBox slot = table.Engine().SlotPosition(row, column);
-                QCOMPARE(QPoint(slot.left, slot.top), designed);
-                const int card = table.State().TableGrid[row][column];
-                if (card != 0) QCOMPARE(Picture1(table, card)->pos(), designed);
-            }
+        for (const Slot slot : kScanOrder) {
+            const QPoint designed(163 + 130 * (slot.column - 1), 562 - 247 * (slot.row - 1));
+            const PictureBox position = table.Engine().SlotPosition(slot);
+            QCOMPARE(QPoint(position.left, position.top), designed);
+            const int card = table.State().CardAt(slot);
+            if (card != 0) QCOMPARE(CardPictureOf(table, card)->pos(), designed);
         }
     }
 
     void hintsTellWhatThePointerIsOver() {
         MatchState state;
-        state.PlayerName[1] = "Anna";
+        state.PlayerName[Player::Human] = "Anna";
         const QString played("Carta già giocata, clicca per sceglierla.");
         const struct {
             int picture, left, turnCount;
@@ -137,26 +137,26 @@ class TableWindowTest : public QObject {
             {12, 138, 5, played},
         };
         for (const auto& c : cases) {
-            state.TurnCount = static_cast<int16_t>(c.turnCount);
+            state.TurnCount = c.turnCount;
             QCOMPARE(CardHint(c.picture, c.left, state), c.hint);
         }
 
         // The window writes them in the title; over the bare table the title comes back.
         PlayTable t(7);
         CardTable& table = *t.table;
-        auto* title = table.findChild<StatusPanel*>("Panel3D1");
+        auto* title = table.findChild<StatusPanel*>("titlePanel");
         table.PlacePicture(9, 293, 315);
-        QTest::mouseMove(Picture1(table, 9), QPoint(10, 10));
+        QTest::mouseMove(CardPictureOf(table, 9), QPoint(10, 10));
         QCOMPARE(title->Caption(), played);
         QTest::mouseMove(&table.Area(), QPoint(600, 200));
         QCOMPARE(title->Caption(), QString("La Vorbia"));
-        QCOMPARE(Picture1(table, 9)->toolTip(), played);
+        QCOMPARE(CardPictureOf(table, 9)->toolTip(), played);
     }
 
     void theRulesCommandShowsTheRules() {
         TestTable t;
         QVERIFY(t.StartUp());
-        t.table->Menu().MenuREG->trigger();
+        t.table->Menu().rulesCommand->trigger();
         QVERIFY(t.messages.last().startsWith("Le carte vengono divise in due mazzetti da 20"));
     }
 
@@ -169,12 +169,14 @@ class TableWindowTest : public QObject {
 
     void onlyThePanelOfThePlayerToMoveBlinks() {
         NameBlinking blinking;
-        QVERIFY(!blinking.Tick(0));
+        QVERIFY(!blinking.Tick(Player::Nobody));
         // Each panel swaps its two colours; the computer's carries over to its next turn.
         QList<int> colours;
-        for (int turn : {kComputer, kComputer, kComputer, kHuman, kHuman, kComputer}) {
+        for (const Player turn : {Player::Computer, Player::Computer, Player::Computer,
+                                  Player::Human, Player::Human, Player::Computer}) {
             const auto change = blinking.Tick(turn);
-            QCOMPARE(change->panel, turn == kComputer ? Element::Panel3D2 : Element::Panel3D3);
+            QCOMPARE(change->panel, turn == Player::Computer ? Element::ComputerNamePanel
+                                                             : Element::HumanNamePanel);
             colours << change->paletteIndex;
         }
         QCOMPARE(colours, (QList<int>{1, 9, 1, 4, 12, 9}));

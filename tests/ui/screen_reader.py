@@ -51,10 +51,6 @@ def nodes(root):
     return found
 
 
-def role(node):
-    return node.getRole()
-
-
 def has(node, state):
     return node.getState().contains(state)
 
@@ -87,7 +83,18 @@ def heard(event):
 
 
 def boxes(app):
-    return [n for n in nodes(app) if role(n) in (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG)]
+    return [n for n in nodes(app) if n.getRole() in (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG)]
+
+
+def closing_boxes(app, check):
+    """`check`, once any message on the way (a scopa of the computer) is closed as a player
+    would."""
+    def closed_then_check():
+        if boxes(app):
+            key("Return")
+            return None
+        return check()
+    return closed_then_check
 
 
 def texts(node):
@@ -97,7 +104,7 @@ def texts(node):
 def uncovered_card(app):
     """The human's uncovered card once it is the focused push button, named by its card."""
     for node in nodes(app):
-        if role(node) == pyatspi.ROLE_PUSH_BUTTON and has(node, pyatspi.STATE_FOCUSED) \
+        if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and has(node, pyatspi.STATE_FOCUSED) \
                 and CARD.match(node.name):
             return node
     return None
@@ -114,15 +121,9 @@ def main():
         fail("the hand-start message reads: %r" % texts(box))
     key("Return")
 
-    # Whoever plays first, the human's card arrives with the focus; any message on the way
-    # (a scopa of the computer) is closed as a player would.
-    def human_turn():
-        if boxes(app):
-            key("Return")
-            return None
-        return uncovered_card(app)
-
-    card = wait_for("the human's card never got the focus as a push button", human_turn, 40)
+    # Whoever plays first, the human's card arrives with the focus.
+    card = wait_for("the human's card never got the focus as a push button",
+                    closing_boxes(app, lambda: uncovered_card(app)), 40)
     played = card.name
     everything = nodes(app)
     names = [n.name for n in everything]
@@ -135,17 +136,17 @@ def main():
     piles = [n.name for n in everything if PILE.match(n.name)]
     if sorted(PILE.match(p).group(1) for p in piles) != ["Dino (Computer)", "Gimbo"]:
         fail("the piles read %r" % piles)
-    table = [n for n in everything if role(n) == pyatspi.ROLE_CHECK_BOX and CARD.match(n.name)]
+    table = [n for n in everything if n.getRole() == pyatspi.ROLE_CHECK_BOX and CARD.match(n.name)]
     if not table:
         fail("no table card reads as a check box")
-    fillers = [n for n in everything if role(n) == pyatspi.ROLE_FILLER and not n.name]
+    fillers = [n for n in everything if n.getRole() == pyatspi.ROLE_FILLER and not n.name]
     if fillers:
         fail("nameless fillers are left, among %r" % [[c.name for c in f] for f in fillers])
 
     # Tab leads to the first table card; Space checks it.
     key("Tab")
     focused = wait_for("Tab did not focus a table card", lambda: next(
-        (n for n in nodes(app) if has(n, pyatspi.STATE_FOCUSED) and role(n) == pyatspi.ROLE_CHECK_BOX),
+        (n for n in nodes(app) if has(n, pyatspi.STATE_FOCUSED) and n.getRole() == pyatspi.ROLE_CHECK_BOX),
         None))
     chosen = focused.name
     key("space")
@@ -160,28 +161,14 @@ def main():
     del renamed[:]
     key("Return")
 
-    def card_left_hand():
-        if boxes(app):
-            key("Return")
-            return None
-        for node in nodes(app):
-            if node.name == played and role(node) == pyatspi.ROLE_PUSH_BUTTON:
-                return None
-        return True
-
-    wait_for("Enter did not play %s" % played, card_left_hand, 10)
+    wait_for("Enter did not play %s" % played, closing_boxes(app, lambda: not any(
+        n.name == played and n.getRole() == pyatspi.ROLE_PUSH_BUTTON for n in nodes(app))), 10)
 
     # The computer's reply is announced: the last-card caption names its card once the
     # human's turn comes round again.
-    def computer_card_heard():
-        if boxes(app):
-            key("Return")
-            return None
-        return next((name for name in renamed
-                     if name.startswith("Ultima: ") and name != "Ultima: " + played), None)
-
     reply = wait_for("no last-card announcement after the computer's move (heard %r)" % renamed,
-                     computer_card_heard, 30)
+                     closing_boxes(app, lambda: next((name for name in renamed if name.startswith(
+                         "Ultima: ") and name != "Ultima: " + played), None)), 30)
     print("PASS: read %d objects, played %s after checking %s, heard %r"
           % (len(everything), played, chosen, reply))
 

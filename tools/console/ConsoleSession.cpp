@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "SettingsFile.h"
+#include "TableOrders.h"
 
 namespace vorbia {
 
@@ -19,6 +20,10 @@ std::string RestOfLine(const std::string& line, const std::string& command) {
 bool ReadCard(std::istringstream& arguments, int& card, int highest) {
     return static_cast<bool>(arguments >> card) && card >= 0 && card <= highest;
 }
+
+// The protocol writes a flag as -1 (true) or 0, and a player as 0 (nobody), 1 or 2.
+int FlagNumber(bool flag) { return flag ? -1 : 0; }
+int PlayerNumber(Player player) { return static_cast<int>(player); }
 
 }  // namespace
 
@@ -53,8 +58,8 @@ bool ConsoleSession::Fail(const std::string& what) {
 
 void ConsoleSession::RecountDrawn() {
     int drawn = 0;
-    for (int card = 1; card <= kCardCount; ++card) drawn += state_.Drawn[card] != kFalse;
-    state_.CardsDrawn = static_cast<int16_t>(drawn);
+    for (int card = 1; card <= kCardCount; ++card) drawn += state_.Drawn[card];
+    state_.CardsDrawn = drawn;
 }
 
 bool ConsoleSession::SetUp(const std::string& command, std::istringstream& arguments,
@@ -64,60 +69,59 @@ bool ConsoleSession::SetUp(const std::string& command, std::istringstream& argum
         if (!(arguments >> seed)) return Fail("seed needs a number");
         random_.UseSeed(seed);
     } else if (command == "name") {
-        state_.PlayerName[1] = RestOfLine(line, command);
+        state_.PlayerName[Player::Human] = RestOfLine(line, command);
     } else if (command == "messages") {
         std::string which;
         arguments >> which;
         if (which != "on" && which != "off") return Fail("messages takes on or off");
-        state_.ShowMessages = which == "on" ? kTrue : kFalse;
+        state_.ShowMessages = which == "on";
     } else if (command == "speed") {
         int speed = 0;
         if (!(arguments >> speed) || speed < 1 || speed > 50) return Fail("speed takes 1 to 50");
-        state_.CardSpeed = static_cast<int16_t>(speed);
+        state_.CardSpeed = speed;
     } else if (command == "score") {
         int human = 0;
         int computer = 0;
         if (!(arguments >> human >> computer)) return Fail("score needs two numbers");
-        state_.Score[1] = static_cast<int16_t>(human);
-        state_.Score[2] = static_cast<int16_t>(computer);
+        // Scores have always been taken as 16-bit numbers here; a larger one wraps as it did.
+        state_.Score[Player::Human] = static_cast<int16_t>(human);
+        state_.Score[Player::Computer] = static_cast<int16_t>(computer);
     } else if (command == "turn") {
         int turn = 0;
         if (!(arguments >> turn) || turn < 0 || turn > 2) return Fail("turn takes 0, 1 or 2");
-        state_.Turn = static_cast<int16_t>(turn);
+        state_.Turn = static_cast<Player>(turn);
     } else if (command == "grid") {
         std::vector<int> cells;
         int card = 0;
         while (ReadCard(arguments, card, kCardCount)) cells.push_back(card);
         if (cells.size() != kSlots || !arguments.eof()) return Fail("grid needs 21 cards 0 to 40");
         int count = 0;
-        for (int position = 1; position <= kSlots; ++position) {
-            const int row = (position - 1) / kColumns + 1;
-            const int column = (position - 1) % kColumns + 1;
-            const int cell = cells[static_cast<size_t>(position - 1)];
-            state_.TableGrid[row][column] = static_cast<int16_t>(cell);
+        for (int at = 0; at < kSlots; ++at) {
+            const int cell = cells[at];
+            state_.CardAt(kScanOrder[at]) = cell;
             if (cell == 0) continue;
             ++count;
-            state_.Drawn[cell] = kTrue;
-            const PictureBox slot = engine_.SlotPosition(row, column);
+            state_.Drawn[cell] = true;
+            const PictureBox slot = engine_.SlotPosition(kScanOrder[at]);
             table_.HeadlessTable::PlacePicture(cell, slot.left, slot.top);
         }
-        state_.TableCount = static_cast<int16_t>(count);
+        state_.TableCount = count;
         RecountDrawn();
     } else if (command == "current") {
         int card = 0;
         if (!ReadCard(arguments, card, kCardCount) || card == 0) return Fail("current takes 1 to 40");
-        state_.CurrentCard = static_cast<int16_t>(card);
-        state_.CurrentValue = static_cast<int16_t>(CardValue(card));
-        state_.CurrentSuit = static_cast<int16_t>(CardSuit(card));
-        state_.Drawn[card] = kTrue;
+        state_.CurrentCard = card;
+        state_.CurrentValue = CardValue(card);
+        state_.CurrentSuit = CardSuit(card);
+        state_.Drawn[card] = true;
         RecountDrawn();
-        const int pile = state_.Turn == kComputer ? kComputerPile : kHumanPile;
-        table_.HeadlessTable::PlacePicture(card, 69, table_.Picture(pile).top);
+        const int pile = state_.Turn == Player::Computer ? kComputerPile : kHumanPile;
+        table_.HeadlessTable::PlacePicture(card, 69, table_.CardBox(pile).top);
     } else if (command == "last") {
         int card = 0;
         if (!ReadCard(arguments, card, kCardCount)) return Fail("last takes 0 to 40");
-        state_.LastValue = static_cast<int16_t>(CardValue(card));
-        state_.LastSuit = static_cast<int16_t>(CardSuit(card));
+        state_.LastValue = CardValue(card);
+        state_.LastSuit = CardSuit(card);
     } else {
         return false;
     }
@@ -154,9 +158,9 @@ bool ConsoleSession::Query(const std::string& command, std::istringstream&,
         if (!result.ok) {
             out_ << "fatal " << result.errorNumber << '\n';
         } else {
-            out_ << "PlayerName=" << state_.PlayerName[1] << '\n'
+            out_ << "PlayerName=" << state_.PlayerName[Player::Human] << '\n'
                  << "CardSpeed=" << state_.CardSpeed << '\n'
-                 << "ShowMessages=" << state_.ShowMessages << '\n';
+                 << "ShowMessages=" << FlagNumber(state_.ShowMessages) << '\n';
         }
     } else if (command == "save-settings") {
         const SaveResult result = SaveSettings(state_, RestOfLine(line, command));
@@ -168,20 +172,18 @@ bool ConsoleSession::Query(const std::string& command, std::istringstream&,
 }
 
 void ConsoleSession::PrintState() {
-    out_ << "Score " << state_.Score[1] << ' ' << state_.Score[2] << '\n'
-         << "Turn " << state_.Turn << '\n'
+    out_ << "Score " << state_.Score[Player::Human] << ' ' << state_.Score[Player::Computer] << '\n'
+         << "Turn " << PlayerNumber(state_.Turn) << '\n'
          << "TurnCount " << state_.TurnCount << '\n'
          << "CardsDrawn " << state_.CardsDrawn << '\n'
          << "CurrentCard " << state_.CurrentCard << ' ' << state_.CurrentValue << ' '
          << state_.CurrentSuit << '\n'
          << "Last " << state_.LastValue << ' ' << state_.LastSuit << '\n'
          << "TableGrid";
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) out_ << ' ' << state_.TableGrid[row][column];
-    }
+    for (const Slot slot : kScanOrder) out_ << ' ' << state_.CardAt(slot);
     out_ << '\n' << "TableCount " << state_.TableCount << '\n' << "Selected";
     for (int card = 1; card <= kCardCount; ++card) {
-        if (state_.Selected[card] != kFalse) out_ << ' ' << card;
+        if (state_.Selected[card]) out_ << ' ' << card;
     }
     out_ << '\n';
 }

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "HeadlessTable.h"
 #include "MatchEngine.h"
 #include "MatchState.h"
 #include "RandomSource.h"
+#include "RecordingTable.h"
 
 namespace vorbia {
 

@@ -4,6 +4,7 @@
 
 #include "Card.h"
 #include "ComputerSearch.h"
+#include "TableOrders.h"
 
 namespace vorbia {
 
@@ -16,12 +17,7 @@ struct TableCards {
 
 TableCards CardsInScanOrder(const MatchState& state) {
     TableCards table;
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            const int card = state.TableGrid[static_cast<size_t>(row)][static_cast<size_t>(column)];
-            if (card != 0) table.card[static_cast<size_t>(table.count++)] = card;
-        }
-    }
+    for (const Slot slot : OccupiedSlots(state)) table.card[table.count++] = state.CardAt(slot);
     return table;
 }
 
@@ -31,7 +27,7 @@ template <class Found>
 void EachCapture(const TableCards& table, int target, int first, int sum, uint32_t set,
                  Found& found) {
     for (int index = first; index < table.count; ++index) {
-        const int newSum = sum + CardValue(table.card[static_cast<size_t>(index)]);
+        const int newSum = sum + CardValue(table.card[index]);
         if (newSum > target) continue;
         const uint32_t newSet = set | (1u << index);
         if (newSum == target) {
@@ -44,7 +40,7 @@ void EachCapture(const TableCards& table, int target, int first, int sum, uint32
 
 void SelectSet(const TableCards& table, uint32_t set, std::vector<int>& selection) {
     for (int index = 0; index < table.count; ++index) {
-        if (set & (1u << index)) selection.push_back(table.card[static_cast<size_t>(index)]);
+        if (set & (1u << index)) selection.push_back(table.card[index]);
     }
 }
 
@@ -101,7 +97,7 @@ void SimulatedHuman::ChooseGreedy(const MatchState& state) {
         int count = 0;
         for (int index = 0; index < table.count; ++index) {
             if (!(set & (1u << index))) continue;
-            points += CardPoints(table.card[static_cast<size_t>(index)]);
+            points += CardPoints(table.card[index]);
             ++count;
         }
         if (points > bestPoints || (points == bestPoints && count > bestCount)) {
@@ -121,7 +117,7 @@ void SimulatedHuman::ChooseRandom(const MatchState& state) {
     EachCapture(table, state.CurrentValue, 0, 0, 0u, keep);
     // One more choice than there are captures: laying the card without taking anything.
     const uint64_t pick = dice_() % (captures_.size() + 1);
-    if (pick < captures_.size()) SelectSet(table, captures_[static_cast<size_t>(pick)], selection_);
+    if (pick < captures_.size()) SelectSet(table, captures_[pick], selection_);
 }
 
 }  // namespace vorbia

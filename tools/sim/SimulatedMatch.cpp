@@ -38,7 +38,7 @@ class SimulationTable : public HeadlessTable {
     void ShowMessage(const std::string& text) override {
         constexpr std::string_view scopa = "E' stata fatta una scopa da ";
         if (!text.starts_with(scopa)) return;
-        auto& byKind = result_.scopas[static_cast<size_t>(state_.Turn)];
+        auto& byKind = result_.scopas[state_.Turn];
         if (text.ends_with("non ci sono altre carte in tavolo.")) {
             ++byKind[static_cast<size_t>(ScopaKind::EmptyTable)];
         } else if (text.ends_with("presa l'ultima carta giocata.")) {
@@ -50,8 +50,8 @@ class SimulationTable : public HeadlessTable {
 
     void ShowEndOfMatch(const MatchState& state) override {
         result_.finished = true;
-        result_.finalScore = {0, state.Score[1], state.Score[2]};
-        result_.winner = state.Score[kHuman] >= 51 ? kHuman : kComputer;
+        result_.finalScore = state.Score;
+        result_.winner = state.Score[Player::Human] >= 51 ? Player::Human : Player::Computer;
         engine_->Abandon();
     }
 
@@ -69,7 +69,7 @@ MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy policy) {
     MatchResult result;
     MatchState state;
     state.CardSpeed = 10;
-    state.ShowMessages = kTrue;  // the scopas are counted from their messages
+    state.ShowMessages = true;  // the scopas are counted from their messages
     SimulationTable table(state, result);
     HandCountingRandom random(matchSeed);
     MatchEngine engine(state, table, random);
@@ -81,7 +81,7 @@ MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy policy) {
     for (int turns = 0; turns < kMostHumanTurns; ++turns) {
         engine.RunComputerTurns();
         if (engine.Abandoning()) break;
-        if (state.Turn != kHuman || engine.Busy() || !engine.CurrentCardOnPlaySpot()) break;
+        if (state.Turn != Player::Human || engine.Busy() || !engine.CurrentCardOnPlaySpot()) break;
         human.PlayTurn(engine, state);
     }
     result.hands = random.hands;

@@ -10,13 +10,13 @@ namespace vorbia {
 enum class ScopaKind { EmptyTable, LastCard, SameSuit };
 constexpr int kScopaKinds = 3;
 
-// What one match left behind. Arrays by player keep the game's 1-based indexing.
+// What one match left behind.
 struct MatchResult {
     bool finished = false;  // false: the match stopped making progress (a fault of the rules)
-    int winner = 0;
-    std::array<int, 3> finalScore{};
+    Player winner = Player::Nobody;
+    PerPlayer<int> finalScore{};
     int hands = 0;
-    std::array<std::array<int, kScopaKinds>, 3> scopas{};  // [player][kind]
+    PerPlayer<std::array<int, kScopaKinds>> scopas{};  // [player][kind]
 };
 
 // The seed of match `index` of a run: every match gets its own, whatever thread plays it.

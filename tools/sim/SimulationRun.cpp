@@ -36,8 +36,8 @@ void SimulationTotals::Add(const MatchResult& match) {
     ++matches;
     if (!match.finished) ++unfinished;
     hands += match.hands;
-    ++won[static_cast<size_t>(match.winner)];
-    for (size_t player = 1; player <= 2; ++player) {
+    ++won[match.winner];
+    for (const Player player : {Player::Human, Player::Computer}) {
         finalScores[player] += match.finalScore[player];
         for (size_t kind = 0; kind < kScopaKinds; ++kind) {
             scopas[player][kind] += match.scopas[player][kind];
@@ -49,7 +49,7 @@ void SimulationTotals::Add(const SimulationTotals& other) {
     matches += other.matches;
     unfinished += other.unfinished;
     hands += other.hands;
-    for (size_t player = 0; player <= 2; ++player) {
+    for (const Player player : {Player::Nobody, Player::Human, Player::Computer}) {
         won[player] += other.won[player];
         finalScores[player] += other.finalScores[player];
         for (size_t kind = 0; kind < kScopaKinds; ++kind) {
@@ -125,11 +125,14 @@ void PrintReport(std::ostream& out, const SimulationOptions& options,
         out << std::left << std::setw(28) << name << std::right << std::setw(12) << human
             << std::setw(12) << computer << '\n';
     };
-    row("matches won", t.won[1], t.won[2]);
-    row("mean final score", PerMatch(t.finalScores[1], t.matches),
-        PerMatch(t.finalScores[2], t.matches));
+    constexpr Player human = Player::Human;
+    constexpr Player computer = Player::Computer;
+    row("matches won", t.won[human], t.won[computer]);
+    row("mean final score", PerMatch(t.finalScores[human], t.matches),
+        PerMatch(t.finalScores[computer], t.matches));
     for (size_t kind = 0; kind < kScopaKinds; ++kind) {
-        row(std::string("scopas, ") + kindNames[kind], t.scopas[1][kind], t.scopas[2][kind]);
+        row(std::string("scopas, ") + kindNames[kind], t.scopas[human][kind],
+            t.scopas[computer][kind]);
     }
     out << std::left << std::setw(28) << "mean hands per match" << std::right << std::setw(12)
         << PerMatch(t.hands, t.matches) << '\n';

@@ -12,9 +12,9 @@ struct SimulationTotals {
     long long matches = 0;
     long long unfinished = 0;
     long long hands = 0;
-    std::array<long long, 3> won{};          // by player
-    std::array<long long, 3> finalScores{};  // sums, by player
-    std::array<std::array<long long, kScopaKinds>, 3> scopas{};
+    PerPlayer<long long> won{};          // Nobody: matches that never ended
+    PerPlayer<long long> finalScores{};  // sums
+    PerPlayer<std::array<long long, kScopaKinds>> scopas{};
 
     void Add(const MatchResult& match);
     void Add(const SimulationTotals& other);
