@@ -25,6 +25,7 @@
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
 #include "TableGeometry.h"
+#include "UnscaledPictureButton.h"
 
 namespace vorbia {
 
@@ -142,7 +143,7 @@ void CardTable::BuildTable() {
     humanNamePanel_->SetCaption(QStringLiteral("Anonimo"));
     area_->DockPanels(titlePanel_, computerNamePanel_, humanNamePanel_);
 
-    newMatchButton_ = new QToolButton(titlePanel_);
+    newMatchButton_ = new UnscaledPictureButton(titlePanel_);
     newMatchButton_->setObjectName(QStringLiteral("newMatchButton"));
     newMatchButton_->setIcon(QIcon(QStringLiteral(":/icons/new-match.png")));
     newMatchButton_->setIconSize(kNewMatchPictureSize);

@@ -113,6 +113,36 @@ TEST(Lifecycle, FiftyOneEndsTheMatchAndAFreshOneBegins) {
     }
 }
 
+// The piles are placed from the drawing area's height, which is the maximised table's only once
+// the window has been maximised: a new match, the end of the deck and the end of a match alike.
+TEST(Lifecycle, EveryNewHandMaximisesTheTableBeforePlacingThePiles) {
+    const struct {
+        std::string route;
+        int drawn;
+        PerPlayer<int> score;
+    } routes[] = {{"new match", 0, {}},
+                  {"end of the deck", 40, {0, 12, 7}},
+                  {"end of the match", 10, {0, 51, 7}}};
+    for (const auto& r : routes) {
+        SCOPED_TRACE(r.route);
+        Harness h("B3", Player::Human, "S6");
+        h.state.CardsDrawn = h.state.TurnCount = r.drawn;
+        h.state.Score = r.score;
+        if (r.drawn == 0) {
+            h.engine.NewMatch();
+        } else {
+            h.Click("S6");
+        }
+        const auto maximise = std::ranges::find(h.requests, "maximise");
+        const auto pile = std::ranges::find_if(h.requests, [](const std::string& line) {
+            return line.starts_with("place " + std::to_string(kComputerPile) + " ") ||
+                   line.starts_with("place " + std::to_string(kHumanPile) + " ");
+        });
+        ASSERT_NE(pile, h.requests.end());
+        EXPECT_LT(maximise, pile);
+    }
+}
+
 // Closing the window in the middle of a glide: the capture goes no further, and nothing that
 // comes afterwards starts anything.
 TEST(Lifecycle, AbandonStopsEverythingAndStartsNothing) {
