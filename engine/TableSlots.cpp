@@ -1,5 +1,4 @@
 // The 21 slots of the table: where they lie, how they fill up, and the selection frames.
-#include <algorithm>
 #include <cmath>
 
 #include "MatchEngine.h"
@@ -45,18 +44,20 @@ bool MatchEngine::PlaceOnTable(int card, int& left, int& top) {
 
 void MatchEngine::RecountTable() {
     int count = 0;
+    for (const Slot slot : kScanOrder) count += state_.CardAt(slot) != 0 ? 1 : 0;
+    state_.TableCount = count;
+    if (!window_.ShowsAnything()) return;
+
     const bool humansTurn = state_.Turn == Player::Human;
     for (const Slot slot : OccupiedSlots(state_)) {
-        ++count;
         window_.SetClickable(state_.CardAt(slot), humansTurn);
     }
-    state_.TableCount = count;
     if (humansTurn && state_.CurrentCard > 0) window_.SetClickable(state_.CurrentCard, true);
 }
 
 bool MatchEngine::IsOnTable(int card) const {
-    for (const auto& row : state_.TableGrid) {
-        if (std::ranges::find(row, card) != row.end()) return true;
+    for (const Slot slot : kScanOrder) {
+        if (state_.CardAt(slot) == card) return true;
     }
     return false;
 }
