@@ -48,9 +48,11 @@ class OccupiedSlots {
     explicit OccupiedSlots(const MatchState& state) {
         // Every slot is written and only occupied ones are kept: no branch to guess wrong on a
         // table that fills at random, and this runs several times a play.
-        for (const Slot slot : kScanOrder) {
-            slots_[count_] = slot;
-            count_ += state.CardAt(slot) != 0 ? 1 : 0;
+        for (int row = 1; row <= kRows; ++row) {
+            for (int column = 1; column <= kColumns; ++column) {
+                slots_[count_] = {row, column};
+                count_ += state.TableGrid[row][column] != 0 ? 1 : 0;
+            }
         }
     }
     const Slot* begin() const { return slots_.data(); }

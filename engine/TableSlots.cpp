@@ -23,9 +23,12 @@ void MatchEngine::ToggleSelection(int card) {
 }
 
 void MatchEngine::ClearSelection() {
-    for (const Slot slot : OccupiedSlots(state_)) {
-        const int card = state_.CardAt(slot);
-        if (state_.Selected[card]) ToggleSelection(card);
+    // Toggling changes no slot, so the grid can be read as it goes.
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            const int card = state_.TableGrid[row][column];
+            if (card != 0 && state_.Selected[card]) ToggleSelection(card);
+        }
     }
 }
 
@@ -44,7 +47,11 @@ bool MatchEngine::PlaceOnTable(int card, int& left, int& top) {
 
 void MatchEngine::RecountTable() {
     int count = 0;
-    for (const Slot slot : kScanOrder) count += state_.CardAt(slot) != 0 ? 1 : 0;
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            count += state_.TableGrid[row][column] != 0 ? 1 : 0;
+        }
+    }
     state_.TableCount = count;
     if (!window_.ShowsAnything()) return;
 
@@ -56,8 +63,10 @@ void MatchEngine::RecountTable() {
 }
 
 bool MatchEngine::IsOnTable(int card) const {
-    for (const Slot slot : kScanOrder) {
-        if (state_.CardAt(slot) == card) return true;
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            if (state_.TableGrid[row][column] == card) return true;
+        }
     }
     return false;
 }
