@@ -38,16 +38,11 @@ void MatchEngine::SelectTableCard(int card) {
     }
     // The cap counts the clicked card and everything already selected, whatever the value of
     // the card in hand.
-    int sum = CardValue(card);
-    for (const Slot slot : OccupiedSlots(state_)) {
-        const int selected = state_.CardAt(slot);
-        if (!state_.Selected[selected]) continue;
-        sum += CardValue(selected);
-        if (sum > kHighestSum) {
-            if (state_.ShowMessages) Tell(SumTooHighMessage(sum));
-            ClearSelection();
-            return;
-        }
+    const int sum = SelectionSum(CardValue(card), kHighestSum);
+    if (sum > kHighestSum) {
+        if (state_.ShowMessages) Tell(SumTooHighMessage(sum));
+        ClearSelection();
+        return;
     }
     ToggleSelection(card);
 }
@@ -69,18 +64,13 @@ void MatchEngine::PlayCard(int card) {
     Glide(card, from.left, from.top, left, top);
 
     const int value = CardValue(card);
-    int sum = 0;
-    for (const Slot slot : OccupiedSlots(state_)) {
-        const int selected = state_.CardAt(slot);
-        if (!state_.Selected[selected]) continue;
-        sum += CardValue(selected);
-        if (sum > value) {
-            // Passing the value is refused without a beep.
-            if (state_.ShowMessages) Tell(WrongSumMessage(sum, value));
-            ClearSelection();
-            HandOn();
-            return;
-        }
+    const int sum = SelectionSum(0, value);
+    if (sum > value) {
+        // Passing the value is refused without a beep.
+        if (state_.ShowMessages) Tell(WrongSumMessage(sum, value));
+        ClearSelection();
+        HandOn();
+        return;
     }
 
     if (sum > 0 && placed) state_.Selected[card] = true;

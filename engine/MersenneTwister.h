@@ -22,12 +22,12 @@ public:
         // The standard engine renews the words in order 0..311: the words before `next_` are
         // already renewed and those after it not yet, exactly as it finds them.
         const int at = next_;
-        const uint64_t joined =
-            (words_[at] & kUpperBits) | (words_[(at + 1) % kWords] & kLowerBits);
-        uint64_t word =
-            words_[(at + kMiddle) % kWords] ^ (joined >> 1) ^ ((joined & 1) != 0 ? kMatrix : 0);
+        const int after = at + 1 == kWords ? 0 : at + 1;
+        const int middle = at < kWords - kMiddle ? at + kMiddle : at + kMiddle - kWords;
+        const uint64_t joined = (words_[at] & kUpperBits) | (words_[after] & kLowerBits);
+        uint64_t word = words_[middle] ^ (joined >> 1) ^ ((joined & 1) != 0 ? kMatrix : 0);
         words_[at] = word;
-        next_ = at + 1 == kWords ? 0 : at + 1;
+        next_ = after;
 
         word ^= (word >> 29) & 0x5555555555555555ull;
         word ^= (word << 17) & 0x71D67FFFEDA60000ull;

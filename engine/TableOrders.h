@@ -46,12 +46,9 @@ constexpr const std::array<Slot, kSlots>& PlacementOrder(Player turn) {
 class OccupiedSlots {
   public:
     explicit OccupiedSlots(const MatchState& state) {
-        // Every slot is written and only occupied ones are kept: no branch to guess wrong on a
-        // table that fills at random, and this runs several times a play.
         for (int row = 1; row <= kRows; ++row) {
             for (int column = 1; column <= kColumns; ++column) {
-                slots_[count_] = {row, column};
-                count_ += state.TableGrid[row][column] != 0 ? 1 : 0;
+                if (state.TableGrid[row][column] != 0) slots_[count_++] = {row, column};
             }
         }
     }

@@ -23,6 +23,8 @@ void MatchEngine::ToggleSelection(int card) {
 }
 
 void MatchEngine::ClearSelection() {
+    // Most turns start with nothing selected.
+    if (state_.Selected == std::array<bool, kCardCount + 1>{}) return;
     // Toggling changes no slot, so the grid can be read as it goes.
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
@@ -30,6 +32,19 @@ void MatchEngine::ClearSelection() {
             if (card != 0 && state_.Selected[card]) ToggleSelection(card);
         }
     }
+}
+
+int MatchEngine::SelectionSum(int start, int limit) const {
+    int sum = start;
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            const int card = state_.TableGrid[row][column];
+            if (card == 0 || !state_.Selected[card]) continue;
+            sum += CardValue(card);
+            if (sum > limit) return sum;
+        }
+    }
+    return sum;
 }
 
 bool MatchEngine::PlaceOnTable(int card, int& left, int& top) {
