@@ -23,8 +23,7 @@ void MatchEngine::ToggleSelection(int card) {
 }
 
 void MatchEngine::ClearSelection() {
-    // Most turns start with nothing selected.
-    if (state_.Selected == std::array<bool, kCardCount + 1>{}) return;
+    if (!AnySelected()) return;  // as most turns start
     // Toggling changes no slot, so the grid can be read as it goes.
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
@@ -34,7 +33,12 @@ void MatchEngine::ClearSelection() {
     }
 }
 
+bool MatchEngine::AnySelected() const {
+    return state_.Selected != std::array<bool, kCardCount + 1>{};
+}
+
 int MatchEngine::SelectionSum(int start, int limit) const {
+    if (!AnySelected()) return start;
     int sum = start;
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
