@@ -73,7 +73,6 @@ public:
     // Table slots and the selection.
     void ToggleSelection(int card);
     void ClearSelection();
-    bool AnySelected() const;
     // `start` plus the values of the selected table cards in scan order, up to the first sum
     // above `limit`: the error messages quote the sum at that point.
     int SelectionSum(int start, int limit) const;

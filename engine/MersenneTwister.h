@@ -9,7 +9,7 @@ namespace vorbia {
 // for. A hand reseeds the generator and then draws fewer than 312 numbers, while the standard
 // engine renews all 312 words at its first draw and also seeds itself when it is built.
 class MersenneTwister64 {
-public:
+  public:
     // Seeding is done at the first draw after it, so a seed that is never drawn from costs
     // nothing. Until the first Seed() the generator runs from the standard default seed.
     void Seed(uint64_t seed) {
@@ -35,7 +35,7 @@ public:
         return word ^ (word >> 43);
     }
 
-private:
+  private:
     static constexpr int kWords = 312;
     static constexpr int kMiddle = 156;
     static constexpr uint64_t kMatrix = 0xB5026F5AA96619E9ull;
@@ -46,8 +46,8 @@ private:
         words_[0] = seed_;
         for (int at = 1; at < kWords; ++at) {
             const uint64_t previous = words_[at - 1];
-            words_[at] = 6364136223846793005ull * (previous ^ (previous >> 62)) +
-                         static_cast<uint64_t>(at);
+            words_[at] =
+                6364136223846793005ull * (previous ^ (previous >> 62)) + static_cast<uint64_t>(at);
         }
         next_ = 0;
         seeded_ = true;

@@ -23,7 +23,8 @@ void MatchEngine::ToggleSelection(int card) {
 }
 
 void MatchEngine::ClearSelection() {
-    if (!AnySelected()) return;  // as most turns start
+    // Most turns start with nothing selected.
+    if (state_.Selected == std::array<bool, kCardCount + 1>{}) return;
     // Toggling changes no slot, so the grid can be read as it goes.
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
@@ -33,12 +34,7 @@ void MatchEngine::ClearSelection() {
     }
 }
 
-bool MatchEngine::AnySelected() const {
-    return state_.Selected != std::array<bool, kCardCount + 1>{};
-}
-
 int MatchEngine::SelectionSum(int start, int limit) const {
-    if (!AnySelected()) return start;
     int sum = start;
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {

@@ -17,7 +17,8 @@ TEST(MersenneTwister64, GivesTheStandardEnginesNumbersAcrossSeedsAndPastTheEndOf
         ours.Seed(seed + 7);  // never drawn from: replaced by the next seed
         ours.Seed(seed);
         standard.seed(seed);
-        for (int i = 0; i < 1000; ++i) ASSERT_EQ(ours(), standard()) << "seed " << seed << ", " << i;
+        for (int i = 0; i < 1000; ++i)
+            ASSERT_EQ(ours(), standard()) << "seed " << seed << ", " << i;
     }
 }
 
