@@ -1,7 +1,7 @@
 // A play: selecting table cards, laying the current card, testing the selection against its
 // value, and scoring the capture with its three kinds of scopa.
 #include <cmath>
-#include <vector>
+#include <string_view>
 
 #include "MatchEngine.h"
 #include "TableOrders.h"
@@ -23,8 +23,9 @@ std::string WrongSumMessage(int sum, int value) {
            ". Non puoi specificare una somma diversa da " + std::to_string(value);
 }
 
-std::string ScopaMessage(int total, const std::string& reason) {
-    return "E' stata fatta una scopa da " + std::to_string(total) + " punti perchè " + reason;
+std::string ScopaMessage(int total, std::string_view reason) {
+    return "E' stata fatta una scopa da " + std::to_string(total) + " punti perchè " +
+           std::string(reason);
 }
 
 }  // namespace
@@ -37,16 +38,11 @@ void MatchEngine::SelectTableCard(int card) {
     }
     // The cap counts the clicked card and everything already selected, whatever the value of
     // the card in hand.
-    int sum = CardValue(card);
-    for (const Slot slot : OccupiedSlots(state_)) {
-        const int selected = state_.CardAt(slot);
-        if (!state_.Selected[selected]) continue;
-        sum += CardValue(selected);
-        if (sum > kHighestSum) {
-            if (state_.ShowMessages) Tell(SumTooHighMessage(sum));
-            ClearSelection();
-            return;
-        }
+    const int sum = SelectionSum(CardValue(card), kHighestSum);
+    if (sum > kHighestSum) {
+        if (state_.ShowMessages) Tell(SumTooHighMessage(sum));
+        ClearSelection();
+        return;
     }
     ToggleSelection(card);
 }
@@ -68,18 +64,13 @@ void MatchEngine::PlayCard(int card) {
     Glide(card, from.left, from.top, left, top);
 
     const int value = CardValue(card);
-    int sum = 0;
-    for (const Slot slot : OccupiedSlots(state_)) {
-        const int selected = state_.CardAt(slot);
-        if (!state_.Selected[selected]) continue;
-        sum += CardValue(selected);
-        if (sum > value) {
-            // Passing the value is refused without a beep.
-            if (state_.ShowMessages) Tell(WrongSumMessage(sum, value));
-            ClearSelection();
-            HandOn();
-            return;
-        }
+    const int sum = SelectionSum(0, value);
+    if (sum > value) {
+        // Passing the value is refused without a beep.
+        if (state_.ShowMessages) Tell(WrongSumMessage(sum, value));
+        ClearSelection();
+        HandOn();
+        return;
     }
 
     if (sum > 0 && placed) state_.Selected[card] = true;
@@ -102,10 +93,14 @@ void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
     const Player turn = state_.Turn;
     int scopaTotal = 0;
     int scopaPoints = 0;
-    std::vector<int> takenSuits;
+    int capturedCount = 0;
+    int firstSuit = 0;
+    bool sameSuit = true;
     const auto count = [&](int taken) {
         const SuitAndValue split = SplitCard(taken);
-        takenSuits.push_back(split.suit);
+        if (capturedCount == 0) firstSuit = split.suit;
+        sameSuit = sameSuit && split.suit == firstSuit;
+        ++capturedCount;
         if (taken != card) lastTakenSuit_ = split.suit;
         scopaTotal += split.value;
         // Court cards count one less in a scopa.
@@ -127,12 +122,9 @@ void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
     if (!cardOnTable) count(card);
 
     RecountTable();
-    const int capturedCount = static_cast<int>(takenSuits.size());
-    bool sameSuit = true;
-    for (int i = 1; i < capturedCount; ++i) sameSuit = sameSuit && takenSuits[i - 1] == takenSuits[i];
 
     // Only the first kind of scopa that applies is scored.
-    std::string reason;
+    std::string_view reason;
     if (state_.TableCount == 0) {
         reason = "non ci sono altre carte in tavolo.";
     } else if (state_.LastValue == state_.CurrentValue && state_.LastSuit == lastTakenSuit_ &&
@@ -147,6 +139,7 @@ void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
 }
 
 void MatchEngine::ShowScore() {
+    if (!window_.ShowsAnything()) return;
     const Player turn = state_.Turn;
     window_.SetCaption(
         turn == Player::Human ? Element::HumanScoreCaption : Element::ComputerScoreCaption,

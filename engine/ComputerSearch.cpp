@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "Card.h"
-#include "TableOrders.h"
 
 namespace vorbia {
 
@@ -50,13 +49,15 @@ struct TableCards {
 
 TableCards CardsInScanOrder(const MatchState& state) {
     TableCards table;
-    for (const Slot slot : OccupiedSlots(state)) {
-        const int card = state.CardAt(slot);
-        if (card < 0 || card > kCardCount) continue;
-        TableCard tableCard = kCards[card];
-        tableCard.rowBit = static_cast<uint8_t>(1u << slot.row);
-        tableCard.columnBit = static_cast<uint8_t>(1u << slot.column);
-        table.Add(tableCard);
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            const int card = state.TableGrid[row][column];
+            if (card <= 0 || card > kCardCount) continue;
+            TableCard tableCard = kCards[card];
+            tableCard.rowBit = static_cast<uint8_t>(1u << row);
+            tableCard.columnBit = static_cast<uint8_t>(1u << column);
+            table.Add(tableCard);
+        }
     }
     return table;
 }

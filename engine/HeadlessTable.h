@@ -10,13 +10,16 @@ namespace vorbia {
 
 // A table with no window: it keeps the positions the rules read, carries every request out at
 // once (a glide ends where it was going, a message box is acknowledged) and shows nothing.
-// The geometry is that of a drawing area of 1016 x 700 px.
+// The geometry is that of a drawing area of 1016 x 700 px. A table built on it that records or
+// checks what is shown says so with ShowsAnything().
 class HeadlessTable : public TableWindow {
 public:
     HeadlessTable();
 
     // Piles and score displays where a hand's start puts them, without any request.
     void ArrangeAsAtHandStart();
+
+    bool ShowsAnything() const override { return false; }
 
     int DrawingWidth() const override { return 1016; }
     int DrawingHeight() const override { return 700; }

@@ -1,6 +1,5 @@
 // Hands and matches: from "Nuova partita" through the cut, the draws and the turns to the
 // next hand or the winner.
-#include <cmath>
 
 #include "MatchEngine.h"
 
@@ -31,10 +30,12 @@ std::string HandStartMessage(const MatchState& state) {
 }  // namespace
 
 int MatchEngine::RandomCard() {
-    return static_cast<int>(std::floor(random_.NextUniform() * kCardCount)) + 1;
+    // The product is never negative, so dropping the fraction is rounding down.
+    return static_cast<int>(random_.NextUniform() * kCardCount) + 1;
 }
 
 void MatchEngine::ResetScoreDisplays(Element first, Element second) {
+    if (!window_.ShowsAnything()) return;
     window_.SetCaption(first, "Punti: 0");
     window_.SetCaption(second, "Punti: 0");
     window_.ClearScoreBar(0);
@@ -125,7 +126,11 @@ MatchEngine::DrawOutcome MatchEngine::DrawCard() {
     if (state_.Score[Player::Human] >= kWinningScore ||
         state_.Score[Player::Computer] >= kWinningScore) {
         window_.ShowEndOfMatch(state_);
-        ThrowIfAbandoned();
+        // Closing the program, or a new match asked for from the dialog, ends the operation
+        // here. Every caller returns at once once the hand or match has ended, so returning
+        // unwinds exactly as far as Abandoned would, and a headless run that stops at the end
+        // of its match throws nothing.
+        if (Interrupted()) return DrawOutcome::HandOrMatchEnded;
         ClearSelection();
         ResetScoreDisplays(Element::HumanScoreCaption, Element::ComputerScoreCaption);
         SetComputerTimer(false);
@@ -147,7 +152,7 @@ MatchEngine::DrawOutcome MatchEngine::DrawCard() {
     const SuitAndValue last = SplitCard(state_.CurrentCard);
     state_.LastSuit = last.suit;
     state_.LastValue = last.value;
-    if (state_.LastSuit >= 1) {
+    if (state_.LastSuit >= 1 && window_.ShowsAnything()) {
         window_.SetCaption(Element::LastCardCaption,
                            "Ultima: " + ValueName(last.value) + " di " + SuitName(last.suit));
     }
@@ -170,6 +175,7 @@ void MatchEngine::PassTurn() {
 }
 
 void MatchEngine::ShowTurnColours() {
+    if (!window_.ShowsAnything()) return;
     const bool computersTurn = state_.Turn == Player::Computer;
     window_.SetTextColour(Element::ComputerNamePanel, computersTurn ? kDarkBlue : kLightGrey);
     window_.SetTextColour(Element::HumanNamePanel, computersTurn ? kLightGrey : kDarkRed);

@@ -73,6 +73,9 @@ public:
     // Table slots and the selection.
     void ToggleSelection(int card);
     void ClearSelection();
+    // `start` plus the values of the selected table cards in scan order, up to the first sum
+    // above `limit`: the error messages quote the sum at that point.
+    int SelectionSum(int start, int limit) const;
     bool PlaceOnTable(int card, int& left, int& top);
     void RecountTable();
     bool IsOnTable(int card) const;

@@ -8,7 +8,7 @@ void ClockRandom::ReseedForNewHand() {
     using namespace std::chrono;
     const auto now = system_clock::now();
     const auto sinceMidnight = now - floor<days>(now);
-    generator_.seed(static_cast<uint64_t>(duration_cast<microseconds>(sinceMidnight).count()));
+    generator_.Seed(static_cast<uint64_t>(duration_cast<microseconds>(sinceMidnight).count()));
 }
 
 double ClockRandom::NextUniform() { return UniformFromBits(generator_()); }

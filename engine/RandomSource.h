@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
+
+#include "MersenneTwister.h"
 
 namespace vorbia {
 
@@ -22,7 +23,7 @@ public:
     double NextUniform() override;
 
 private:
-    std::mt19937_64 generator_;
+    MersenneTwister64 generator_;
 };
 
 // For tests and tools: the first hand is seeded with the given number, each later hand with
@@ -30,12 +31,12 @@ private:
 class SeededRandom : public RandomSource {
 public:
     explicit SeededRandom(uint64_t firstSeed) : nextSeed_(firstSeed) {}
-    void ReseedForNewHand() override { generator_.seed(nextSeed_++); }
+    void ReseedForNewHand() override { generator_.Seed(nextSeed_++); }
     double NextUniform() override;
 
 private:
     uint64_t nextSeed_;
-    std::mt19937_64 generator_;
+    MersenneTwister64 generator_;
 };
 
 // Same numbers on every platform, unlike std::uniform_real_distribution.

@@ -1,5 +1,4 @@
 // The 21 slots of the table: where they lie, how they fill up, and the selection frames.
-#include <algorithm>
 #include <cmath>
 
 #include "MatchEngine.h"
@@ -24,10 +23,28 @@ void MatchEngine::ToggleSelection(int card) {
 }
 
 void MatchEngine::ClearSelection() {
-    for (const Slot slot : OccupiedSlots(state_)) {
-        const int card = state_.CardAt(slot);
-        if (state_.Selected[card]) ToggleSelection(card);
+    // Most turns start with nothing selected.
+    if (state_.Selected == std::array<bool, kCardCount + 1>{}) return;
+    // Toggling changes no slot, so the grid can be read as it goes.
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            const int card = state_.TableGrid[row][column];
+            if (card != 0 && state_.Selected[card]) ToggleSelection(card);
+        }
     }
+}
+
+int MatchEngine::SelectionSum(int start, int limit) const {
+    int sum = start;
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            const int card = state_.TableGrid[row][column];
+            if (card == 0 || !state_.Selected[card]) continue;
+            sum += CardValue(card);
+            if (sum > limit) return sum;
+        }
+    }
+    return sum;
 }
 
 bool MatchEngine::PlaceOnTable(int card, int& left, int& top) {
@@ -45,18 +62,26 @@ bool MatchEngine::PlaceOnTable(int card, int& left, int& top) {
 
 void MatchEngine::RecountTable() {
     int count = 0;
-    const bool humansTurn = state_.Turn == Player::Human;
-    for (const Slot slot : OccupiedSlots(state_)) {
-        ++count;
-        window_.SetClickable(state_.CardAt(slot), humansTurn);
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            count += state_.TableGrid[row][column] != 0 ? 1 : 0;
+        }
     }
     state_.TableCount = count;
+    if (!window_.ShowsAnything()) return;
+
+    const bool humansTurn = state_.Turn == Player::Human;
+    for (const Slot slot : OccupiedSlots(state_)) {
+        window_.SetClickable(state_.CardAt(slot), humansTurn);
+    }
     if (humansTurn && state_.CurrentCard > 0) window_.SetClickable(state_.CurrentCard, true);
 }
 
 bool MatchEngine::IsOnTable(int card) const {
-    for (const auto& row : state_.TableGrid) {
-        if (std::ranges::find(row, card) != row.end()) return true;
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            if (state_.TableGrid[row][column] == card) return true;
+        }
     }
     return false;
 }

@@ -45,6 +45,11 @@ class TableWindow {
 public:
     virtual ~TableWindow() = default;
 
+    // False for a table that nobody sees: the rules may then leave out the requests that only
+    // change what is seen (clickable cards, captions, colours, score displays) and the text
+    // they would carry.
+    virtual bool ShowsAnything() const { return true; }
+
     // Geometry, in pixels of the drawing area.
     virtual int DrawingWidth() const = 0;
     virtual int DrawingHeight() const = 0;

@@ -49,6 +49,8 @@ struct ObservedTable : HeadlessTable {
     std::vector<int> drawnThisHand;
     int matchesEnded = 0;
 
+    bool ShowsAnything() const override { return true; }
+
     void StartWatching() {
         seen = {};
         handedOn = false;

@@ -17,6 +17,8 @@ class RecordingTable : public HeadlessTable {
     using Sink = std::function<void(const std::string&)>;
     explicit RecordingTable(Sink sink) : sink_(std::move(sink)) {}
 
+    bool ShowsAnything() const override { return true; }
+
     void PlacePicture(int picture, int left, int top) override;
     void HideAllCards() override;
     void MoveCard(int picture, int startLeft, int startTop, int endLeft, int endTop) override;
