@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QTimer>
 
 #include "CardPicture.h"
 #include "CardTable.h"
@@ -177,6 +178,13 @@ QString TableAccessibility::PanelDescription(const QObject* panel) const {
 }
 
 void TableAccessibility::Refresh() {
+    if (changesPending_) return;
+    changesPending_ = true;
+    QTimer::singleShot(0, elements_.titlePanel, [this] { SendChanges(); });
+}
+
+void TableAccessibility::SendChanges() {
+    changesPending_ = false;
     for (int index = 0; index < kPictureCount; ++index) {
         CardPicture* card = elements_.cards[static_cast<size_t>(index)];
         const CardReading now = ReadCard(index, card->x(), state_);

@@ -30,8 +30,8 @@ struct CardReading {
 CardReading ReadCard(int picture, int left, const MatchState& state);
 
 // The table's elements as a screen reader reads them. Names, roles and states are worked out
-// from the match whenever a reader asks; Refresh() sends the change events for what changed
-// since the last call, so that a reader hears the computer's plays and the scores.
+// from the match whenever a reader asks; after Refresh() the change events for what changed
+// since the last events go out, so that a reader hears the computer's plays and the scores.
 class TableAccessibility {
   public:
     struct Elements {
@@ -44,6 +44,8 @@ class TableAccessibility {
     };
     TableAccessibility(const MatchState& state, Elements elements);
 
+    // Called after every visible change. A play makes dozens of them in a row; the readings are
+    // compared once, when the event loop next runs, which is also when a reader can ask.
     void Refresh();
 
     const MatchState& State() const { return state_; }
@@ -52,11 +54,14 @@ class TableAccessibility {
     QString PanelDescription(const QObject* panel) const;
 
   private:
+    void SendChanges();
+
     const MatchState& state_;
     Elements elements_;
     std::array<CardReading, kPictureCount> heard_{};
     std::array<QString, 2> panelsHeard_{};
     std::array<QString, 3> captionsHeard_{};
+    bool changesPending_ = false;
 };
 
 // Makes Qt read card pictures and status panels through the table's TableAccessibility.
