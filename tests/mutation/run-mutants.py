@@ -21,7 +21,7 @@ SOURCE = Path(__file__).resolve().parents[2]
 # Fast tests first, each stage with the targets it needs, so that a fault caught early costs
 # only the build of those; each stage stops at its first failure.
 STAGES = [
-    ("core", ["vorbia_core_tests", "vorbia-console"],
+    ("core", ["vorbia_core_tests", "vorbia-console", "vorbia-sim"],
      ["-E", r"^(ui_|dialogs_|install_|package_)|^ComputerSearchDifferential\."],
      120),
     ("core, long", ["vorbia_core_tests"], ["-R", r"^ComputerSearchDifferential\."],
@@ -29,6 +29,7 @@ STAGES = [
     ("dialogs", ["DialogsTest"], ["-R", r"^dialogs_"], 300),
     ("window", ["TableWindowTest", "MatchPlayTest"], ["-R", r"^ui_(TableWindowTest|MatchPlayTest)$"],
      300),
+    ("monkey", ["MonkeyTest"], ["-R", r"^monkey_"], 300),
     ("end to end", ["all"], ["-R", r"^(ui_end_to_end|install_and_start)$"], 300),
 ]
 
