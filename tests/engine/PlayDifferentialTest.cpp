@@ -1,16 +1,17 @@
 // Every play of the engine against the reference play written from the rules: which clicks
 // are refused and with what message, which cards are taken, the points, the scopa, the score
 // caption and bars. On whole matches (VORBIA_SCORED_MATCHES, default 1000) whose human clicks
-// at random, and on single plays set up on random tables (VORBIA_SCORED_TABLES, default 20000).
+// at random, with the bookkeeping checked between plays, and on single plays set up on random
+// tables (VORBIA_SCORED_TABLES, default 20000).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <numeric>
-#include <optional>
 #include <random>
 
 #include "EngineHarness.h"
 #include "ReferencePlay.h"
+#include "SimulationRun.h"
 #include "TableOrders.h"
 
 namespace vorbia {
@@ -18,24 +19,14 @@ namespace {
 
 using reference::ClickResult;
 using reference::PlayResult;
+using reference::Position;
 
 // The reference numbers the players as the game does, 1 the human and 2 the computer.
 int NumberOf(Player player) { return static_cast<int>(player); }
-using reference::Position;
 
 long long FromEnvironment(const char* name, long long fallback) {
     const char* text = std::getenv(name);
     return text != nullptr && *text != '\0' ? std::atoll(text) : fallback;
-}
-
-reference::Table TableOf(const MatchState& state) {
-    reference::Table table{};
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            table[row][column] = state.TableGrid[row][column];
-        }
-    }
-    return table;
 }
 
 // What the engine shows during one click or one play, up to the moment it hands the turn on
@@ -48,6 +39,7 @@ struct ObservedTable : HeadlessTable {
     int beeps = 0;
     std::vector<int> drawnThisHand;
     int matchesEnded = 0;
+    int matchesWithoutWinner = 0;
 
     bool ShowsAnything() const override { return true; }
 
@@ -97,16 +89,19 @@ struct ObservedTable : HeadlessTable {
     void SetTextColour(Element, Colour) override {
         if (handedOn) return;
         handedOn = true;
-        seen.tableAfter = TableOf(*state);
+        seen.tableAfter = state->TableGrid;
         seen.scoreAfter = state->Score.values;
         std::ranges::sort(seen.leftTheTable);
         cardsLeftSelected = state->Selected != std::array<bool, kCardCount + 1>{};
     }
-    void ShowEndOfMatch(const MatchState&) override { ++matchesEnded; }
+    void ShowEndOfMatch(const MatchState& s) override {
+        ++matchesEnded;
+        matchesWithoutWinner += std::max(s.Score[Player::Human], s.Score[Player::Computer]) < 51;
+    }
 };
 
 Position PositionOf(const MatchState& state, const ObservedTable& table, int lastCard) {
-    return {.table = TableOf(state),
+    return {.table = state.TableGrid,
             .player = NumberOf(state.Turn),
             .card = state.CurrentCard,
             .lastCard = lastCard,
@@ -116,14 +111,33 @@ Position PositionOf(const MatchState& state, const ObservedTable& table, int las
             .barWidth = table.ElementBox(Element::HumanScoreBar).width};
 }
 
-std::vector<int> SelectedCards(const MatchState& state) {
+std::vector<int> TableCards(const MatchState& state, bool selectedOnly = false) {
     std::vector<int> cards;
     for (const auto& row : state.TableGrid) {
         for (int card : row) {
-            if (card != 0 && state.Selected[card]) cards.push_back(card);
+            if (card != 0 && (!selectedOnly || state.Selected[card])) cards.push_back(card);
         }
     }
     return cards;
+}
+
+// Between two plays: each card drawn once and laid at most once, selected only on the table;
+// CardsDrawn and TableCount agree, and TurnCount counts one turn per card drawn.
+std::string BrokenBookkeeping(const MatchState& s) {
+    std::array<int, kCardCount + 1> cells{};
+    for (int card : TableCards(s)) ++cells[card];
+    int drawn = 0;
+    int occupied = 0;
+    for (int card = 1; card <= kCardCount; ++card) {
+        drawn += s.Drawn[card];
+        occupied += cells[card];
+        if (cells[card] > s.Drawn[card] || (cells[card] == 0 && s.Selected[card]))
+            return "card " + std::to_string(card) + " undrawn, twice or selected off the table";
+    }
+    if (drawn != s.CardsDrawn || occupied != s.TableCount) return "CardsDrawn or TableCount";
+    if (s.TurnCount > 41 || (s.TurnCount != drawn && s.TurnCount != drawn + 1))
+        return "TurnCount " + std::to_string(s.TurnCount) + " after " + std::to_string(drawn);
+    return "";
 }
 
 // Plays the clicks and then the card in hand through the engine as its player would, and
@@ -144,7 +158,7 @@ std::string PlayAndCompare(MatchEngine& engine, const MatchState& state, Observe
     for (int card : clicks) {
         table.StartWatching();
         human ? engine.CardClicked(card) : engine.ToggleTableCard(card);
-        const ClickResult click{table.seen.messages, SelectedCards(state)};
+        const ClickResult click{table.seen.messages, TableCards(state, true)};
         if (click != expected.Click(card)) return "click on " + std::to_string(card) + ", " + where;
     }
     table.StartWatching();
@@ -180,12 +194,7 @@ struct RandomClicker {
     }
 
     std::vector<int> Clicks(const MatchState& state) {
-        std::vector<int> cards;
-        for (const auto& row : state.TableGrid) {
-            for (int card : row) {
-                if (card != 0) cards.push_back(card);
-            }
-        }
+        std::vector<int> cards = TableCards(state);
         const int v = state.CurrentValue;
         const int above = v + 1 + static_cast<int>(dice() % static_cast<unsigned>(11 - v));
         const int below = 1 + static_cast<int>(dice() % static_cast<unsigned>(v));
@@ -239,6 +248,7 @@ TEST(PlayDifferential, EveryPlayOfWholeMatchesScoresAsTheRulesSay) {
         while (table.matchesEnded < perSeed) {
             ASSERT_TRUE(!engine.Busy() && engine.CurrentCardOnPlaySpot())
                 << "no player to decide, seed " << seed;
+            ASSERT_EQ(BrokenBookkeeping(state), "") << "seed " << seed << ", play " << plays;
             state.ShowMessages = clicker.dice() % 2 == 0;
             const Position before = PositionOf(state, table, table.LastCard());
             std::vector<int> clicks = clicker.Clicks(state);
@@ -251,9 +261,22 @@ TEST(PlayDifferential, EveryPlayOfWholeMatchesScoresAsTheRulesSay) {
             scoring += table.seen.scoreAfter != before.score;
             ASSERT_LT(++plays, matches * 1000) << "matches do not end";
         }
+        EXPECT_EQ(table.matchesWithoutWinner, 0) << "seed " << seed;
     }
     // Matches whose plays never score would compare little of interest.
     EXPECT_GT(scoring, plays / 5);
+}
+
+TEST(PlayDifferential, SimulatorTotalsDoNotDependOnTheThreadCount) {
+    auto play = [](int threads) {
+        // 600 matches: three blocks to share.
+        SimulationOptions options{.matches = 600, .seed = 17, .human = HumanPolicy::Random};
+        options.threads = threads;
+        options.progress = false;
+        const SimulationTotals t = RunSimulation(options).totals;
+        return std::tuple(t.won, t.hands, t.finalScores, t.scopas);
+    };
+    EXPECT_EQ(play(1), play(3));
 }
 
 // A hand in progress on a random table: any number of cards up to a full table, in any slots,

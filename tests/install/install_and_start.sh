@@ -8,9 +8,6 @@ set -euo pipefail
 
 build=$(realpath "$1")
 shots=$build/screenshots
-screen=1280x800x24
-work=$(mktemp -d)
-mkdir -p "$shots"
 source "$(dirname "$0")/../ui/x-session.sh"
 skip_unless_tools Xvfb xdotool openbox import xprop
 
@@ -36,10 +33,5 @@ sleep 1
 ! window_named "La VORBIA 2002" >/dev/null || fail "the installed program misses Vorbia.bmp"
 import -window root "$shots/installed.png"
 
-xdotool windowactivate --sync "$(window_named "La Vorbia 2002")"
-xdotool key --clearmodifiers ctrl+F4
-wait_for 10 sh -c "! kill -0 $program_pid 2>/dev/null" || fail "Ctrl+F4 did not end the program"
-status=0
-wait "$program_pid" || status=$?
-[ "$status" -eq 0 ] || fail "the installed program ended with status $status"
+end_with_ctrl_f4 "$(window_named "La Vorbia 2002")" "$program_pid"
 echo "PASS: installed into a temporary prefix, started from games, exited with status 0"

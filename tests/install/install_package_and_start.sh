@@ -8,9 +8,6 @@ set -euo pipefail
 
 deb=$(realpath "$1")
 shots=$2
-screen=1280x800x24
-work=$(mktemp -d)
-mkdir -p "$shots"
 source "$(dirname "$0")/../ui/x-session.sh"
 skip_unless_tools Xvfb xdotool openbox import xprop apt-get setpriv
 [ "$(id -u)" -eq 0 ] || { echo "SKIP: installing a package needs root"; exit 77; }
@@ -67,26 +64,14 @@ opened=$(sed 's|^file://||' "$work/home/opened")
 cmp -s "$opened" /usr/share/games/lavorbia/vorbia.htm || fail "Ctrl+D opened '$opened'"
 
 # A name saved by the player lands in their configuration folder.
-eval "$(xdotool getwindowgeometry --shell "$table")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 15)) click 1
-wait_for 10 window_named "La VORBIA - Opzioni" >/dev/null ||
-  fail "no options dialog after a click on the name panel"
-xdotool windowactivate --sync "$(window_named "La VORBIA - Opzioni")"
-xdotool type --delay 50 "gIMBO"
-xdotool key --clearmodifiers Return
-wait_for 5 no_window_named "La VORBIA - Opzioni" || fail "Enter did not close the options dialog"
+rename_through_options "$table" "gIMBO"
 settings=$(find "$work/home/.config/lavorbia" -maxdepth 1 -iname vorbia.ini 2>/dev/null)
 [ -n "$settings" ] && grep -q $'^Giocatore1=Gimbo\r$' "$settings" ||
   fail "the new name is not in the player's configuration folder"
 [ -z "$(find "$program_folder" -iname 'vorbia.ini' -o -iname 'vorbia.bak')" ] ||
   fail "settings were written into the program's folder"
 
-xdotool windowactivate --sync "$table"
-xdotool key --clearmodifiers ctrl+F4
-wait_for 10 sh -c "! kill -0 $program_pid 2>/dev/null" || fail "Ctrl+F4 did not end the program"
-status=0
-wait "$program_pid" || status=$?
-[ "$status" -eq 0 ] || fail "the installed program ended with status $status"
+end_with_ctrl_f4 "$table" "$program_pid"
 
 apt_get purge lavorbia || fail "apt-get purge: $(tail -20 "$work/apt.log")"
 installed=

@@ -21,10 +21,10 @@ SOURCE = Path(__file__).resolve().parents[2]
 # Fast tests first, each stage with the targets it needs, so that a fault caught early costs
 # only the build of those; each stage stops at its first failure.
 STAGES = [
-    ("core", ["vorbia_core_tests", "vorbia-console"],
-     ["-E", r"^(ui_|dialogs_|monkey_|install_)|^ComputerSearchDifferential\.|^HeadlessMatches\."],
+    ("core", ["vorbia_core_tests", "vorbia-console", "vorbia-sim"],
+     ["-E", r"^(ui_|dialogs_|install_|package_)|^ComputerSearchDifferential\."],
      120),
-    ("core, long", ["vorbia_core_tests"], ["-R", r"^(ComputerSearchDifferential|HeadlessMatches)\."],
+    ("core, long", ["vorbia_core_tests"], ["-R", r"^ComputerSearchDifferential\."],
      300),
     ("dialogs", ["DialogsTest"], ["-R", r"^dialogs_"], 300),
     ("window", ["TableWindowTest", "MatchPlayTest"], ["-R", r"^ui_(TableWindowTest|MatchPlayTest)$"],

@@ -48,24 +48,19 @@ ClickResult ReferencePlay::Click(int card) {
     if (selected_[card]) {
         selected_[card] = false;
     } else {
-        // The clicked card and every card already chosen may not pass 10 together.
+        // The clicked card and the cards already chosen, added in scan order until they pass
+        // 10, may not pass it.
         int sum = Value(card);
-        bool tooMuch = false;
         for (int chosen : SelectedInScanOrder()) {
-            sum += Value(chosen);
-            if (sum > 10) {
-                tooMuch = true;
-                break;
-            }
+            if (sum <= 10) sum += Value(chosen);
         }
-        if (tooMuch) {
+        selected_[card] = sum <= 10;
+        if (sum > 10) {
             if (p_.messages) {
                 result.messages.push_back(kSumIs + std::to_string(sum) +
                                           ". Non puoi specificare una somma maggiore di 10");
             }
             selected_.fill(false);
-        } else {
-            selected_[card] = true;
         }
     }
     result.selected = SelectedInScanOrder();
@@ -91,27 +86,22 @@ PlayResult ReferencePlay::Play() {
         }
     }
 
+    // The chosen cards added in scan order until they pass the card's value.
     std::vector<int> chosen = SelectedInScanOrder();
     int sum = 0;
-    bool passedTheValue = false;
     for (int card : chosen) {
-        sum += Value(card);
-        if (sum > v) {
-            passedTheValue = true;
-            break;
-        }
+        if (sum <= v) sum += Value(card);
     }
 
     result.scoreAfter = p_.score;
     result.tableAfter = p_.table;
-    const bool captured = !passedTheValue && sum == v;
-    if (passedTheValue) {
-        if (p_.messages) result.messages.push_back(kSumIs + std::to_string(sum) + wrongSum);
-    } else if (sum > 0 && sum < v) {
+    const bool captured = sum == v;
+    // Any other sum but none is refused; with the messages off, only one below the value beeps.
+    if (sum != 0 && !captured) {
         if (p_.messages) {
             result.messages.push_back(kSumIs + std::to_string(sum) + wrongSum);
         } else {
-            result.beep = true;
+            result.beep = sum < v;
         }
     }
     // A card that finds no free slot leaves the table when it takes nothing.

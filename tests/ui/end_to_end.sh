@@ -7,9 +7,6 @@ set -euo pipefail
 
 program=$(realpath "$1")
 shots=$2
-screen=1280x800x24
-work=$(mktemp -d)
-mkdir -p "$shots"
 source "$(dirname "$0")/x-session.sh"
 skip_unless_tools Xvfb xdotool openbox import xprop
 start_x_session
@@ -44,24 +41,12 @@ sleep 1.5
 xdotool mousemove "$X" $((Y + HEIGHT / 2))
 import -window root "$shots/match.png"
 
-# A click on the human's name panel, along the bottom edge, opens the options dialog.
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 15)) click 1
-wait_for 10 window_named "La VORBIA - Opzioni" >/dev/null ||
-  fail "no options dialog after a click on the name panel"
-xdotool windowactivate --sync "$(window_named "La VORBIA - Opzioni")"
-xdotool type --delay 50 "gIMBO"
-xdotool key --clearmodifiers Return
-wait_for 5 no_window_named "La VORBIA - Opzioni" || fail "Enter did not close the options dialog"
+rename_through_options "$table" "gIMBO"
 grep -q $'^Giocatore1=Gimbo\r$' "$work/VORBIA.ini" || fail "the new name is not in the settings file"
 sleep 0.5
 import -window root "$shots/named.png"
 saved=$(md5sum "$work/VORBIA.ini")
 
-xdotool windowactivate --sync "$table"
-xdotool key --clearmodifiers ctrl+F4
-wait_for 10 sh -c "! kill -0 $program_pid 2>/dev/null" || fail "Ctrl+F4 did not end the program"
-status=0
-wait "$program_pid" || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+end_with_ctrl_f4 "$table" "$program_pid"
 [ "$(md5sum "$work/VORBIA.ini")" = "$saved" ] || fail "settings were written on exit"
 echo "PASS: opened maximised, played a card, saved a new name, exited with status 0"

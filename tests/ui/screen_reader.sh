@@ -12,9 +12,6 @@ fi
 
 program=$(realpath "$1")
 shots=$2
-screen=1280x800x24
-work=$(mktemp -d)
-mkdir -p "$shots"
 here=$(dirname "$(realpath "$0")")
 source "$here/x-session.sh"
 skip_unless_tools Xvfb xdotool openbox import xprop /usr/libexec/at-spi-bus-launcher \

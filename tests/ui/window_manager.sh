@@ -8,11 +8,8 @@ set -euo pipefail
 
 program=$(realpath "$1")
 shots=$2
-screen=1280x800x24
 screen_width=1280
 screen_height=800
-work=$(mktemp -d)
-mkdir -p "$shots"
 source "$(dirname "$0")/x-session.sh"
 skip_unless_tools Xvfb xdotool openbox import xprop xwininfo convert
 start_x_session

@@ -1,7 +1,11 @@
 # Sourced by the tests that drive the real program: a virtual screen with a window manager
 # (without one no window can be maximised), and small helpers to wait for named windows.
-# Needs: $work (a temporary folder), $shots (where a failure screenshot goes), $screen (WxHxD).
+# Needs $shots (where screenshots go, a failure's too); makes $work, a temporary folder removed
+# at exit; the virtual screen is $screen (WxHxD), 1280x800x24 unless set.
 
+screen=${screen:-1280x800x24}
+work=$(mktemp -d)
+mkdir -p "$shots"
 pids=()
 cleanup() {
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
@@ -72,3 +76,27 @@ window_named() {
 }
 
 no_window_named() { ! window_named "$1" >/dev/null; }
+
+# Types a new name through the options dialog, opened with a click on the human's name panel
+# along the bottom edge of the table window $1, and closes it with Enter.
+rename_through_options() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 15)) click 1
+  wait_for 10 window_named "La VORBIA - Opzioni" >/dev/null ||
+    fail "no options dialog after a click on the name panel"
+  xdotool windowactivate --sync "$(window_named "La VORBIA - Opzioni")"
+  xdotool type --delay 50 "$2"
+  xdotool key --clearmodifiers Return
+  wait_for 5 no_window_named "La VORBIA - Opzioni" || fail "Enter did not close the options dialog"
+}
+
+# Ctrl+F4 on the table window $1 must end the program $2 with status 0.
+end_with_ctrl_f4() {
+  local status=0
+  xdotool windowactivate --sync "$1"
+  xdotool key --clearmodifiers ctrl+F4
+  wait_for 10 sh -c "! kill -0 $2 2>/dev/null" || fail "Ctrl+F4 did not end the program"
+  wait "$2" || status=$?
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
