@@ -104,6 +104,16 @@ struct Harness {
     }
 
     bool Made(const std::string& line) const { return std::ranges::count(requests, line) > 0; }
+
+    // The piles are placed from the drawing area's height, which is the maximised table's only
+    // once the window has been maximised.
+    bool MaximisedBeforePlacingThePiles() const {
+        const auto pile = std::ranges::find_if(requests, [](const std::string& line) {
+            return line.starts_with("place " + std::to_string(kComputerPile) + " ") ||
+                   line.starts_with("place " + std::to_string(kHumanPile) + " ");
+        });
+        return pile != requests.end() && std::ranges::find(requests, "maximise") < pile;
+    }
 };
 
 }  // namespace vorbia::testing

@@ -116,9 +116,9 @@ std::vector<int> LiteralComputerCapture(const MatchState& state) {
         sameSuit = cardsAt(positions);
         return true;
     };
-    if (tableCount > 3 && v > 3 && Captures(s, 4, v, takeSameSuit)) return sameSuit;
-    if (tableCount > 2 && v > 2 && Captures(s, 3, v, takeSameSuit)) return sameSuit;
-    if (tableCount > 1 && v > 1 && Captures(s, 2, v, takeSameSuit)) return sameSuit;
+    for (int n : {4, 3, 2}) {
+        if (tableCount >= n && v >= n && Captures(s, n, v, takeSameSuit)) return sameSuit;
+    }
 
     // Step 4: every capture is a candidate, scored by its point cards. The best is the first
     // with the highest score, or the first of all when every score is 0.
@@ -135,13 +135,11 @@ std::vector<int> LiteralComputerCapture(const MatchState& state) {
         }
         return false;
     };
-    if (tableCount > 3 && v > 3) Captures(s, 4, v, record);
-    if (tableCount > 2 && v > 2) Captures(s, 3, v, record);
-    if (tableCount > 1 && v > 1) Captures(s, 2, v, record);
-    if (tableCount > 0) {
-        for (int p = 1; p <= kPositions; ++p) {
-            if (s.card[p] != 0 && s.value[p] == v) record({p});
-        }
+    for (int n : {4, 3, 2}) {
+        if (tableCount >= n && v >= n) Captures(s, n, v, record);
+    }
+    for (int p = 1; p <= kPositions; ++p) {
+        if (tableCount > 0 && s.card[p] != 0 && s.value[p] == v) record({p});
     }
 
     // Step 5: the best candidate, if any.

@@ -23,7 +23,7 @@ class TableWindowTest : public QObject {
   private slots:
     void initTestCase() { LoadFonts(); }
 
-    void withoutPictureOrSettingsTheEmptyBackgroundCircles() {
+    void withoutPictureOrSettingsTheEmptyBackgroundCirclesAndTheRulesShow() {
         TestTable t;
         QVERIFY(t.StartUp());
         QCOMPARE(t.messages, QStringList{"Attenzione non trovato file picture: Vorbia.BMP"});
@@ -36,6 +36,9 @@ class TableWindowTest : public QObject {
         auto* background = t.table->findChild<QLabel*>("backgroundPicture");
         QVERIFY(QTest::qWaitFor([&] { return background->isVisible(); }, 2000));
         QVERIFY((background->pos() - QPoint(635, 274)).manhattanLength() <= 2);
+
+        t.table->Menu().rulesCommand->trigger();
+        QVERIFY(t.messages.last().startsWith("Le carte vengono divise in due mazzetti da 20"));
     }
 
     void theSettingsNameAndSpeedAreUsed() {
@@ -151,13 +154,6 @@ class TableWindowTest : public QObject {
         QTest::mouseMove(&table.Area(), QPoint(600, 200));
         QCOMPARE(title->Caption(), QString("La Vorbia"));
         QCOMPARE(CardPictureOf(table, 9)->toolTip(), played);
-    }
-
-    void theRulesCommandShowsTheRules() {
-        TestTable t;
-        QVERIFY(t.StartUp());
-        t.table->Menu().rulesCommand->trigger();
-        QVERIFY(t.messages.last().startsWith("Le carte vengono divise in due mazzetti da 20"));
     }
 
     void theOrbitKeepsTheRadiusOfItsFirstTick() {
