@@ -147,7 +147,7 @@ std::string PlayAndCompare(MatchEngine& engine, const MatchState& state, Observe
     std::string where = "player " + std::to_string(position.player) + " plays " +
                         std::to_string(position.card) + " after " +
                         std::to_string(position.lastCard) + ", clicks";
-    for (int card : clicks) where += " " + std::to_string(card);
+    for (int card : clicks) where += ' ' + std::to_string(card);
     PlayResult before;
     before.tableAfter = position.table;
     before.scoreAfter = position.score;

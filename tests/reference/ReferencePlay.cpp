@@ -173,7 +173,8 @@ std::string Describe(const PlayResult& r) {
     text += r.beep ? ", beep" : "";
     text += "; off the table:";
     for (const auto& [card, top] : r.leftTheTable) {
-        text += " " + std::to_string(card) + "@" + std::to_string(top);
+        text += ' ' + std::to_string(card);
+        text += '@' + std::to_string(top);
     }
     text += "; table:";
     InScanOrder([&](int row, int column) {
