@@ -25,7 +25,8 @@ class MersenneTwister64 {
         const int after = at + 1 == kWords ? 0 : at + 1;
         const int middle = at < kWords - kMiddle ? at + kMiddle : at + kMiddle - kWords;
         const uint64_t joined = (words_[at] & kUpperBits) | (words_[after] & kLowerBits);
-        uint64_t word = words_[middle] ^ (joined >> 1) ^ ((joined & 1) != 0 ? kMatrix : 0);
+        // The matrix is masked in rather than chosen by a branch: the low bit is a coin toss.
+        uint64_t word = words_[middle] ^ (joined >> 1) ^ ((0 - (joined & 1)) & kMatrix);
         words_[at] = word;
         next_ = after;
 
