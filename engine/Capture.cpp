@@ -23,9 +23,21 @@ std::string WrongSumMessage(int sum, int value) {
            ". Non puoi specificare una somma diversa da " + std::to_string(value);
 }
 
-std::string ScopaMessage(int total, std::string_view reason) {
+std::string_view ScopaReason(ScopaKind kind) {
+    switch (kind) {
+        case ScopaKind::EmptyTable:
+            return "non ci sono altre carte in tavolo.";
+        case ScopaKind::LastCard:
+            return "presa l'ultima carta giocata.";
+        case ScopaKind::SameSuit:
+            return "tutte le carte prese sono dello stesso seme.";
+    }
+    return "";
+}
+
+std::string ScopaMessage(int total, ScopaKind kind) {
     return "E' stata fatta una scopa da " + std::to_string(total) + " punti perchè " +
-           std::string(reason);
+           std::string(ScopaReason(kind));
 }
 
 }  // namespace
@@ -124,22 +136,24 @@ void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
     RecountTable();
 
     // Only the first kind of scopa that applies is scored.
-    std::string_view reason;
+    ScopaKind scopa;
     if (state_.TableCount == 0) {
-        reason = "non ci sono altre carte in tavolo.";
+        scopa = ScopaKind::EmptyTable;
     } else if (state_.LastValue == state_.CurrentValue && state_.LastSuit == lastTakenSuit_ &&
                capturedCount < 3) {
-        reason = "presa l'ultima carta giocata.";
+        scopa = ScopaKind::LastCard;
     } else if (sameSuit) {
-        reason = "tutte le carte prese sono dello stesso seme.";
+        scopa = ScopaKind::SameSuit;
+    } else {
+        return;
     }
-    if (reason.empty()) return;
     state_.Score[turn] += scopaPoints;
-    if (state_.ShowMessages) Tell(ScopaMessage(scopaTotal, reason));
+    ++scopasScored_[turn][static_cast<size_t>(scopa)];
+    if (state_.ShowMessages) Tell(ScopaMessage(scopaTotal, scopa));
 }
 
 void MatchEngine::ShowScore() {
-    if (!window_.ShowsAnything()) return;
+    if (!windowShowsAnything_) return;
     const Player turn = state_.Turn;
     window_.SetCaption(
         turn == Player::Human ? Element::HumanScoreCaption : Element::ComputerScoreCaption,

@@ -11,11 +11,11 @@ void MatchEngine::ComputerMove() {
         struct RestoreWhenDone {
             MatchEngine& engine;
             ~RestoreWhenDone() {
-                engine.window_.SetBusyPointer(false);
+                if (engine.windowShowsAnything_) engine.window_.SetBusyPointer(false);
                 engine.SetComputerTimer(true);
             }
         } restore{*this};
-        window_.SetBusyPointer(true);
+        if (windowShowsAnything_) window_.SetBusyPointer(true);
         for (int card : ChooseComputerCapture(state_)) SelectTableCard(card);
         PlayCard(state_.CurrentCard);
     });

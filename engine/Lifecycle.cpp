@@ -35,7 +35,7 @@ int MatchEngine::RandomCard() {
 }
 
 void MatchEngine::ResetScoreDisplays(Element first, Element second) {
-    if (!window_.ShowsAnything()) return;
+    if (!windowShowsAnything_) return;
     window_.SetCaption(first, "Punti: 0");
     window_.SetCaption(second, "Punti: 0");
     window_.ClearScoreBar(0);
@@ -79,7 +79,11 @@ void MatchEngine::NewHand() {
 
     // The lower cut plays first.
     state_.Turn = CardValue(humanCut) > CardValue(computerCut) ? Player::Computer : Player::Human;
-    Tell(HandStartMessage(state_));
+    if (windowShowsAnything_) {
+        Tell(HandStartMessage(state_));
+    } else {
+        ThrowIfAbandoned();
+    }
 
     window_.PlacePicture(computerCut, -70, window_.CardBox(computerCut).top);
     window_.PlacePicture(humanCut, -70, window_.CardBox(humanCut).top);
@@ -101,7 +105,7 @@ void MatchEngine::NewHand() {
 }
 
 void MatchEngine::PlayTurn(int pile) {
-    window_.PressPile(pile);
+    if (windowShowsAnything_) window_.PressPile(pile);
     if (DrawCard() == DrawOutcome::HandOrMatchEnded) return;
     ClearSelection();
 
@@ -152,7 +156,7 @@ MatchEngine::DrawOutcome MatchEngine::DrawCard() {
     const SuitAndValue last = SplitCard(state_.CurrentCard);
     state_.LastSuit = last.suit;
     state_.LastValue = last.value;
-    if (state_.LastSuit >= 1 && window_.ShowsAnything()) {
+    if (state_.LastSuit >= 1 && windowShowsAnything_) {
         window_.SetCaption(Element::LastCardCaption,
                            "Ultima: " + ValueName(last.value) + " di " + SuitName(last.suit));
     }
@@ -175,7 +179,7 @@ void MatchEngine::PassTurn() {
 }
 
 void MatchEngine::ShowTurnColours() {
-    if (!window_.ShowsAnything()) return;
+    if (!windowShowsAnything_) return;
     const bool computersTurn = state_.Turn == Player::Computer;
     window_.SetTextColour(Element::ComputerNamePanel, computersTurn ? kDarkBlue : kLightGrey);
     window_.SetTextColour(Element::HumanNamePanel, computersTurn ? kLightGrey : kDarkRed);

@@ -3,7 +3,10 @@
 namespace vorbia {
 
 MatchEngine::MatchEngine(MatchState& state, TableWindow& window, RandomSource& random)
-    : state_(state), window_(window), random_(random) {}
+    : state_(state),
+      window_(window),
+      random_(random),
+      windowShowsAnything_(window.ShowsAnything()) {}
 
 void MatchEngine::StartPendingNewMatch() {
     while (newMatchPending_ && !abandoning_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "Card.h"
@@ -10,12 +11,16 @@
 
 namespace vorbia {
 
+// The three kinds of scopa, in the order the rules try them: only the first that applies scores.
+enum class ScopaKind { EmptyTable, LastCard, SameSuit };
+constexpr int kScopaKinds = 3;
+
 // The rules of the game as operations on one MatchState. Every visible effect is a request to
 // the TableWindow. Public operations are the game's entry points (commands, clicks, the
 // computer's timer); they may be re-entered from inside a glide or a message box, which is why
 // each one runs through Run() below.
 class MatchEngine {
-public:
+  public:
     MatchEngine(MatchState& state, TableWindow& window, RandomSource& random);
 
     // Window start-up: arms the computer's timer and puts every card out of sight.
@@ -49,6 +54,9 @@ public:
     bool Interrupted() const { return newMatchPending_ || abandoning_; }
 
     int LastTakenSuit() const { return lastTakenSuit_; }
+    // The scopas each player has scored since this engine was built, by kind: counted here so
+    // that a run without a window need not show, or read, their messages.
+    const PerPlayer<std::array<int, kScopaKinds>>& ScopasScored() const { return scopasScored_; }
     bool CurrentCardOnPlaySpot() const;
     PictureBox SlotPosition(Slot slot) const;
 
@@ -78,6 +86,7 @@ public:
     int SelectionSum(int start, int limit) const;
     bool PlaceOnTable(int card, int& left, int& top);
     void RecountTable();
+    void SendClickable();
     bool IsOnTable(int card) const;
 
     // Captures and scoring.
@@ -95,7 +104,10 @@ public:
     MatchState& state_;
     TableWindow& window_;
     RandomSource& random_;
+    // Asked once: the answer is the table's for its whole life, and the rules ask at every play.
+    const bool windowShowsAnything_;
     int lastTakenSuit_ = 0;
+    PerPlayer<std::array<int, kScopaKinds>> scopasScored_{};
     int depth_ = 0;
     bool newMatchPending_ = false;
     bool abandoning_ = false;

@@ -42,7 +42,8 @@ struct MatchState {
     int CurrentSuit = 0;
     int LastValue = 0;
     int LastSuit = 0;  // 0: no card was drawn before the current one in this hand
-    std::array<std::array<int, kColumns + 1>, kRows + 1> TableGrid{};  // [row][column] from 1
+    // [row][column] from 1; row 0 and column 0 stay 0.
+    std::array<std::array<int, kColumns + 1>, kRows + 1> TableGrid{};
     int TableCount = 0;
     std::array<bool, kCardCount + 1> Selected{};  // by card number
     int CardSpeed = 0;

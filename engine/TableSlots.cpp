@@ -18,7 +18,7 @@ PictureBox MatchEngine::SlotPosition(Slot slot) const {
 
 void MatchEngine::ToggleSelection(int card) {
     auto& selected = state_.Selected[card];
-    window_.DrawSelectionFrame(card, !selected);
+    if (windowShowsAnything_) window_.DrawSelectionFrame(card, !selected);
     selected = !selected;
 }
 
@@ -61,15 +61,17 @@ bool MatchEngine::PlaceOnTable(int card, int& left, int& top) {
 }
 
 void MatchEngine::RecountTable() {
+    // Row 0 and column 0 hold no card, so the whole grid can be counted in one sweep, which the
+    // compiler turns into a few vector operations.
     int count = 0;
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
-            count += state_.TableGrid[row][column] != 0 ? 1 : 0;
-        }
+    for (const auto& row : state_.TableGrid) {
+        for (const int card : row) count += card != 0 ? 1 : 0;
     }
     state_.TableCount = count;
-    if (!window_.ShowsAnything()) return;
+    if (windowShowsAnything_) SendClickable();
+}
 
+void MatchEngine::SendClickable() {
     const bool humansTurn = state_.Turn == Player::Human;
     for (const Slot slot : OccupiedSlots(state_)) {
         window_.SetClickable(state_.CardAt(slot), humansTurn);

@@ -42,12 +42,13 @@ struct PictureBox {
 // effects to request. The rules never hold a widget; the real window, the console and the
 // tests each provide their own implementation.
 class TableWindow {
-public:
+  public:
     virtual ~TableWindow() = default;
 
     // False for a table that nobody sees: the rules may then leave out the requests that only
-    // change what is seen (clickable cards, captions, colours, score displays) and the text
-    // they would carry.
+    // change what is seen (clickable cards, captions, colours, score displays, pressed piles,
+    // selection frames, the pointer, the hand's opening message) and the text they would
+    // carry. Asked once, when the rules are given the table.
     virtual bool ShowsAnything() const { return true; }
 
     // Geometry, in pixels of the drawing area.

@@ -1,8 +1,5 @@
 #include "SimulatedMatch.h"
 
-#include <string>
-#include <string_view>
-
 #include "HeadlessTable.h"
 #include "MatchEngine.h"
 #include "RandomSource.h"
@@ -27,26 +24,11 @@ class HandCountingRandom : public SeededRandom {
     int hands = 0;
 };
 
-// Counts the scopas from their messages, each shown during the turn of the player who scored
-// it, and ends the run at the end-of-match dialog instead of starting another match.
+// Ends the run at the end-of-match dialog instead of starting another match.
 class SimulationTable : public HeadlessTable {
   public:
-    SimulationTable(const MatchState& state, MatchResult& result)
-        : state_(state), result_(result) {}
+    explicit SimulationTable(MatchResult& result) : result_(result) {}
     void Attach(MatchEngine& engine) { engine_ = &engine; }
-
-    void ShowMessage(const std::string& text) override {
-        constexpr std::string_view scopa = "E' stata fatta una scopa da ";
-        if (!text.starts_with(scopa)) return;
-        auto& byKind = result_.scopas[state_.Turn];
-        if (text.ends_with("non ci sono altre carte in tavolo.")) {
-            ++byKind[static_cast<size_t>(ScopaKind::EmptyTable)];
-        } else if (text.ends_with("presa l'ultima carta giocata.")) {
-            ++byKind[static_cast<size_t>(ScopaKind::LastCard)];
-        } else if (text.ends_with("tutte le carte prese sono dello stesso seme.")) {
-            ++byKind[static_cast<size_t>(ScopaKind::SameSuit)];
-        }
-    }
 
     void ShowEndOfMatch(const MatchState& state) override {
         result_.finished = true;
@@ -56,7 +38,6 @@ class SimulationTable : public HeadlessTable {
     }
 
   private:
-    const MatchState& state_;
     MatchResult& result_;
     MatchEngine* engine_ = nullptr;
 };
@@ -69,8 +50,7 @@ MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy policy) {
     MatchResult result;
     MatchState state;
     state.CardSpeed = 10;
-    state.ShowMessages = true;  // the scopas are counted from their messages
-    SimulationTable table(state, result);
+    SimulationTable table(result);
     HandCountingRandom random(matchSeed);
     MatchEngine engine(state, table, random);
     table.Attach(engine);
@@ -85,6 +65,7 @@ MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy policy) {
         human.PlayTurn(engine, state);
     }
     result.hands = random.hands;
+    result.scopas = engine.ScopasScored();
     return result;
 }
 

@@ -7,9 +7,6 @@
 
 namespace vorbia {
 
-enum class ScopaKind { EmptyTable, LastCard, SameSuit };
-constexpr int kScopaKinds = 3;
-
 // What one match left behind.
 struct MatchResult {
     bool finished = false;  // false: the match stopped making progress (a fault of the rules)
