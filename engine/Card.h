@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -26,7 +27,7 @@ struct SuitAndValue {
 
 // Splits as the game always has: card 0 gives value 10 and suit 0, which later rules rely on
 // to mean "there was no previous card".
-constexpr SuitAndValue SplitCard(int card) {
+constexpr SuitAndValue SplitCardNumber(int card) {
     int suit = card / 10 + 1;
     int value = card % 10;
     if (value == 0) {
@@ -34,6 +35,17 @@ constexpr SuitAndValue SplitCard(int card) {
         suit -= 1;
     }
     return {suit, value};
+}
+
+// The rules split cards at every play, so the deck's splits are worked out once.
+inline constexpr std::array<SuitAndValue, kCardCount + 1> kSplitCards = [] {
+    std::array<SuitAndValue, kCardCount + 1> splits{};
+    for (int card = 0; card <= kCardCount; ++card) splits[card] = SplitCardNumber(card);
+    return splits;
+}();
+
+constexpr SuitAndValue SplitCard(int card) {
+    return card >= 0 && card <= kCardCount ? kSplitCards[card] : SplitCardNumber(card);
 }
 
 constexpr int CardValue(int card) { return SplitCard(card).value; }

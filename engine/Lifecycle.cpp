@@ -61,7 +61,7 @@ void MatchEngine::NewHand() {
     window_.HideAllCards();
     state_.Drawn.fill(false);
     // No card is on the table any more, so no card may stay selected either.
-    state_.Selected.fill(false);
+    state_.Selected.reset();
 
     const int cardHeight = window_.CardBox(kHumanPile).height;
     window_.PlacePicture(kComputerPile, 5, 67);

@@ -76,7 +76,11 @@ void MatchEngine::ComputerTimerTick() {
 }
 
 void MatchEngine::RunComputerTurns() {
-    while (!Busy() && !abandoning_ && ComputerMoveIsDue()) ComputerTimerTick();
+    // What ComputerTimerTick does, without making its checks a second time.
+    while (!Busy() && !abandoning_ && ComputerMoveIsDue()) {
+        SetComputerTimer(false);
+        ComputerMove();
+    }
 }
 
 void MatchEngine::SetComputerTimer(bool on) {

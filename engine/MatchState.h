@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <string>
 
 #include "Card.h"
@@ -45,7 +46,7 @@ struct MatchState {
     // [row][column] from 1; row 0 and column 0 stay 0.
     std::array<std::array<int, kColumns + 1>, kRows + 1> TableGrid{};
     int TableCount = 0;
-    std::array<bool, kCardCount + 1> Selected{};  // by card number
+    std::bitset<kCardCount + 1> Selected{};  // by card number
     int CardSpeed = 0;
     bool ShowMessages = false;
 

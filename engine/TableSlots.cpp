@@ -17,14 +17,13 @@ PictureBox MatchEngine::SlotPosition(Slot slot) const {
 }
 
 void MatchEngine::ToggleSelection(int card) {
-    auto& selected = state_.Selected[card];
-    if (windowShowsAnything_) window_.DrawSelectionFrame(card, !selected);
-    selected = !selected;
+    if (windowShowsAnything_) window_.DrawSelectionFrame(card, !state_.Selected[card]);
+    state_.Selected.flip(card);
 }
 
 void MatchEngine::ClearSelection() {
     // Most turns start with nothing selected.
-    if (state_.Selected == std::array<bool, kCardCount + 1>{}) return;
+    if (state_.Selected.none()) return;
     // Toggling changes no slot, so the grid can be read as it goes.
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
@@ -35,6 +34,8 @@ void MatchEngine::ClearSelection() {
 }
 
 int MatchEngine::SelectionSum(int start, int limit) const {
+    // Most plays are made with nothing selected.
+    if (state_.Selected.none()) return start;
     int sum = start;
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {

@@ -32,13 +32,12 @@ TEST(Capture, APlayIsScoredOrRefusedByTheCardsSelectedBeforeIt) {
     const std::string kLast = " punti perchè presa l'ultima carta giocata.";
     const std::string kSum = "Errore: hai cliccato su un numero di carte la cui somma è :";
     const std::string kNot = ". Non puoi specificare una somma ";
-    const std::string kFull =
-        "C1 C2 C3 C4 C5 C6 C7 / C8 C9 C10 B1 B2 B3 B4 / B5 B6 B7 B8 B9 S2 S7";
+    const std::string kFull = "C1 C2 C3 C4 C5 C6 C7 / C8 C9 C10 B1 B2 B3 B4 / B5 B6 B7 B8 B9 S2 S7";
     struct Case {
         std::string table, played, last, clicked;
-        int score, left;        // afterwards: the human's score, the cards on the table
-        Player turn;            // and whose turn
-        std::string message;    // with messages on; with them off, a refusal may beep instead
+        int score, left;      // afterwards: the human's score, the cards on the table
+        Player turn;          // and whose turn
+        std::string message;  // with messages on; with them off, a refusal may beep instead
         bool beep;
     };
     using enum Player;
@@ -81,7 +80,7 @@ TEST(Capture, APlayIsScoredOrRefusedByTheCardsSelectedBeforeIt) {
             const bool shown = messages && !c.message.empty();
             EXPECT_EQ(h.Matching("message "), shown ? Lines{"message " + c.message} : Lines{});
             EXPECT_EQ(h.Made("beep"), !messages && c.beep);
-            EXPECT_EQ(h.state.Selected, (std::array<bool, kCardCount + 1>{}));
+            EXPECT_TRUE(h.state.Selected.none());
             EXPECT_EQ(h.state.Turn, c.turn);
         }
     }

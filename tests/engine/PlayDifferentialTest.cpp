@@ -92,7 +92,7 @@ struct ObservedTable : HeadlessTable {
         seen.tableAfter = state->TableGrid;
         seen.scoreAfter = state->Score.values;
         std::ranges::sort(seen.leftTheTable);
-        cardsLeftSelected = state->Selected != std::array<bool, kCardCount + 1>{};
+        cardsLeftSelected = state->Selected.any();
     }
     void ShowEndOfMatch(const MatchState& s) override {
         ++matchesEnded;
