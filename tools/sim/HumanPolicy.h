@@ -44,7 +44,10 @@ class SplitMix64 {
 // cards first with the same operations a click uses.
 class SimulatedHuman {
   public:
-    SimulatedHuman(HumanPolicy policy, uint64_t seed) : policy_(policy), dice_(seed) {}
+    // A selection never holds more than the table's cards: reserved once, no turn allocates.
+    SimulatedHuman(HumanPolicy policy, uint64_t seed) : policy_(policy), dice_(seed) {
+        selection_.reserve(kSlots);
+    }
     void PlayTurn(MatchEngine& engine, const MatchState& state);
 
   private:
