@@ -16,10 +16,10 @@ namespace {
 
 // Eight bytes, so that a card is read and written as one word.
 struct alignas(8) TableCard {
-    int8_t card;
-    int8_t value;
-    int8_t suit;
-    int8_t points;
+    uint8_t card;
+    uint8_t value;
+    uint8_t suit;
+    uint8_t points;
     uint8_t rowBit;
     uint8_t columnBit;
 };
@@ -29,10 +29,10 @@ constexpr std::array<TableCard, kCardCount + 1> kCards = [] {
     std::array<TableCard, kCardCount + 1> cards{};
     for (int card = 1; card <= kCardCount; ++card) {
         const SuitAndValue split = SplitCard(card);
-        cards[card] = {static_cast<int8_t>(card),
-                       static_cast<int8_t>(split.value),
-                       static_cast<int8_t>(split.suit),
-                       static_cast<int8_t>(CardPoints(card)),
+        cards[card] = {static_cast<uint8_t>(card),
+                       static_cast<uint8_t>(split.value),
+                       static_cast<uint8_t>(split.suit),
+                       static_cast<uint8_t>(CardPoints(card)),
                        0,
                        0};
     }
@@ -94,7 +94,7 @@ struct TableCards {
 // not a slot. Anything outside 1..40 reads as an empty slot.
 static_assert(kColumns + 1 == 8 && kRows == 3);
 struct SlotBytes {
-    std::array<int8_t, 32> cards;
+    std::array<uint8_t, 32> cards;
     uint32_t occupied;  // bit b set when cards[b] is a card
 };
 
@@ -125,7 +125,7 @@ SlotBytes ReadSlots(const MatchState& state) {
         for (int column = 0; column <= kColumns; ++column) {
             const int card = state.TableGrid[row][column];
             const bool isCard = card > 0 && card <= kCardCount;
-            slots.cards[8 * (row - 1) + column] = static_cast<int8_t>(isCard ? card : 0);
+            slots.cards[8 * (row - 1) + column] = static_cast<uint8_t>(isCard ? card : 0);
             if (isCard) slots.occupied |= 1u << (8 * (row - 1) + column);
         }
     }
