@@ -6,6 +6,11 @@
 
 #include "Card.h"
 #include "ComputerSearch.h"
+#include "HeadlessTable.h"
+#include "HumanPolicy.h"
+#include "MatchEngine.h"
+#include "RandomSource.h"
+#include "SimulatedMatch.h"
 #include "TableOrders.h"
 
 namespace vorbia::bench {
@@ -26,7 +31,54 @@ void SetCurrentAndLast(MatchState& state, int current, int last) {
     state.LastSuit = CardSuit(last);
 }
 
+// Ends the run at the end-of-match dialog instead of waiting for a new match.
+class EndAtMatchEnd : public HeadlessTable {
+  public:
+    void Attach(MatchEngine& engine) { engine_ = &engine; }
+    void ShowEndOfMatch(const MatchState&) override { engine_->Abandon(); }
+
+  private:
+    MatchEngine* engine_ = nullptr;
+};
+
+// Plays one match, keeping the table each time a player is about to choose, until `tables`
+// holds `count`.
+void CollectFromMatch(uint64_t matchSeed, size_t count, std::vector<MatchState>& tables) {
+    MatchState state;
+    state.CardSpeed = 10;
+    state.ShowMessages = true;
+    EndAtMatchEnd table;
+    SeededRandom random(matchSeed);
+    MatchEngine engine(state, table, random);
+    table.Attach(engine);
+    SimulatedHuman human(HumanPolicy::Computer, matchSeed);
+    engine.ClearTable();
+    engine.NewMatch();
+    // A match takes a few hundred turns; the bound only guards against one that never ends.
+    for (int turn = 0; turn < 10000 && tables.size() < count && !engine.Abandoning(); ++turn) {
+        if (engine.ComputerMoveIsDue()) {
+            tables.push_back(state);
+            engine.ComputerTimerTick();
+        } else if (state.Turn == Player::Human && !engine.Busy() &&
+                   engine.CurrentCardOnPlaySpot()) {
+            tables.push_back(state);
+            human.PlayTurn(engine, state);
+        } else {
+            break;
+        }
+    }
+}
+
 }  // namespace
+
+std::vector<MatchState> TablesFromMatches(int count, uint64_t seed) {
+    std::vector<MatchState> tables;
+    const size_t wanted = static_cast<size_t>(count);
+    for (uint64_t match = 0; tables.size() < wanted; ++match) {
+        CollectFromMatch(MatchSeed(seed, match), wanted, tables);
+    }
+    return tables;
+}
 
 std::vector<MatchState> TypicalTables(int count, uint64_t seed) {
     std::mt19937_64 random(seed);

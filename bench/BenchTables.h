@@ -15,4 +15,9 @@ std::vector<MatchState> TypicalTables(int count, uint64_t seed);
 // capture of the Re's own suit, so every capture of four cards is weighed.
 MatchState CrowdedTable();
 
+// The first `count` tables on which a search is asked for in seeded headless matches, the
+// computer against a human that uses the same search, both players' turns. The same tables for
+// the same seed.
+std::vector<MatchState> TablesFromMatches(int count, uint64_t seed);
+
 }  // namespace vorbia::bench

@@ -1,19 +1,25 @@
 #include "ComputerSearch.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 
 #include "Card.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace vorbia {
 
 namespace {
 
-struct TableCard {
-    int8_t card;
-    int8_t value;
-    int8_t suit;
-    int8_t points;
+// Eight bytes, so that a card is read and written as one word.
+struct alignas(8) TableCard {
+    uint8_t card;
+    uint8_t value;
+    uint8_t suit;
+    uint8_t points;
     uint8_t rowBit;
     uint8_t columnBit;
 };
@@ -23,15 +29,57 @@ constexpr std::array<TableCard, kCardCount + 1> kCards = [] {
     std::array<TableCard, kCardCount + 1> cards{};
     for (int card = 1; card <= kCardCount; ++card) {
         const SuitAndValue split = SplitCard(card);
-        cards[card] = {static_cast<int8_t>(card),
-                       static_cast<int8_t>(split.value),
-                       static_cast<int8_t>(split.suit),
-                       static_cast<int8_t>(CardPoints(card)),
+        cards[card] = {static_cast<uint8_t>(card),
+                       static_cast<uint8_t>(split.value),
+                       static_cast<uint8_t>(split.suit),
+                       static_cast<uint8_t>(CardPoints(card)),
                        0,
                        0};
     }
     return cards;
 }();
+
+// The sums up to 10 that some cards can make, for each number of cards: bit s of lane n is set
+// when n of the cards add up to s. Distinct slots are not asked for, so a set bit only says
+// that a search is worth starting; a clear one that no capture of that size exists.
+class ReachableSums {
+  public:
+    // Every lane moves up one count and on by value at once, which updates each lane from the
+    // one below as it was before this card. Sums past 10 are cut before the shift so that no
+    // lane spills into the next: one mask and one shift a card instead of a loop over lanes.
+    void Add(int value) { lanes_ |= (lanes_ & kKeepBelow[value]) << (kLaneBits + value); }
+    bool Reach(int count, int sum) const { return (lanes_ >> (kLaneBits * count + sum)) & 1u; }
+    bool ReachWithAnyCount(int sum) const { return (lanes_ & (kOneOrMoreCards << sum)) != 0; }
+
+  private:
+    static constexpr int kLaneBits = 12;
+    static constexpr int kHighestSum = 10;
+    static_assert(kLaneBits * (ComputerChoice::kMostCards + 1) <= 64);
+    static_assert(kHighestSum + kHighestSum < 2 * kLaneBits);
+
+    static constexpr uint64_t kOneOrMoreCards = [] {
+        uint64_t lanes = 0;
+        for (int count = 1; count <= ComputerChoice::kMostCards; ++count) {
+            lanes |= uint64_t{1} << (kLaneBits * count);
+        }
+        return lanes;
+    }();
+
+    // For each value, the sums of every lane but the last that can still take it.
+    static constexpr std::array<uint64_t, kHighestSum + 1> kKeepBelow = [] {
+        std::array<uint64_t, kHighestSum + 1> keep{};
+        for (int value = 1; value <= kHighestSum; ++value) {
+            for (int count = 0; count < ComputerChoice::kMostCards; ++count) {
+                for (int sum = 0; sum + value <= kHighestSum; ++sum) {
+                    keep[value] |= uint64_t{1} << (kLaneBits * count + sum);
+                }
+            }
+        }
+        return keep;
+    }();
+
+    uint64_t lanes_ = 1;  // no cards make 0
+};
 
 // Occupied slots in scan order. An empty slot reads as a 10 of no suit, which can never
 // complete a capture, so leaving them out loses nothing. Only the first count places are
@@ -39,35 +87,109 @@ constexpr std::array<TableCard, kCardCount + 1> kCards = [] {
 struct TableCards {
     std::array<TableCard, kSlots> cards;
     int count = 0;
-    int pointCards = 0;
-
-    void Add(const TableCard& card) {
-        cards[count++] = card;
-        pointCards += card.points;
-    }
+    ReachableSums sums;
 };
 
-TableCards CardsInScanOrder(const MatchState& state) {
-    TableCards table;
+// The table's card numbers as bytes, slot (row, column) at 8 * (row - 1) + column; column 0 is
+// not a slot. Anything outside 1..40 reads as an empty slot.
+static_assert(kColumns + 1 == 8 && kRows == 3);
+struct SlotBytes {
+    std::array<uint8_t, 32> cards;
+    uint32_t occupied;  // bit b set when cards[b] is a card
+};
+
+constexpr uint32_t kColumnZeroBits = 0x010101u;
+
+SlotBytes ReadSlots(const MatchState& state) {
+    SlotBytes slots;
+#if defined(__SSE2__)
+    // All 24 places at once: a branch per slot mispredicts on the random tables of a match.
+    // Saturating packs keep every value outside 1..40 outside it.
+    auto row = [&state](int index) {
+        const auto* ints = reinterpret_cast<const __m128i*>(state.TableGrid[index].data());
+        return _mm_packs_epi32(_mm_loadu_si128(ints), _mm_loadu_si128(ints + 1));
+    };
+    const __m128i firstRows = _mm_packs_epi16(row(1), row(2));
+    const __m128i lastRow = _mm_packs_epi16(row(3), _mm_setzero_si128());
+    auto held = [](__m128i cards) {
+        const __m128i above = _mm_cmpgt_epi8(cards, _mm_setzero_si128());
+        const __m128i below = _mm_cmplt_epi8(cards, _mm_set1_epi8(kCardCount + 1));
+        return static_cast<uint32_t>(_mm_movemask_epi8(_mm_and_si128(above, below)));
+    };
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(slots.cards.data()), firstRows);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(slots.cards.data() + 16), lastRow);
+    slots.occupied = (held(firstRows) | held(lastRow) << 16) & ~kColumnZeroBits;
+#else
+    slots.occupied = 0;
     for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) {
+        for (int column = 0; column <= kColumns; ++column) {
             const int card = state.TableGrid[row][column];
-            if (card <= 0 || card > kCardCount) continue;
-            TableCard tableCard = kCards[card];
-            tableCard.rowBit = static_cast<uint8_t>(1u << row);
-            tableCard.columnBit = static_cast<uint8_t>(1u << column);
-            table.Add(tableCard);
+            const bool isCard = card > 0 && card <= kCardCount;
+            slots.cards[8 * (row - 1) + column] = static_cast<uint8_t>(isCard ? card : 0);
+            if (isCard) slots.occupied |= 1u << (8 * (row - 1) + column);
         }
     }
+    slots.occupied &= ~kColumnZeroBits;
+#endif
+    return slots;
+}
+
+// The row and column bits of each place of SlotBytes.
+struct SlotLines {
+    uint8_t rowBit;
+    uint8_t columnBit;
+};
+constexpr std::array<SlotLines, 32> kSlotLines = [] {
+    std::array<SlotLines, 32> lines{};
+    for (int bit = 0; bit < 32; ++bit) {
+        lines[bit] = {static_cast<uint8_t>(2u << (bit / 8)), static_cast<uint8_t>(1u << (bit % 8))};
+    }
+    return lines;
+}();
+
+// Counted in locals: stores of the one-byte fields could alias the counters and force them
+// back to memory after every card.
+TableCards CardsInScanOrder(const MatchState& state) {
+    const SlotBytes slots = ReadSlots(state);
+    TableCards table;
+    int count = 0;
+    ReachableSums sums;
+    for (uint32_t bits = slots.occupied; bits != 0; bits &= bits - 1) {
+        const int bit = std::countr_zero(bits);
+        const int card = slots.cards[bit];
+        TableCard tableCard = kCards[card];
+        tableCard.rowBit = kSlotLines[bit].rowBit;
+        tableCard.columnBit = kSlotLines[bit].columnBit;
+        table.cards[count++] = tableCard;
+        sums.Add(tableCard.value);
+    }
+    table.count = count;
+    table.sums = sums;
     return table;
+}
+
+int PointCards(const TableCards& table) {
+    int points = 0;
+    for (int index = 0; index < table.count; ++index) points += table.cards[index].points;
+    return points;
 }
 
 TableCards CardsOfSuit(const TableCards& table, int suit) {
     TableCards ofSuit;
+    int count = 0;
     for (int index = 0; index < table.count; ++index) {
-        if (table.cards[index].suit == suit) ofSuit.Add(table.cards[index]);
+        if (table.cards[index].suit == suit) ofSuit.cards[count++] = table.cards[index];
     }
+    ofSuit.count = count;
     return ofSuit;
+}
+
+ReachableSums SumsOfSuit(const TableCards& table, int suit) {
+    ReachableSums sums;
+    for (int index = 0; index < table.count; ++index) {
+        if (table.cards[index].suit == suit) sums.Add(table.cards[index].value);
+    }
+    return sums;
 }
 
 using Tuple = std::array<const TableCard*, ComputerChoice::kMostCards>;
@@ -82,7 +204,8 @@ ComputerChoice CardsOf(const Tuple& tuple) {
 // Each capture is visited once, as its slots taken in scan order. The search over every
 // ordered tuple of slots meets each set of slots first in that order, because neither the
 // distinctness tests nor the sum depend on the order; so the first capture met, and the order
-// in which captures are first met, are the same here. The visitor returns true to stop.
+// in which captures are first met, are the same here. The visitor's Take(tuple, score) returns
+// true to stop; only captures whose score the visitor's Beats() are visited.
 template <int N, class Visitor>
 class CaptureWalk {
   public:
@@ -91,31 +214,40 @@ class CaptureWalk {
 
     // Four slots can never lie in four different rows, so only their columns can tell them
     // apart; two slots taken in scan order are always different.
-    bool Run() { return Step<0>(0, 0, 0u, 0u, N <= kRows, true); }
+    bool Run() { return Step<0>(0, 0, 0, 0u, 0u, N <= kRows, true); }
 
   private:
+    static constexpr bool kRowsOrColumns = N > 2;
+
     template <int Depth>
-    bool Step(int first, int sum, unsigned rows, unsigned columns, bool rowsDiffer,
+    bool Step(int first, int sum, int score, unsigned rows, unsigned columns, bool rowsDiffer,
               bool columnsDiffer) {
         constexpr int kStillToCome = N - Depth - 1;
         for (int index = first; index < table_.count - kStillToCome; ++index) {
             const TableCard& card = table_.cards[index];
             const int newSum = sum + card.value;
-            // Every card is worth at least 1, so the cards still to come need room too.
+            const int newScore = score + card.points;
+            // Every card is worth at least 1, so the cards still to come need room too; and
+            // each of them adds at most one point.
             if constexpr (kStillToCome == 0) {
-                if (newSum != target_) continue;
+                if (newSum != target_ || !visit_.Beats(newScore)) continue;
             } else {
                 if (newSum + kStillToCome > target_) continue;
+                if (!visit_.Beats(newScore + kStillToCome)) continue;
             }
-            const bool newRowsDiffer = rowsDiffer && (rows & card.rowBit) == 0;
-            const bool newColumnsDiffer = columnsDiffer && (columns & card.columnBit) == 0;
-            if (!newRowsDiffer && !newColumnsDiffer) continue;
+            bool newRowsDiffer = true;
+            bool newColumnsDiffer = true;
+            if constexpr (kRowsOrColumns) {
+                newRowsDiffer = rowsDiffer && (rows & card.rowBit) == 0;
+                newColumnsDiffer = columnsDiffer && (columns & card.columnBit) == 0;
+                if (!newRowsDiffer && !newColumnsDiffer) continue;
+            }
             tuple_[Depth] = &card;
             if constexpr (kStillToCome == 0) {
-                if (visit_(tuple_)) return true;
+                if (visit_.Take(tuple_, newScore)) return true;
             } else {
-                if (Step<Depth + 1>(index + 1, newSum, rows | card.rowBit, columns | card.columnBit,
-                                    newRowsDiffer, newColumnsDiffer)) {
+                if (Step<Depth + 1>(index + 1, newSum, newScore, rows | card.rowBit,
+                                    columns | card.columnBit, newRowsDiffer, newColumnsDiffer)) {
                     return true;
                 }
             }
@@ -130,60 +262,73 @@ class CaptureWalk {
 };
 
 template <int N, class Visitor>
-bool VisitCaptures(const TableCards& table, int target, Visitor&& visit) {
+bool VisitCaptures(const TableCards& table, int target, Visitor& visit) {
     return CaptureWalk<N, Visitor>(table, target, visit).Run();
 }
 
 template <int N>
-bool FindSameSuitCapture(const TableCards& ofSuit, int target, ComputerChoice& choice) {
-    return VisitCaptures<N>(ofSuit, target, [&choice](const Tuple& tuple) {
+struct FirstCapture {
+    ComputerChoice& choice;
+    static constexpr bool Beats(int) { return true; }
+    bool Take(const Tuple& tuple, int) {
         choice = CardsOf<N>(tuple);
         return true;
-    });
+    }
+};
+
+template <int N>
+bool FindSameSuitCapture(const TableCards& ofSuit, int target, ComputerChoice& choice) {
+    FirstCapture<N> first{choice};
+    return VisitCaptures<N>(ofSuit, target, first);
 }
 
-// The candidates are not stored: only the first one and the first with a strictly higher
-// score can be chosen, so a table with more than 100 candidates loses none of them and the
-// choice rule holds over all of them.
+// The candidates are not stored: only the first one with the highest score can be chosen, so a
+// table with more than 100 candidates loses none of them and the choice rule holds over all
+// of them. The first candidate always scores above "none yet", so when every candidate scores
+// 0 the choice is the first one found.
 class BestCapture {
   public:
+    // Only a strictly higher score replaces the best: ties go to what was found first.
+    bool Beats(int score) const { return score > bestScore_; }
+
     template <int N>
-    void Consider(const Tuple& tuple) {
-        int score = 0;
-        for (int place = 0; place < N; ++place) score += tuple[place]->points;
-        if (!any_) {
-            first_ = CardsOf<N>(tuple);
-            any_ = true;
-        }
-        // Only a strictly higher score replaces the best: ties go to what was found first.
-        if (score > bestScore_) {
+    void Consider(const Tuple& tuple, int score) {
+        if (Beats(score)) {
             bestScore_ = score;
             best_ = CardsOf<N>(tuple);
         }
     }
 
     // True once no capture still to come could score more than highest.
-    bool Settled(int highest) const { return any_ && bestScore_ >= highest; }
+    bool Settled(int highest) const { return bestScore_ >= highest; }
 
-    // Every candidate scoring 0 means the first one found.
-    ComputerChoice Choice() const { return bestScore_ > 0 ? best_ : first_; }
+    const ComputerChoice& Choice() const { return best_; }
 
   private:
-    ComputerChoice first_;
+    static constexpr int kNoneYet = -1;
     ComputerChoice best_;
-    int bestScore_ = 0;
-    bool any_ = false;
+    int bestScore_ = kNoneYet;
+};
+
+// Captures that cannot beat the best so far cannot replace it, so the walk skips them.
+template <int N>
+struct BetterCapture {
+    BestCapture& best;
+    int highest;
+    bool Beats(int score) const { return best.Beats(score); }
+    bool Take(const Tuple& tuple, int score) {
+        best.Consider<N>(tuple, score);
+        return best.Settled(highest);
+    }
 };
 
 template <int N>
-void ConsiderCaptures(const TableCards& table, int target, BestCapture& best) {
+void ConsiderCaptures(const TableCards& table, int pointCards, int target, BestCapture& best) {
     // A capture of N cards holds at most N point cards, and never more than the table has.
-    const int highest = std::min(N, table.pointCards);
+    const int highest = std::min(N, pointCards);
     if (best.Settled(highest)) return;
-    VisitCaptures<N>(table, target, [&best, highest](const Tuple& tuple) {
-        best.Consider<N>(tuple);
-        return best.Settled(highest);
-    });
+    BetterCapture<N> better{best, highest};
+    VisitCaptures<N>(table, target, better);
 }
 
 }  // namespace
@@ -192,36 +337,49 @@ ComputerChoice ChooseComputerCapture(const MatchState& state) {
     const TableCards table = CardsInScanOrder(state);
     const int tableCount = state.TableCount;
     const int value = state.CurrentValue;
+    // Every step takes cards adding up to the value, so most turns end here.
+    if (!table.sums.ReachWithAnyCount(value)) return {};
 
     // The card the human laid last, when it is still there and matches.
-    if (tableCount > 0) {
+    if (tableCount > 0 && value == state.LastValue) {
         for (int index = 0; index < table.count; ++index) {
             const TableCard& card = table.cards[index];
-            if (card.value == value && card.value == state.LastValue &&
-                card.suit == state.LastSuit) {
-                return {card.card};
-            }
+            if (card.value == value && card.suit == state.LastSuit) return {card.card};
         }
     }
 
     // Same-suit captures take cards of the computer's suit only; each one needs two cards.
     if (tableCount > 1 && value > 1) {
-        const TableCards ofSuit = CardsOfSuit(table, state.CurrentSuit);
-        ComputerChoice choice;
-        if (tableCount > 3 && value > 3 && FindSameSuitCapture<4>(ofSuit, value, choice)) {
-            return choice;
+        const int suit = state.CurrentSuit;
+        const ReachableSums sums = SumsOfSuit(table, suit);
+        const bool four = tableCount > 3 && sums.Reach(4, value);
+        const bool three = tableCount > 2 && sums.Reach(3, value);
+        const bool two = sums.Reach(2, value);
+        if (four || three || two) {
+            const TableCards ofSuit = CardsOfSuit(table, suit);
+            ComputerChoice choice;
+            if (four && FindSameSuitCapture<4>(ofSuit, value, choice)) return choice;
+            if (three && FindSameSuitCapture<3>(ofSuit, value, choice)) return choice;
+            if (two && FindSameSuitCapture<2>(ofSuit, value, choice)) return choice;
         }
-        if (tableCount > 2 && value > 2 && FindSameSuitCapture<3>(ofSuit, value, choice)) {
-            return choice;
-        }
-        if (FindSameSuitCapture<2>(ofSuit, value, choice)) return choice;
     }
 
+    // Sizes that no cards of the table add up to are not searched; each card is worth at least
+    // 1, so a reachable sum of N cards is at least N.
+    const int pointCards = PointCards(table);
     BestCapture best;
-    if (tableCount > 3 && value > 3) ConsiderCaptures<4>(table, value, best);
-    if (tableCount > 2 && value > 2) ConsiderCaptures<3>(table, value, best);
-    if (tableCount > 1 && value > 1) ConsiderCaptures<2>(table, value, best);
-    if (tableCount > 0) ConsiderCaptures<1>(table, value, best);
+    if (tableCount > 3 && table.sums.Reach(4, value)) {
+        ConsiderCaptures<4>(table, pointCards, value, best);
+    }
+    if (tableCount > 2 && table.sums.Reach(3, value)) {
+        ConsiderCaptures<3>(table, pointCards, value, best);
+    }
+    if (tableCount > 1 && table.sums.Reach(2, value)) {
+        ConsiderCaptures<2>(table, pointCards, value, best);
+    }
+    if (tableCount > 0 && table.sums.Reach(1, value)) {
+        ConsiderCaptures<1>(table, pointCards, value, best);
+    }
     return best.Choice();
 }
 

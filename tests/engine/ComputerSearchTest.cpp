@@ -44,6 +44,18 @@ TEST(ComputerChoice, FollowsTheStepsOfItsSearchInOrder) {
     }
 }
 
+// The grid's row 0 and column 0 are no slots: what they hold is never taken, even when it
+// would complete a capture or is the human's last card.
+TEST(ComputerChoice, ReadsOnlyTheTwentyOneSlots) {
+    testing::Harness h("B2 / . C4", Player::Computer, "D6", "S6");
+    h.state.TableGrid[0][3] = testing::CardNamed("S6");
+    h.state.TableGrid[1][0] = testing::CardNamed("D4");
+    h.state.TableGrid[3][0] = testing::CardNamed("D2");
+    const ComputerChoice choice = ChooseComputerCapture(h.state);
+    EXPECT_EQ(std::vector<int>(choice.begin(), choice.end()), testing::CardsNamed("B2 C4"));
+    EXPECT_EQ(LiteralComputerCapture(h.state), testing::CardsNamed("B2 C4"));
+}
+
 // Any number of cards in any slots; one table in four is crowded with the small values that
 // make the most captures (hundreds of them), against a mostly high current card.
 MatchState RandomTable(std::mt19937_64& random) {
