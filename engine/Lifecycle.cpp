@@ -29,10 +29,7 @@ std::string HandStartMessage(const MatchState& state) {
 
 }  // namespace
 
-int MatchEngine::RandomCard() {
-    // The product is never negative, so dropping the fraction is rounding down.
-    return static_cast<int>(random_.NextUniform() * kCardCount) + 1;
-}
+int MatchEngine::RandomCard() { return CardFromUniform(random_.NextUniform()); }
 
 void MatchEngine::ResetScoreDisplays(Element first, Element second) {
     if (!windowShowsAnything_) return;
@@ -161,8 +158,7 @@ MatchEngine::DrawOutcome MatchEngine::DrawCard() {
                            "Ultima: " + ValueName(last.value) + " di " + SuitName(last.suit));
     }
 
-    int card = RandomCard();
-    while (state_.Drawn[card]) card = RandomCard();
+    const int card = random_.NextCardNotDrawn(state_.Drawn);
     state_.CurrentCard = card;
     state_.Drawn[card] = true;
     state_.CardsDrawn += 1;

@@ -4,6 +4,12 @@
 
 namespace vorbia {
 
+int RandomSource::NextCardNotDrawn(const DrawnCards& drawn) {
+    int card = CardFromUniform(NextUniform());
+    while (drawn[card]) card = CardFromUniform(NextUniform());
+    return card;
+}
+
 void ClockRandom::ReseedForNewHand() {
     using namespace std::chrono;
     const auto now = system_clock::now();
@@ -13,6 +19,20 @@ void ClockRandom::ReseedForNewHand() {
 
 double ClockRandom::NextUniform() { return UniformFromBits(generator_()); }
 
-double SeededRandom::NextUniform() { return UniformFromBits(generator_()); }
+void SeededRandom::ReseedForNewHand() {
+    ++current_;
+    if (current_ < kSeededAtOnce) return;
+    MersenneTwister64::SeedConsecutive(nextSeed_, generators_);
+    nextSeed_ += kSeededAtOnce;
+    current_ = 0;
+}
+
+// The same draws as the plain loop, without a virtual call for every number.
+int SeededRandom::NextCardNotDrawn(const DrawnCards& drawn) {
+    MersenneTwister64& generator = generators_[current_];
+    int card = CardFromBits(generator());
+    while (drawn[card]) card = CardFromBits(generator());
+    return card;
+}
 
 }  // namespace vorbia

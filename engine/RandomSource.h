@@ -1,45 +1,67 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
+#include "Card.h"
 #include "MersenneTwister.h"
 
 namespace vorbia {
 
+using DrawnCards = std::array<bool, kCardCount + 1>;  // by card number
+
+// Same numbers on every platform, unlike std::uniform_real_distribution.
+inline double UniformFromBits(uint64_t bits) { return static_cast<double>(bits >> 11) * 0x1.0p-53; }
+
+// One of the 40 cards, each as likely. The product is never negative, so dropping the fraction
+// is rounding down.
+inline int CardFromUniform(double uniform) { return static_cast<int>(uniform * kCardCount) + 1; }
+
+// CardFromUniform(UniformFromBits(bits)) in one multiplication instead of two, which shortens the
+// wait before a retried draw knows its card: scaling by 2^-53 is exact, so both round the same
+// product once.
+inline int CardFromBits(uint64_t bits) {
+    return static_cast<int>(static_cast<double>(bits >> 11) * (kCardCount * 0x1.0p-53)) + 1;
+}
+
 // The deck has no order: every draw asks for a uniform number in [0, 1). The generator is
 // reseeded at the start of every hand.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual void ReseedForNewHand() = 0;
     virtual double NextUniform() = 0;
+    // Draws numbers until one names a card not drawn yet, and returns that card.
+    virtual int NextCardNotDrawn(const DrawnCards& drawn);
 };
 
 // The game's own: each hand is seeded from the time of day, seconds since midnight with
 // their fraction.
 class ClockRandom : public RandomSource {
-public:
+  public:
     void ReseedForNewHand() override;
     double NextUniform() override;
 
-private:
+  private:
     MersenneTwister64 generator_;
 };
 
 // For tests and tools: the first hand is seeded with the given number, each later hand with
 // the next one, so a match replays exactly from its seed and the human's actions.
 class SeededRandom : public RandomSource {
-public:
+  public:
     explicit SeededRandom(uint64_t firstSeed) : nextSeed_(firstSeed) {}
-    void ReseedForNewHand() override { generator_.Seed(nextSeed_++); }
-    double NextUniform() override;
+    void ReseedForNewHand() override;
+    double NextUniform() override { return UniformFromBits(generators_[current_]()); }
+    int NextCardNotDrawn(const DrawnCards& drawn) override;
 
-private:
+  private:
+    // The next hands' seeds are known, so they are seeded a few at a time, which costs little
+    // more than one; the spare generators wait for their hands.
+    static constexpr int kSeededAtOnce = 3;
     uint64_t nextSeed_;
-    MersenneTwister64 generator_;
+    int current_ = kSeededAtOnce - 1;  // so that the first reseed seeds the first hands
+    std::array<MersenneTwister64, kSeededAtOnce> generators_;
 };
-
-// Same numbers on every platform, unlike std::uniform_real_distribution.
-inline double UniformFromBits(uint64_t bits) { return static_cast<double>(bits >> 11) * 0x1.0p-53; }
 
 }  // namespace vorbia

@@ -1,9 +1,14 @@
-// The generator that renews its words one at a time must give the standard engine's numbers.
+// The generator that renews its words a batch at a time, and the seeded source that seeds several
+// hands at once, must give the standard engine's numbers and so the same cards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "MersenneTwister.h"
+#include "RandomSource.h"
 
 namespace vorbia {
 namespace {
@@ -11,6 +16,7 @@ namespace {
 TEST(MersenneTwister64, GivesTheStandardEnginesNumbersAcrossSeedsAndPastTheEndOfItsState) {
     MersenneTwister64 ours;
     std::mt19937_64 standard;
+    for (int i = 0; i < 20; ++i) ASSERT_EQ(ours(), standard()) << "default seed, " << i;
     // 1000 numbers run through the 312 words of the state three times.
     for (const uint64_t seed : {0ull, 1ull, 20020051ull, ~0ull}) {
         ours.Seed(seed + 7);  // never drawn from: replaced by the next seed
@@ -18,7 +24,91 @@ TEST(MersenneTwister64, GivesTheStandardEnginesNumbersAcrossSeedsAndPastTheEndOf
         standard.seed(seed);
         for (int i = 0; i < 1000; ++i)
             ASSERT_EQ(ours(), standard()) << "seed " << seed << ", " << i;
+        // A seed in the middle of a batch starts afresh.
+        ours.Seed(seed + 1);
+        standard.seed(seed + 1);
+        for (int i = 0; i < 5; ++i) ASSERT_EQ(ours(), standard()) << "seed " << seed + 1;
     }
+}
+
+TEST(MersenneTwister64, GeneratorsSeededTogetherEachGiveTheirOwnSeedsNumbers) {
+    // The last seeds wrap around the 64 bits.
+    for (const uint64_t first : {0ull, 5489ull, ~0ull - 1}) {
+        std::array<MersenneTwister64, 3> ours;
+        ours[1].Seed(99);  // replaced by the seeding together
+        MersenneTwister64::SeedConsecutive(first, ours);
+        std::array<std::mt19937_64, 3> standard{std::mt19937_64(first), std::mt19937_64(first + 1),
+                                                std::mt19937_64(first + 2)};
+        // Uneven turns, so that each runs past the end of its state at its own time.
+        for (int round = 0; round < 300; ++round) {
+            for (size_t k = 0; k < ours.size(); ++k) {
+                for (size_t i = 0; i <= k; ++i)
+                    ASSERT_EQ(ours[k](), standard[k]())
+                        << "seed " << first + k << ", round " << round;
+            }
+        }
+    }
+}
+
+// The numbers of hand `hand` as the standard engine gives them, made into cards as the rules do.
+struct StandardHand {
+    StandardHand(uint64_t firstSeed, uint64_t hand) : engine(firstSeed + hand) {}
+    double NextUniform() { return UniformFromBits(engine()); }
+    int NextCardNotDrawn(const DrawnCards& drawn) {
+        int card = static_cast<int>(NextUniform() * 40) + 1;
+        while (drawn[card]) card = static_cast<int>(NextUniform() * 40) + 1;
+        return card;
+    }
+    std::mt19937_64 engine;
+};
+
+TEST(SeededRandom, EachHandDrawsTheCardsOfItsOwnSeedInTheirOrder) {
+    for (const uint64_t firstSeed : {1ull, 7919ull, 0x68756D616Eull}) {
+        SeededRandom ours(firstSeed);
+        RandomSource& source = ours;  // as the engine sees it
+        // Eight hands: seeded three at a time, the last ones from a third seeding.
+        for (uint64_t hand = 0; hand < 8; ++hand) {
+            source.ReseedForNewHand();
+            StandardHand standard(firstSeed, hand);
+            const std::string where = "seed " + std::to_string(firstSeed + hand);
+            // The cut cards, then the hand's cards, then numbers past the end of the state.
+            for (int i = 0; i < 3; ++i)
+                ASSERT_EQ(source.NextUniform(), standard.NextUniform()) << where;
+            DrawnCards drawn{};
+            for (int i = 0; i < kCardCount; ++i) {
+                const int card = source.NextCardNotDrawn(drawn);
+                ASSERT_EQ(card, standard.NextCardNotDrawn(drawn)) << where << ", draw " << i;
+                drawn[card] = true;
+            }
+            for (int i = 0; i < 400 * static_cast<int>(hand % 2); ++i)
+                ASSERT_EQ(source.NextUniform(), standard.NextUniform()) << where;
+        }
+    }
+}
+
+TEST(SeededRandom, CardsFromTheBitsAreTheCardsFromTheirUniformNumber) {
+    // The numbers just below and above each border between two cards, where rounding the
+    // product could go either way, then numbers of all sizes.
+    constexpr uint64_t kLargest = (uint64_t{1} << 53) - 1;  // of the 53 bits a number keeps
+    std::vector<uint64_t> allBits;
+    for (uint64_t border = 1; border <= kCardCount; ++border) {
+        const uint64_t below = (border << 53) / kCardCount;
+        for (uint64_t kept = below - 40; kept <= std::min(below + 40, kLargest); ++kept)
+            allBits.push_back(kept << 11 | 0x7FF);
+    }
+    std::mt19937_64 dice(3);
+    for (int i = 0; i < 100000; ++i) allBits.push_back(dice() >> (i % 64));
+    for (const uint64_t bits : allBits)
+        ASSERT_EQ(CardFromBits(bits), CardFromUniform(UniformFromBits(bits))) << bits;
+}
+
+TEST(SeededRandom, BeforeItsFirstHandItGivesTheStandardDefaultNumbers) {
+    SeededRandom ours(42);
+    std::mt19937_64 standard;
+    for (int i = 0; i < 400; ++i) ASSERT_EQ(ours.NextUniform(), UniformFromBits(standard())) << i;
+    ours.ReseedForNewHand();
+    standard.seed(42);
+    for (int i = 0; i < 10; ++i) ASSERT_EQ(ours.NextUniform(), UniformFromBits(standard())) << i;
 }
 
 }  // namespace

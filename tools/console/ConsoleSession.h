@@ -14,12 +14,15 @@ namespace vorbia {
 
 // The clock's generator until a "seed" command, a seeded one from then on.
 class SwitchableRandom : public RandomSource {
-public:
+  public:
     void UseSeed(uint64_t seed) { seeded_.emplace(seed); }
     void ReseedForNewHand() override { Active().ReseedForNewHand(); }
     double NextUniform() override { return Active().NextUniform(); }
+    int NextCardNotDrawn(const DrawnCards& drawn) override {
+        return Active().NextCardNotDrawn(drawn);
+    }
 
-private:
+  private:
     RandomSource& Active() { return seeded_ ? static_cast<RandomSource&>(*seeded_) : clock_; }
     ClockRandom clock_;
     std::optional<SeededRandom> seeded_;
@@ -27,12 +30,12 @@ private:
 
 // One run of the text front end: reads commands, drives the engine, prints the requests.
 class ConsoleSession {
-public:
+  public:
     explicit ConsoleSession(std::ostream& out);
     // Returns false when the line could not be understood (an "error:" line was printed).
     bool Execute(const std::string& line);
 
-private:
+  private:
     bool SetUp(const std::string& command, std::istringstream& arguments, const std::string& line);
     bool Act(const std::string& command, std::istringstream& arguments);
     bool Query(const std::string& command, std::istringstream& arguments, const std::string& line);
