@@ -1,5 +1,4 @@
 // The 21 slots of the table: where they lie, how they fill up, and the selection frames.
-#include <cmath>
 
 #include "MatchEngine.h"
 #include "TableOrders.h"
@@ -9,7 +8,7 @@ namespace vorbia {
 PictureBox MatchEngine::SlotPosition(Slot slot) const {
     const PictureBox humanPile = window_.CardBox(kHumanPile);
     const PictureBox computerPile = window_.CardBox(kComputerPile);
-    const int rowStep = static_cast<int>(std::lround(humanPile.top - computerPile.top)) / 2;
+    const int rowStep = (humanPile.top - computerPile.top) / 2;
     const int columnStep =
         (window_.DrawingWidth() - window_.TableEdgeX() - computerPile.width - 20) / 6;
     return {window_.TableEdgeX() + 5 + (slot.column - 1) * columnStep,
