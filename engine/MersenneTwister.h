@@ -7,9 +7,9 @@
 namespace vorbia {
 
 // The numbers of std::mt19937_64, the words of the state renewed a batch at a time as the
-// numbers are asked for. A hand reseeds the generator and then draws a couple of hundred numbers
-// at most, while the standard engine renews all 312 words at its first draw and also seeds
-// itself when it is built.
+// numbers are asked for. A hand reseeds the generator and then draws about two hundred numbers,
+// while the standard engine renews all 312 words at its first draw and also seeds itself when it
+// is built.
 class MersenneTwister64 {
   public:
     // Seeding is done at the first draw after it, so a seed that is never drawn from costs
