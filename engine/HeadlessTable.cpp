@@ -47,7 +47,8 @@ void HeadlessTable::PlacePicture(int picture, int left, int top) {
 }
 
 void HeadlessTable::HideAllCards() {
-    for (auto& picture : pictures_) picture.top = DrawingHeight();
+    const int belowTheTable = DrawingHeight();
+    for (auto& picture : pictures_) picture.top = belowTheTable;
 }
 
 void HeadlessTable::MoveCard(int picture, int, int, int endLeft, int endTop) {

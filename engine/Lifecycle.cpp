@@ -108,7 +108,9 @@ void MatchEngine::PlayTurn(int pile) {
 
     const int startLeft = window_.CardBox(pile).left;
     const int startTop = window_.CardBox(PileOf(state_.Turn)).top;
-    RecountTable();
+    // The count is still that of the turn's change or of the new hand: only the clickable
+    // cards change, with the new card in play.
+    if (windowShowsAnything_) SendClickable();
     int endLeft = startLeft + window_.CardBox(state_.CurrentCard).width + 6;
     int endTop = startTop;
     if (state_.TableCount == 0) PlaceOnTable(pile, endLeft, endTop);

@@ -17,11 +17,18 @@ inline double UniformFromBits(uint64_t bits) { return static_cast<double>(bits >
 // is rounding down.
 inline int CardFromUniform(double uniform) { return static_cast<int>(uniform * kCardCount) + 1; }
 
-// CardFromUniform(UniformFromBits(bits)) in one multiplication instead of two, which shortens the
-// wait before a retried draw knows its card: scaling by 2^-53 is exact, so both round the same
-// product once.
+// CardFromUniform(UniformFromBits(bits)) in integers, which shortens the wait before a retried
+// draw knows its card. The floating-point product is the exact product of the 53 kept bits and
+// 40, scaled by 2^-53 and rounded to 53 bits, which moves it by at most 32 (half a step of 64 at
+// its size): only a product less than 64 below the next card's start can round up into it, and
+// those few are worked out in floating point.
 inline int CardFromBits(uint64_t bits) {
-    return static_cast<int>(static_cast<double>(bits >> 11) * (kCardCount * 0x1.0p-53)) + 1;
+    constexpr uint64_t kCardStart = uint64_t{1} << 53;
+    const uint64_t product = (bits >> 11) * kCardCount;  // exact: below 40 * 2^53
+    if ((product & (kCardStart - 1)) > kCardStart - 64) [[unlikely]] {
+        return CardFromUniform(UniformFromBits(bits));
+    }
+    return static_cast<int>(product >> 53) + 1;
 }
 
 // The deck has no order: every draw asks for a uniform number in [0, 1). The generator is
