@@ -126,7 +126,7 @@ inline void MatchEngine::Run(Operation&& operation) {
     } catch (const Abandoned&) {
     }
     --depth_;
-    if (depth_ == 0) StartPendingNewMatch();
+    if (depth_ == 0 && newMatchPending_) StartPendingNewMatch();
 }
 
 }  // namespace vorbia
