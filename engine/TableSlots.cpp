@@ -1,5 +1,8 @@
 // The 21 slots of the table: where they lie, how they fill up, and the selection frames.
 
+#include <bit>
+#include <cstdint>
+
 #include "MatchEngine.h"
 #include "TableOrders.h"
 
@@ -33,8 +36,16 @@ void MatchEngine::ClearSelection() {
 }
 
 int MatchEngine::SelectionSum(int start, int limit) const {
-    // Most plays are made with nothing selected.
-    if (state_.Selected.none()) return start;
+    // Most plays are made with nothing selected, and most sums stay within the limit. A
+    // selected card always lies on the table, and a sum within the limit is the same in any
+    // order, so it is added up from the few selected cards; only a sum above the limit is
+    // added up in scan order, to stop where it first passes the limit.
+    int whole = start;
+    for (uint64_t selected = state_.Selected.to_ullong(); selected != 0; selected &= selected - 1) {
+        whole += CardValue(std::countr_zero(selected));
+    }
+    if (whole <= limit) return whole;
+
     int sum = start;
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
