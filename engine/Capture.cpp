@@ -119,7 +119,8 @@ void MatchEngine::CaptureSelection(int card, bool cardOnTable) {
         scopaPoints += split.value > 7 ? split.value - 1 : split.value;
         state_.Score[turn] += CardPoints(taken);
     };
-    for (const Slot slot : OccupiedSlots(state_)) {
+    // An empty slot holds card 0, which is never selected.
+    for (const Slot slot : kScanOrder) {
         const int taken = state_.CardAt(slot);
         if (!state_.Selected[taken]) continue;
 
