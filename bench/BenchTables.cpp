@@ -46,7 +46,6 @@ class EndAtMatchEnd : public HeadlessTable {
 void CollectFromMatch(uint64_t matchSeed, size_t count, std::vector<MatchState>& tables) {
     MatchState state;
     state.CardSpeed = 10;
-    state.ShowMessages = true;
     EndAtMatchEnd table;
     SeededRandom random(matchSeed);
     MatchEngine engine(state, table, random);
