@@ -1,70 +1,51 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace vorbia {
 
-// Card numbers run 1..40: 1-10 Denare, 11-20 Coppe, 21-30 Bastoni, 31-40 Spade, each Asso to Re.
-// 0 means "no card".
-constexpr int kCardCount = 40;
-constexpr int kDeckBackPicture = 0;
-constexpr int kComputerPile = 41;
-constexpr int kHumanPile = 42;
-constexpr int kPictureCount = 43;
+enum class Suit : uint8_t { Denare, Coppe, Bastoni, Spade };
+constexpr int kSuits = 4;
+constexpr int kValuesPerSuit = 10;
+constexpr int kCardCount = kSuits * kValuesPerSuit;
 
-// Who is to move; nobody until the first hand has been dealt.
-enum class Player { Nobody, Human, Computer };
+constexpr std::array<Suit, kSuits> kAllSuits = {Suit::Denare, Suit::Coppe, Suit::Bastoni,
+                                                Suit::Spade};
 
-// The pile picture of the player, where its cards are drawn from and its captures go.
-constexpr int PileOf(Player player) { return player == Player::Human ? kHumanPile : kComputerPile; }
+// One of the 40 cards: a suit and a value from 1 (Asso) to 10 (Re).
+struct Card {
+    Suit suit;
+    uint8_t value;
 
-struct SuitAndValue {
-    int suit;
-    int value;
+    friend constexpr bool operator==(Card, Card) = default;
 };
 
-// Splits as the game always has: card 0 gives value 10 and suit 0, which later rules rely on
-// to mean "there was no previous card".
-constexpr SuitAndValue SplitCardNumber(int card) {
-    int suit = card / 10 + 1;
-    int value = card % 10;
-    if (value == 0) {
-        value = 10;
-        suit -= 1;
-    }
-    return {suit, value};
+// The order of the deck, on which a draw picks its card: the Denare from Asso to Re, then the
+// Coppe, the Bastoni and the Spade.
+constexpr int DeckPosition(Card card) {
+    return static_cast<int>(card.suit) * kValuesPerSuit + card.value - 1;
+}
+constexpr Card CardAtDeckPosition(int position) {
+    return {static_cast<Suit>(position / kValuesPerSuit),
+            static_cast<uint8_t>(position % kValuesPerSuit + 1)};
 }
 
-// The rules split cards at every play, so the deck's splits are worked out once.
-inline constexpr std::array<SuitAndValue, kCardCount + 1> kSplitCards = [] {
-    std::array<SuitAndValue, kCardCount + 1> splits{};
-    for (int card = 0; card <= kCardCount; ++card) splits[card] = SplitCardNumber(card);
-    return splits;
-}();
-
-constexpr SuitAndValue SplitCard(int card) {
-    return card >= 0 && card <= kCardCount ? kSplitCards[card] : SplitCardNumber(card);
-}
-
-constexpr int CardValue(int card) { return SplitCard(card).value; }
-constexpr int CardSuit(int card) { return SplitCard(card).suit; }
-
-constexpr int kTwoOfSpade = 32;
+constexpr Card kTwoOfSpade{Suit::Spade, 2};
 
 // Asso, Fante, Cavallo, Re and the 2 of Spade are the 17 point cards.
-constexpr int CardPoints(int card) {
-    if (card < 1 || card > kCardCount) return 0;
-    const int value = CardValue(card);
-    return (value == 1 || value >= 8 || card == kTwoOfSpade) ? 1 : 0;
+constexpr int CardPoints(Card card) {
+    return (card.value == 1 || card.value >= 8 || card == kTwoOfSpade) ? 1 : 0;
 }
 
-const std::string& SuitName(int suit);     // 1..4
-std::string ValueName(int value);          // "Asso", "2".."7", "Fante", "Cavallo", "Re"
-std::string NameEnding(std::string_view name);  // "a" or "o", by the name's last letter
+// A court card counts one less in a scopa.
+constexpr int ScopaValue(Card card) { return card.value > 7 ? card.value - 1 : card.value; }
 
-// The human's name panel: the name, then " (Uman" and its ending, then ")".
-std::string HumanCaption(std::string_view name);
+const std::string& SuitName(Suit suit);
+std::string ValueName(int value);  // "Asso", "2".."7", "Fante", "Cavallo", "Re"
+// "Asso di Denare", "7 di Coppe", "Re di Spade".
+std::string CardName(Card card);
 
 }  // namespace vorbia

@@ -6,9 +6,6 @@
 
 #include "Card.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace vorbia {
 
@@ -16,7 +13,7 @@ namespace {
 
 // Eight bytes, so that a card is read and written as one word.
 struct alignas(8) TableCard {
-    uint8_t card;
+    Card card;
     uint8_t value;
     uint8_t suit;
     uint8_t points;
@@ -24,17 +21,17 @@ struct alignas(8) TableCard {
     uint8_t columnBit;
 };
 
-// Value, suit and point of every card number, worked out once.
-constexpr std::array<TableCard, kCardCount + 1> kCards = [] {
-    std::array<TableCard, kCardCount + 1> cards{};
-    for (int card = 1; card <= kCardCount; ++card) {
-        const SuitAndValue split = SplitCard(card);
-        cards[card] = {static_cast<uint8_t>(card),
-                       static_cast<uint8_t>(split.value),
-                       static_cast<uint8_t>(split.suit),
-                       static_cast<uint8_t>(CardPoints(card)),
-                       0,
-                       0};
+// Value, suit and point of every card, worked out once, by the card's place in the deck.
+constexpr std::array<TableCard, kCardCount> kCards = [] {
+    std::array<TableCard, kCardCount> cards{};
+    for (int position = 0; position < kCardCount; ++position) {
+        const Card card = CardAtDeckPosition(position);
+        cards[position] = {card,
+                           card.value,
+                           static_cast<uint8_t>(card.suit),
+                           static_cast<uint8_t>(CardPoints(card)),
+                           0,
+                           0};
     }
     return cards;
 }();
@@ -81,85 +78,24 @@ class ReachableSums {
     uint64_t lanes_ = 1;  // no cards make 0
 };
 
-// Occupied slots in scan order. An empty slot reads as a 10 of no suit, which can never
-// complete a capture, so leaving them out loses nothing. Only the first count places are
-// ever read, so they are not cleared beforehand.
+// Occupied slots in scan order; an empty slot can never take part in a capture. Only the first
+// count places are ever read, so they are not cleared beforehand.
 struct TableCards {
     std::array<TableCard, kSlots> cards;
     int count = 0;
     ReachableSums sums;
 };
 
-// The table's card numbers as bytes, slot (row, column) at 8 * (row - 1) + column; column 0 is
-// not a slot. Anything outside 1..40 reads as an empty slot.
-static_assert(kColumns + 1 == 8 && kRows == 3);
-struct SlotBytes {
-    std::array<uint8_t, 32> cards;
-    uint32_t occupied;  // bit b set when cards[b] is a card
-};
-
-constexpr uint32_t kColumnZeroBits = 0x010101u;
-
-SlotBytes ReadSlots(const MatchState& state) {
-    SlotBytes slots;
-#if defined(__SSE2__)
-    // All 24 places at once: a branch per slot mispredicts on the random tables of a match.
-    // Saturating packs keep every value outside 1..40 outside it.
-    auto row = [&state](int index) {
-        const auto* ints = reinterpret_cast<const __m128i*>(state.TableGrid[index].data());
-        return _mm_packs_epi32(_mm_loadu_si128(ints), _mm_loadu_si128(ints + 1));
-    };
-    const __m128i firstRows = _mm_packs_epi16(row(1), row(2));
-    const __m128i lastRow = _mm_packs_epi16(row(3), _mm_setzero_si128());
-    auto held = [](__m128i cards) {
-        const __m128i above = _mm_cmpgt_epi8(cards, _mm_setzero_si128());
-        const __m128i below = _mm_cmplt_epi8(cards, _mm_set1_epi8(kCardCount + 1));
-        return static_cast<uint32_t>(_mm_movemask_epi8(_mm_and_si128(above, below)));
-    };
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(slots.cards.data()), firstRows);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(slots.cards.data() + 16), lastRow);
-    slots.occupied = (held(firstRows) | held(lastRow) << 16) & ~kColumnZeroBits;
-#else
-    slots.occupied = 0;
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 0; column <= kColumns; ++column) {
-            const int card = state.TableGrid[row][column];
-            const bool isCard = card > 0 && card <= kCardCount;
-            slots.cards[8 * (row - 1) + column] = static_cast<uint8_t>(isCard ? card : 0);
-            if (isCard) slots.occupied |= 1u << (8 * (row - 1) + column);
-        }
-    }
-    slots.occupied &= ~kColumnZeroBits;
-#endif
-    return slots;
-}
-
-// The row and column bits of each place of SlotBytes.
-struct SlotLines {
-    uint8_t rowBit;
-    uint8_t columnBit;
-};
-constexpr std::array<SlotLines, 32> kSlotLines = [] {
-    std::array<SlotLines, 32> lines{};
-    for (int bit = 0; bit < 32; ++bit) {
-        lines[bit] = {static_cast<uint8_t>(2u << (bit / 8)), static_cast<uint8_t>(1u << (bit % 8))};
-    }
-    return lines;
-}();
-
 // Counted in locals: stores of the one-byte fields could alias the counters and force them
 // back to memory after every card.
-TableCards CardsInScanOrder(const MatchState& state) {
-    const SlotBytes slots = ReadSlots(state);
+TableCards CardsInScanOrder(const TableGrid& grid) {
     TableCards table;
     int count = 0;
     ReachableSums sums;
-    for (uint32_t bits = slots.occupied; bits != 0; bits &= bits - 1) {
-        const int bit = std::countr_zero(bits);
-        const int card = slots.cards[bit];
-        TableCard tableCard = kCards[card];
-        tableCard.rowBit = kSlotLines[bit].rowBit;
-        tableCard.columnBit = kSlotLines[bit].columnBit;
+    for (const Slot slot : grid.OccupiedSlots()) {
+        TableCard tableCard = kCards[DeckPosition(*grid.At(slot))];
+        tableCard.rowBit = static_cast<uint8_t>(1u << slot.row);
+        tableCard.columnBit = static_cast<uint8_t>(1u << slot.column);
         table.cards[count++] = tableCard;
         sums.Add(tableCard.value);
     }
@@ -334,23 +270,21 @@ void ConsiderCaptures(const TableCards& table, int pointCards, int target, BestC
 }  // namespace
 
 ComputerChoice ChooseComputerCapture(const MatchState& state) {
-    const TableCards table = CardsInScanOrder(state);
-    const int tableCount = state.TableCount;
-    const int value = state.CurrentValue;
+    if (!state.CurrentCard) return {};
+    const TableCards table = CardsInScanOrder(state.Table);
+    const int tableCount = table.count;
+    const int value = state.CurrentCard->value;
     // Every step takes cards adding up to the value, so most turns end here.
     if (!table.sums.ReachWithAnyCount(value)) return {};
 
     // The card the human laid last, when it is still there and matches.
-    if (tableCount > 0 && value == state.LastValue) {
-        for (int index = 0; index < table.count; ++index) {
-            const TableCard& card = table.cards[index];
-            if (card.value == value && card.suit == state.LastSuit) return {card.card};
-        }
+    if (state.LastCard && state.LastCard->value == value && state.Table.Contains(*state.LastCard)) {
+        return {*state.LastCard};
     }
 
     // Same-suit captures take cards of the computer's suit only; each one needs two cards.
     if (tableCount > 1 && value > 1) {
-        const int suit = state.CurrentSuit;
+        const int suit = static_cast<int>(state.CurrentCard->suit);
         const ReachableSums sums = SumsOfSuit(table, suit);
         const bool four = tableCount > 3 && sums.Reach(4, value);
         const bool three = tableCount > 2 && sums.Reach(3, value);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -13,25 +14,26 @@ namespace vorbia {
 class ComputerChoice {
   public:
     static constexpr int kMostCards = 4;
-    using value_type = int;
-    using iterator = const int*;
-    using const_iterator = const int*;
+    using value_type = Card;
+    using iterator = const Card*;
+    using const_iterator = const Card*;
 
     ComputerChoice() = default;
-    ComputerChoice(std::initializer_list<int> cards) {
-        for (int card : cards) Add(card);
+    ComputerChoice(std::initializer_list<Card> cards) {
+        for (const Card card : cards) Add(card);
     }
 
-    void Add(int card) { cards_[size_++] = card; }
-    const int* begin() const { return cards_.data(); }
-    const int* end() const { return cards_.data() + size_; }
+    void Add(Card card) { cards_[size_++] = card; }
+    const Card* begin() const { return cards_.data(); }
+    const Card* end() const { return cards_.data() + size_; }
     int size() const { return size_; }
     bool empty() const { return size_ == 0; }
-    // Places beyond size() stay 0, so comparing every place compares the choices.
-    bool operator==(const ComputerChoice&) const = default;
+    bool operator==(const ComputerChoice& other) const {
+        return std::equal(begin(), end(), other.begin(), other.end());
+    }
 
   private:
-    std::array<int, kMostCards> cards_{};
+    std::array<Card, kMostCards> cards_{};
     int size_ = 0;
 };
 

@@ -2,100 +2,145 @@
 
 namespace vorbia {
 
-MatchEngine::MatchEngine(MatchState& state, TableWindow& window, RandomSource& random)
-    : state_(state),
-      window_(window),
-      random_(random),
-      windowShowsAnything_(window.ShowsAnything()) {}
+void StepDone::operator()() const { engine_->StepShown(step_); }
 
-void MatchEngine::StartPendingNewMatch() {
-    while (newMatchPending_ && !abandoning_) {
-        newMatchPending_ = false;
-        Run([this] { StartNewMatch(); });
+MatchEngine::MatchEngine(MatchState& state, TableDisplay& display, RandomSource& random)
+    : state_(state),
+      display_(display),
+      random_(random),
+      showsAnything_(display.ShowsAnything()) {}
+
+void MatchEngine::Begin(Flow operation) {
+    operation_ = std::move(operation);
+    runState_ = RunState::Running;
+    operation_.Start();
+    Settle();
+}
+
+// After an operation has run up to a step it waits for, or to its end.
+void MatchEngine::Settle() {
+    switch (runState_) {
+        case RunState::Running:
+            // It ended.
+            operation_ = {};
+            runState_ = RunState::Ready;
+            break;
+        case RunState::Showing:
+            break;
+        case RunState::Restarting:
+            CutShort();
+            Begin(StartNewMatch());
+            break;
+        case RunState::Closed:
+            waiting_ = {};
+            operation_ = {};
+            break;
+        case RunState::Ready:
+            break;
     }
 }
 
-void MatchEngine::ThrowIfAbandoned() const {
-    if (newMatchPending_ || abandoning_) throw Abandoned{};
+// Ends the operation where it waits; what it set aside for its end (the computer's pointer
+// and timer) is put back as it unwinds.
+void MatchEngine::CutShort() {
+    if (waiting_) display_.StepCutShort();
+    waiting_ = {};
+    runState_ = RunState::Ready;
+    operation_ = {};
+}
+
+void MatchEngine::StepShown(uint32_t step) {
+    if (step != step_ || !waiting_) return;
+    if (showingStep_) {
+        stepShownAtOnce_ = true;
+        return;
+    }
+    if (runState_ != RunState::Showing) return;
+    runState_ = RunState::Running;
+    std::exchange(waiting_, {}).resume();
+    Settle();
 }
 
 void MatchEngine::Abandon() {
-    abandoning_ = true;
-    newMatchPending_ = false;
+    const RunState was = runState_;
+    runState_ = RunState::Closed;
+    // A running operation stops at its next step, and is dropped when it hands back.
+    if (was == RunState::Showing) {
+        display_.StepCutShort();
+        waiting_ = {};
+        operation_ = {};
+    }
 }
 
 void MatchEngine::NewMatch() {
-    if (abandoning_) return;
-    if (Busy()) {
-        newMatchPending_ = true;
-        return;
+    switch (runState_) {
+        case RunState::Closed:
+        case RunState::Restarting:
+            return;
+        case RunState::Running:
+            runState_ = RunState::Restarting;
+            return;
+        case RunState::Showing:
+            CutShort();
+            break;
+        case RunState::Ready:
+            break;
     }
-    Run([this] { StartNewMatch(); });
+    Begin(StartNewMatch());
 }
 
 void MatchEngine::ClearTable() {
     SetComputerTimer(true);
-    window_.HideAllCards();
+    display_.CardsGathered();
 }
 
-void MatchEngine::CardClicked(int picture) {
+void MatchEngine::CardClicked(Card card) {
     // A play under way finishes before the next click counts (a second click on a gliding
     // card must not play it twice).
-    if (Busy() || abandoning_) return;
+    if (runState_ != RunState::Ready) return;
     if (state_.Turn != Player::Human) return;
-    if (picture < 1 || picture > kCardCount) return;
-    if (window_.CardBox(picture).left <= 138) {
-        PlayCurrentCard(picture);
+    if (state_.CurrentCard == card && state_.CurrentPlace != CurrentCardPlace::Played) {
+        PlayCurrentCard(card);
     } else {
-        ToggleTableCard(picture);
+        ToggleTableCard(card);
     }
 }
 
-void MatchEngine::ToggleTableCard(int card) {
-    Run([&] { SelectTableCard(card); });
+void MatchEngine::ToggleTableCard(Card card) {
+    if (runState_ != RunState::Ready) return;
+    Begin(Select(card));
 }
 
-void MatchEngine::PlayCurrentCard(int card) {
-    Run([&] { PlayCard(card); });
-}
-
-bool MatchEngine::CurrentCardOnPlaySpot() const {
-    return state_.CurrentCard > 0 && window_.CardBox(state_.CurrentCard).left == 69;
+void MatchEngine::PlayCurrentCard(Card card) {
+    if (runState_ != RunState::Ready) return;
+    Begin(Play(card));
 }
 
 bool MatchEngine::ComputerMoveIsDue() const {
-    return computerTimerOn_ && state_.Turn == Player::Computer && CurrentCardOnPlaySpot();
+    return computerTimerOn_ && state_.Turn == Player::Computer && state_.CurrentCardOnPlaySpot();
 }
 
 void MatchEngine::ComputerTimerTick() {
-    // A tick in the middle of another operation waits for the next one.
-    if (Busy() || abandoning_) return;
-    if (!ComputerMoveIsDue()) return;
+    if (runState_ != RunState::Ready || !ComputerMoveIsDue()) return;
     SetComputerTimer(false);
     ComputerMove();
 }
 
+void MatchEngine::ComputerMove() {
+    if (runState_ != RunState::Ready) return;
+    Begin(ComputerMoveOperation());
+}
+
 void MatchEngine::RunComputerTurns() {
-    // What ComputerTimerTick does, without making its checks a second time.
-    while (!Busy() && !abandoning_ && ComputerMoveIsDue()) {
+    while (runState_ == RunState::Ready && ComputerMoveIsDue()) {
         SetComputerTimer(false);
-        ComputerMove();
+        Begin(ComputerMoveOperation());
     }
 }
 
 void MatchEngine::SetComputerTimer(bool on) {
     computerTimerOn_ = on;
-    window_.SetComputerTimer(on);
-}
-
-void MatchEngine::Glide(int picture, int startLeft, int startTop, int endLeft, int endTop) {
-    window_.MoveCard(picture, startLeft, startTop, endLeft, endTop);
-    ThrowIfAbandoned();
-}
-
-void MatchEngine::Tell(const std::string& text) {
-    window_.ShowMessage(text);
-    ThrowIfAbandoned();
+    display_.ComputerTimerSwitched(on);
 }
 
 }  // namespace vorbia

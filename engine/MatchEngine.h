@@ -1,13 +1,17 @@
 #pragma once
 
 #include <array>
-#include <vector>
+#include <coroutine>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 #include "Card.h"
 #include "ComputerSearch.h"
+#include "Flow.h"
 #include "MatchState.h"
 #include "RandomSource.h"
-#include "TableWindow.h"
+#include "TableDisplay.h"
 
 namespace vorbia {
 
@@ -15,118 +19,152 @@ namespace vorbia {
 enum class ScopaKind { EmptyTable, LastCard, SameSuit };
 constexpr int kScopaKinds = 3;
 
-// The rules of the game as operations on one MatchState. Every visible effect is a request to
-// the TableWindow. Public operations are the game's entry points (commands, clicks, the
-// computer's timer); they may be re-entered from inside a glide or a message box, which is why
-// each one runs through Run() below.
+// The rules of the game as operations on one MatchState. Every visible effect is a call to the
+// TableDisplay; where the display takes time to show a step (a glide, a message box), the rules
+// wait for it without blocking anyone: the operation is a Flow that goes on when the display
+// says the step has been shown. Meanwhile the public entry points (commands, clicks, the
+// computer's timer) find the engine busy, except "Nuova partita" and closing the program,
+// which cut the waiting operation short.
 class MatchEngine {
   public:
-    MatchEngine(MatchState& state, TableWindow& window, RandomSource& random);
+    MatchEngine(MatchState& state, TableDisplay& display, RandomSource& random);
+    MatchEngine(const MatchEngine&) = delete;
+    MatchEngine& operator=(const MatchEngine&) = delete;
 
     // Window start-up: arms the computer's timer and puts every card out of sight.
     void ClearTable();
 
-    // "Nuova partita". Asked for while another operation is under way, it cuts that operation
-    // short and starts the new match as soon as the interrupted one has unwound.
+    // "Nuova partita", whatever is under way.
     void NewMatch();
 
-    // The click on card picture 0..42: plays the current card or selects a table card.
-    void CardClicked(int picture);
-    void ToggleTableCard(int card);
-    void PlayCurrentCard(int card);
+    // The human's click on a card: plays the uncovered card, or selects a table card.
+    void CardClicked(Card card);
+    void ToggleTableCard(Card card);
+    void PlayCurrentCard(Card card);
 
     // The computer's timer tick, and the move itself.
     void ComputerTimerTick();
     void ComputerMove();
-
-    // True while an operation is running (a glide, a message box or a dialog is open).
-    bool Busy() const { return depth_ > 0; }
-    // The computer's card has arrived on its play spot and its timer is armed.
+    // The computer's card waits on its play spot and its timer is armed.
     bool ComputerMoveIsDue() const;
     // Without a window: runs the computer's moves as its timer would, until the human must
     // decide.
     void RunComputerTurns();
 
-    // Ends whatever is under way and starts nothing: the program is closing.
+    // Ends whatever is under way and starts nothing any more: the program is closing.
     void Abandon();
-    bool Abandoning() const { return abandoning_; }
-    // A glide should stop where it stands: what it belongs to is being cut short.
-    bool Interrupted() const { return newMatchPending_ || abandoning_; }
+    bool Closed() const { return runState_ == RunState::Closed; }
+    // An operation waits for the display, or runs.
+    bool Busy() const { return runState_ != RunState::Ready && runState_ != RunState::Closed; }
 
-    int LastTakenSuit() const { return lastTakenSuit_; }
     // The scopas each player has scored since this engine was built, by kind: counted here so
     // that a run without a window need not show, or read, their messages.
     const PerPlayer<std::array<int, kScopaKinds>>& ScopasScored() const { return scopasScored_; }
-    bool CurrentCardOnPlaySpot() const;
-    PictureBox SlotPosition(Slot slot) const;
 
   private:
-    struct Abandoned {};
-    template <class Operation>
-    void Run(Operation&& operation);
-    void ThrowIfAbandoned() const;
-    void StartPendingNewMatch();
+    friend class StepDone;
 
-    // Lifecycle of hands and matches.
-    void StartNewMatch();
-    void NewHand();
-    void PlayTurn(int pile);
-    enum class DrawOutcome { CardDrawn, HandOrMatchEnded };
-    DrawOutcome DrawCard();
+    enum class RunState {
+        Ready,       // nothing under way
+        Running,     // an operation runs
+        Showing,     // an operation waits for the display to show a step
+        Restarting,  // a new match was asked for while an operation ran: it ends at its next step
+        Closed,      // the program is closing
+    };
+
+    // Running operations.
+    void Begin(Flow operation);
+    void Settle();
+    void CutShort();
+    void StepShown(uint32_t step);
+
+    // Waiting for the display: `show` is called with the StepDone the display calls back.
+    template <class Show>
+    struct DisplayStep {
+        MatchEngine& engine;
+        Show show;
+        bool await_ready() const noexcept { return false; }
+        bool await_suspend(std::coroutine_handle<> operation) {
+            return engine.ShowStep(operation, show);
+        }
+        void await_resume() const noexcept {}
+    };
+    template <class Show>
+    DisplayStep<Show> Shown(Show show) {
+        return {*this, std::move(show)};
+    }
+    template <class Show>
+    bool ShowStep(std::coroutine_handle<> operation, Show& show);
+    struct MessageShown {
+        TableDisplay* display;
+        std::string text;
+        void operator()(StepDone shown) const { display->Message(text, shown); }
+    };
+    DisplayStep<MessageShown> Tell(std::string text) {
+        return Shown(MessageShown{&display_, std::move(text)});
+    }
+
+    // Hands and matches.
+    Flow StartNewMatch();
+    void ResetScores(Player first);
+    void ClearMatchScores();
+    Flow NewHand();
+    Flow PlayTurns();
+    bool SomeoneHasWon() const;
+    void DrawCard();
     void PassTurn();
-    int RandomCard();
-    void ShowTurnColours();
-    void ResetScoreDisplays(Element first, Element second);
+    Card RandomCard();
 
     // Table slots and the selection.
-    void ToggleSelection(int card);
+    Flow Select(Card card);
+    void ToggleSelection(Card card);
     void ClearSelection();
     // `start` plus the values of the selected table cards in scan order, up to the first sum
     // above `limit`: the error messages quote the sum at that point.
     int SelectionSum(int start, int limit) const;
-    bool PlaceOnTable(int card, int& left, int& top);
-    void RecountTable();
+    std::optional<Slot> PlaceOnTable(Card card);
     void SendClickable();
-    bool IsOnTable(int card) const;
 
     // Captures and scoring.
-    void SelectTableCard(int card);
-    void PlayCard(int card);
-    void CaptureSelection(int card, bool cardOnTable);
+    Flow Play(Card card);
+    Flow CaptureSelection(Card card, bool cardOnTable);
     void ShowScore();
-    void HandOn();
 
-    // Requests that let the window run other events before they return.
-    void Glide(int picture, int startLeft, int startTop, int endLeft, int endTop);
-    void Tell(const std::string& text);
+    // The computer.
+    Flow ComputerMoveOperation();
     void SetComputerTimer(bool on);
 
     MatchState& state_;
-    TableWindow& window_;
+    TableDisplay& display_;
     RandomSource& random_;
-    // Asked once: the answer is the table's for its whole life, and the rules ask at every play.
-    const bool windowShowsAnything_;
-    int lastTakenSuit_ = 0;
+    // Asked once: the answer is the display's for its whole life, and the rules ask at every play.
+    const bool showsAnything_;
     PerPlayer<std::array<int, kScopaKinds>> scopasScored_{};
-    int depth_ = 0;
-    bool newMatchPending_ = false;
-    bool abandoning_ = false;
     bool computerTimerOn_ = true;  // the window starts with its timer running
+
+    RunState runState_ = RunState::Ready;
+    Flow operation_;
+    std::coroutine_handle<> waiting_;  // the flow that waits for a step
+    uint32_t step_ = 0;                // the step it waits for
+    bool showingStep_ = false;         // inside the display's call for that step
+    bool stepShownAtOnce_ = false;
 };
 
-// Glides and modal boxes hand control back to the window, so any entry point can be re-entered
-// while another is half-way. Only "Nuova partita" and closing the program need to interrupt:
-// the interrupted operations unwind through Abandoned, thrown only between our own frames
-// (never across the window's event handling), and the new match starts from the outermost one.
-template <class Operation>
-inline void MatchEngine::Run(Operation&& operation) {
-    ++depth_;
-    try {
-        operation();
-    } catch (const Abandoned&) {
+template <class Show>
+bool MatchEngine::ShowStep(std::coroutine_handle<> operation, Show& show) {
+    waiting_ = operation;
+    stepShownAtOnce_ = false;
+    showingStep_ = true;
+    show(StepDone(*this, ++step_));
+    showingStep_ = false;
+    if (runState_ == RunState::Running && stepShownAtOnce_) {
+        waiting_ = {};
+        return false;
     }
-    --depth_;
-    if (depth_ == 0 && newMatchPending_) StartPendingNewMatch();
+    // Shown later, or cut short during the call: the operation waits, and whoever runs it
+    // settles what comes next.
+    if (runState_ == RunState::Running) runState_ = RunState::Showing;
+    return true;
 }
 
 }  // namespace vorbia

@@ -1,61 +1,61 @@
 #pragma once
 
-#include <array>
 #include <bitset>
+#include <optional>
 #include <string>
 
 #include "Card.h"
+#include "Players.h"
+#include "TableGrid.h"
 
 namespace vorbia {
 
-constexpr int kRows = 3;
-constexpr int kColumns = 7;
-constexpr int kSlots = kRows * kColumns;
+constexpr int kWinningScore = 51;
+constexpr int kCardsPerPile = kCardCount / kPlayers;
 
-// One value for each player. Nobody's place exists only so that a match without a winner has
-// somewhere to be counted; the rules never write it.
-template <class T>
-struct PerPlayer {
-    std::array<T, 3> values{};
+// A set of cards, by their place in the deck's order.
+class CardSet {
+  public:
+    bool Contains(Card card) const { return bits_[static_cast<size_t>(DeckPosition(card))]; }
+    void Add(Card card) { bits_.set(static_cast<size_t>(DeckPosition(card))); }
+    void Remove(Card card) { bits_.reset(static_cast<size_t>(DeckPosition(card))); }
+    void Flip(Card card) { bits_.flip(static_cast<size_t>(DeckPosition(card))); }
+    void Clear() { bits_.reset(); }
+    int Count() const { return static_cast<int>(bits_.count()); }
+    bool Empty() const { return bits_.none(); }
+    uint64_t Bits() const { return bits_.to_ullong(); }
+    bool operator==(const CardSet&) const = default;
 
-    T& operator[](Player player) { return values[static_cast<int>(player)]; }
-    const T& operator[](Player player) const { return values[static_cast<int>(player)]; }
-    bool operator==(const PerPlayer&) const = default;
+  private:
+    std::bitset<kCardCount> bits_;
 };
 
-// A place on the table. Row 1 lies on the human's side, row 3 on the computer's; columns run
-// 1..7 from the left.
-struct Slot {
-    int row;
-    int column;
-};
+// Where the card uncovered this turn is: gliding from its player's pile, waiting on its
+// player's play spot for a decision, or played (laid on the table, or taken straight into its
+// player's pile when the table is full).
+enum class CurrentCardPlace : uint8_t { OnItsWay, OnPlaySpot, Played };
 
 // All state of a match that both the rules and the window read.
 struct MatchState {
-    PerPlayer<std::string> PlayerName{"", "", "Dino (Computer)"};  // UTF-8
+    PerPlayer<std::string> PlayerName{{"", std::string(kComputerName)}};  // UTF-8
     PerPlayer<int> Score{};
-    Player Turn = Player::Nobody;
-    int TurnCount = 0;  // 1..41 within a hand; 0: the next hand starts a new match
-    int CardsDrawn = 0;
-    std::array<bool, kCardCount + 1> Drawn{};  // by card number
-    int CurrentCard = 0;
-    int CurrentValue = 0;
-    int CurrentSuit = 0;
-    int LastValue = 0;
-    int LastSuit = 0;  // 0: no card was drawn before the current one in this hand
-    // [row][column] from 1; row 0 and column 0 stay 0.
-    std::array<std::array<int, kColumns + 1>, kRows + 1> TableGrid{};
-    int TableCount = 0;
-    std::bitset<kCardCount + 1> Selected{};  // by card number
+    std::optional<Player> Turn;  // nobody until the first hand has been dealt
+    int TurnCount = 0;           // 1..41 within a hand; 0: the next hand starts a new match
+    CardSet Drawn;               // the cards uncovered in this hand; the others are the deck
+    std::optional<Card> CurrentCard;
+    CurrentCardPlace CurrentPlace = CurrentCardPlace::OnItsWay;
+    std::optional<Card> LastCard;  // the card uncovered in the turn before the current one
+    TableGrid Table;
+    CardSet Selected;
     int CardSpeed = 0;
     bool ShowMessages = false;
 
-    // The card in a slot, 0 when it is empty.
-    int& CardAt(Slot slot) { return TableGrid[slot.row][slot.column]; }
-    int CardAt(Slot slot) const { return TableGrid[slot.row][slot.column]; }
-
-    // Cards left in each pile: 20 minus the whole part of TurnCount / 2.
-    int PileCount() const { return 20 - TurnCount / 2; }
+    int CardsDrawn() const { return Drawn.Count(); }
+    bool CurrentCardOnPlaySpot() const {
+        return CurrentCard.has_value() && CurrentPlace == CurrentCardPlace::OnPlaySpot;
+    }
+    // Cards left in each player's pile: one leaves it every two turns.
+    int PileCount() const { return kCardsPerPile - TurnCount / 2; }
 };
 
 }  // namespace vorbia

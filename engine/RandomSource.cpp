@@ -4,10 +4,11 @@
 
 namespace vorbia {
 
-int RandomSource::NextCardNotDrawn(const DrawnCards& drawn) {
-    int card = CardFromUniform(NextUniform());
-    while (drawn[card]) card = CardFromUniform(NextUniform());
-    return card;
+Card RandomSource::NextCardNotDrawn(const CardSet& drawn) {
+    const uint64_t taken = drawn.Bits();
+    int position = DeckPositionFromUniform(NextUniform());
+    while ((taken >> position) & 1u) position = DeckPositionFromUniform(NextUniform());
+    return CardAtDeckPosition(position);
 }
 
 void ClockRandom::ReseedForNewHand() {
@@ -28,11 +29,12 @@ void SeededRandom::ReseedForNewHand() {
 }
 
 // The same draws as the plain loop, without a virtual call for every number.
-int SeededRandom::NextCardNotDrawn(const DrawnCards& drawn) {
+Card SeededRandom::NextCardNotDrawn(const CardSet& drawn) {
     MersenneTwister64& generator = generators_[current_];
-    int card = CardFromBits(generator());
-    while (drawn[card]) card = CardFromBits(generator());
-    return card;
+    const uint64_t taken = drawn.Bits();
+    int position = DeckPositionFromBits(generator());
+    while ((taken >> position) & 1u) position = DeckPositionFromBits(generator());
+    return CardAtDeckPosition(position);
 }
 
 }  // namespace vorbia

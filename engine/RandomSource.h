@@ -4,31 +4,32 @@
 #include <cstdint>
 
 #include "Card.h"
+#include "MatchState.h"
 #include "MersenneTwister.h"
 
 namespace vorbia {
 
-using DrawnCards = std::array<bool, kCardCount + 1>;  // by card number
-
 // Same numbers on every platform, unlike std::uniform_real_distribution.
 inline double UniformFromBits(uint64_t bits) { return static_cast<double>(bits >> 11) * 0x1.0p-53; }
 
-// One of the 40 cards, each as likely. The product is never negative, so dropping the fraction
-// is rounding down.
-inline int CardFromUniform(double uniform) { return static_cast<int>(uniform * kCardCount) + 1; }
+// A place in the deck's order, each as likely. The product is never negative, so dropping the
+// fraction is rounding down.
+inline int DeckPositionFromUniform(double uniform) {
+    return static_cast<int>(uniform * kCardCount);
+}
 
-// CardFromUniform(UniformFromBits(bits)) in integers, which shortens the wait before a retried
+// DeckPositionFromUniform(UniformFromBits(bits)) in integers, which shortens the wait before a retried
 // draw knows its card. The floating-point product is the exact product of the 53 kept bits and
 // 40, scaled by 2^-53 and rounded to 53 bits, which moves it by at most 32 (half a step of 64 at
 // its size): only a product less than 64 below the next card's start can round up into it, and
 // those few are worked out in floating point.
-inline int CardFromBits(uint64_t bits) {
+inline int DeckPositionFromBits(uint64_t bits) {
     constexpr uint64_t kCardStart = uint64_t{1} << 53;
     const uint64_t product = (bits >> 11) * kCardCount;  // exact: below 40 * 2^53
     if ((product & (kCardStart - 1)) > kCardStart - 64) [[unlikely]] {
-        return CardFromUniform(UniformFromBits(bits));
+        return DeckPositionFromUniform(UniformFromBits(bits));
     }
-    return static_cast<int>(product >> 53) + 1;
+    return static_cast<int>(product >> 53);
 }
 
 // The deck has no order: every draw asks for a uniform number in [0, 1). The generator is
@@ -39,7 +40,7 @@ class RandomSource {
     virtual void ReseedForNewHand() = 0;
     virtual double NextUniform() = 0;
     // Draws numbers until one names a card not drawn yet, and returns that card.
-    virtual int NextCardNotDrawn(const DrawnCards& drawn);
+    virtual Card NextCardNotDrawn(const CardSet& drawn);
 };
 
 // The game's own: each hand is seeded from the time of day, seconds since midnight with
@@ -60,7 +61,7 @@ class SeededRandom : public RandomSource {
     explicit SeededRandom(uint64_t firstSeed) : nextSeed_(firstSeed) {}
     void ReseedForNewHand() override;
     double NextUniform() override { return UniformFromBits(generators_[current_]()); }
-    int NextCardNotDrawn(const DrawnCards& drawn) override;
+    Card NextCardNotDrawn(const CardSet& drawn) override;
 
   private:
     // The next hands' seeds are known, so they are seeded a few at a time, which costs little

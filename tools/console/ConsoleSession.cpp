@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "SettingsFile.h"
-#include "TableOrders.h"
 
 namespace vorbia {
 
@@ -17,13 +16,21 @@ std::string RestOfLine(const std::string& line, const std::string& command) {
     return line.substr(command.size() + 1);
 }
 
-bool ReadCard(std::istringstream& arguments, int& card, int highest) {
-    return static_cast<bool>(arguments >> card) && card >= 0 && card <= highest;
+// Cards are numbered 1 to 40 in the deck's order, 0 for none.
+bool ReadNumber(std::istringstream& arguments, int& number, int highest) {
+    return static_cast<bool>(arguments >> number) && number >= 0 && number <= highest;
+}
+std::optional<Card> CardNumbered(int number) {
+    if (number < 1 || number > kCardCount) return std::nullopt;
+    return CardAtDeckPosition(number - 1);
 }
 
 // The protocol writes a flag as -1 (true) or 0, and a player as 0 (nobody), 1 or 2.
 int FlagNumber(bool flag) { return flag ? -1 : 0; }
-int PlayerNumber(Player player) { return static_cast<int>(player); }
+int PlayerNumber(const std::optional<Player>& player) {
+    if (!player) return 0;
+    return *player == Player::Human ? 1 : 2;
+}
 
 }  // namespace
 
@@ -33,7 +40,6 @@ ConsoleSession::ConsoleSession(std::ostream& out)
       engine_(state_, table_, random_) {
     // As if the settings had been loaded from no file at all.
     state_.CardSpeed = 10;
-    table_.ArrangeAsAtHandStart();
 }
 
 bool ConsoleSession::Execute(const std::string& line) {
@@ -54,12 +60,6 @@ bool ConsoleSession::Fail(const std::string& what) {
     out_ << "error: " << what << '\n';
     failed_ = true;
     return true;
-}
-
-void ConsoleSession::RecountDrawn() {
-    int drawn = 0;
-    for (int card = 1; card <= kCardCount; ++card) drawn += state_.Drawn[card];
-    state_.CardsDrawn = drawn;
 }
 
 bool ConsoleSession::SetUp(const std::string& command, std::istringstream& arguments,
@@ -89,39 +89,39 @@ bool ConsoleSession::SetUp(const std::string& command, std::istringstream& argum
     } else if (command == "turn") {
         int turn = 0;
         if (!(arguments >> turn) || turn < 0 || turn > 2) return Fail("turn takes 0, 1 or 2");
-        state_.Turn = static_cast<Player>(turn);
+        if (turn == 0) {
+            state_.Turn.reset();
+        } else {
+            state_.Turn = turn == 1 ? Player::Human : Player::Computer;
+        }
     } else if (command == "grid") {
         std::vector<int> cells;
-        int card = 0;
-        while (ReadCard(arguments, card, kCardCount)) cells.push_back(card);
+        int number = 0;
+        while (ReadNumber(arguments, number, kCardCount)) cells.push_back(number);
         if (cells.size() != kSlots || !arguments.eof()) return Fail("grid needs 21 cards 0 to 40");
-        int count = 0;
+        state_.Table.ClearAll();
         for (int at = 0; at < kSlots; ++at) {
-            const int cell = cells[at];
-            state_.CardAt(kScanOrder[at]) = cell;
-            if (cell == 0) continue;
-            ++count;
-            state_.Drawn[cell] = true;
-            const PictureBox slot = engine_.SlotPosition(kScanOrder[at]);
-            table_.HeadlessTable::PlacePicture(cell, slot.left, slot.top);
+            const std::optional<Card> card = CardNumbered(cells[at]);
+            if (!card) continue;
+            const Slot slot = SlotAtScanIndex(at);
+            state_.Table.Put(slot, *card);
+            state_.Drawn.Add(*card);
+            table_.PutCardQuietly(*card, table_.SlotPosition(slot));
         }
-        state_.TableCount = count;
-        RecountDrawn();
     } else if (command == "current") {
-        int card = 0;
-        if (!ReadCard(arguments, card, kCardCount) || card == 0) return Fail("current takes 1 to 40");
+        int number = 0;
+        if (!ReadNumber(arguments, number, kCardCount) || number == 0) {
+            return Fail("current takes 1 to 40");
+        }
+        const Card card = *CardNumbered(number);
         state_.CurrentCard = card;
-        state_.CurrentValue = CardValue(card);
-        state_.CurrentSuit = CardSuit(card);
-        state_.Drawn[card] = true;
-        RecountDrawn();
-        const int pile = state_.Turn == Player::Computer ? kComputerPile : kHumanPile;
-        table_.HeadlessTable::PlacePicture(card, 69, table_.CardBox(pile).top);
+        state_.CurrentPlace = CurrentCardPlace::OnPlaySpot;
+        state_.Drawn.Add(card);
+        table_.PutCardQuietly(card, table_.PlaySpot(state_.Turn.value_or(Player::Human)));
     } else if (command == "last") {
-        int card = 0;
-        if (!ReadCard(arguments, card, kCardCount)) return Fail("last takes 0 to 40");
-        state_.LastValue = CardValue(card);
-        state_.LastSuit = CardSuit(card);
+        int number = 0;
+        if (!ReadNumber(arguments, number, kCardCount)) return Fail("last takes 0 to 40");
+        state_.LastCard = CardNumbered(number);
     } else {
         return false;
     }
@@ -133,13 +133,14 @@ bool ConsoleSession::Act(const std::string& command, std::istringstream& argumen
     if (command == "newmatch") {
         engine_.NewMatch();
     } else if (command == "click") {
-        if (!ReadCard(arguments, number, kPictureCount - 1)) return Fail("click takes 0 to 42");
-        engine_.CardClicked(number);
+        // 41 and 42 are the piles, 0 the card back: clicks on them do nothing.
+        if (!ReadNumber(arguments, number, kCardCount + 2)) return Fail("click takes 0 to 42");
+        if (const auto card = CardNumbered(number)) engine_.CardClicked(*card);
     } else if (command == "toggle") {
-        if (!ReadCard(arguments, number, kCardCount)) return Fail("toggle takes 0 to 40");
-        engine_.ToggleTableCard(number);
+        if (!ReadNumber(arguments, number, kCardCount)) return Fail("toggle takes 0 to 40");
+        if (const auto card = CardNumbered(number)) engine_.ToggleTableCard(*card);
     } else if (command == "play") {
-        engine_.PlayCurrentCard(state_.CurrentCard);
+        if (state_.CurrentCard) engine_.PlayCurrentCard(*state_.CurrentCard);
     } else if (command == "computer") {
         engine_.ComputerMove();
     } else {
@@ -171,19 +172,28 @@ bool ConsoleSession::Query(const std::string& command, std::istringstream&,
     return true;
 }
 
+// A card as its number, its value and its suit (1 to 4); none as zeros.
+std::string CardFields(const std::optional<Card>& card, bool withNumber) {
+    std::string fields = withNumber ? std::to_string(ProtocolNumber(card)) + " " : "";
+    if (!card) return fields + "0 0";
+    return fields + std::to_string(card->value) + " " +
+           std::to_string(static_cast<int>(card->suit) + 1);
+}
+
 void ConsoleSession::PrintState() {
     out_ << "Score " << state_.Score[Player::Human] << ' ' << state_.Score[Player::Computer] << '\n'
          << "Turn " << PlayerNumber(state_.Turn) << '\n'
          << "TurnCount " << state_.TurnCount << '\n'
-         << "CardsDrawn " << state_.CardsDrawn << '\n'
-         << "CurrentCard " << state_.CurrentCard << ' ' << state_.CurrentValue << ' '
-         << state_.CurrentSuit << '\n'
-         << "Last " << state_.LastValue << ' ' << state_.LastSuit << '\n'
+         << "CardsDrawn " << state_.CardsDrawn() << '\n'
+         << "CurrentCard " << CardFields(state_.CurrentCard, true) << '\n'
+         << "Last " << CardFields(state_.LastCard, false) << '\n'
          << "TableGrid";
-    for (const Slot slot : kScanOrder) out_ << ' ' << state_.CardAt(slot);
-    out_ << '\n' << "TableCount " << state_.TableCount << '\n' << "Selected";
-    for (int card = 1; card <= kCardCount; ++card) {
-        if (state_.Selected[card]) out_ << ' ' << card;
+    for (int at = 0; at < kSlots; ++at) {
+        out_ << ' ' << ProtocolNumber(state_.Table.At(SlotAtScanIndex(at)));
+    }
+    out_ << '\n' << "TableCount " << state_.Table.Count() << '\n' << "Selected";
+    for (int position = 0; position < kCardCount; ++position) {
+        if (state_.Selected.Contains(CardAtDeckPosition(position))) out_ << ' ' << position + 1;
     }
     out_ << '\n';
 }

@@ -18,7 +18,7 @@ class SwitchableRandom : public RandomSource {
     void UseSeed(uint64_t seed) { seeded_.emplace(seed); }
     void ReseedForNewHand() override { Active().ReseedForNewHand(); }
     double NextUniform() override { return Active().NextUniform(); }
-    int NextCardNotDrawn(const DrawnCards& drawn) override {
+    Card NextCardNotDrawn(const CardSet& drawn) override {
         return Active().NextCardNotDrawn(drawn);
     }
 
@@ -40,7 +40,6 @@ class ConsoleSession {
     bool Act(const std::string& command, std::istringstream& arguments);
     bool Query(const std::string& command, std::istringstream& arguments, const std::string& line);
     void PrintState();
-    void RecountDrawn();
     bool Fail(const std::string& what);
     bool failed_ = false;
 

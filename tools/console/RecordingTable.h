@@ -1,47 +1,65 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 
-#include "HeadlessTable.h"
+#include "TableDisplay.h"
+#include "TableLayout.h"
 
 namespace vorbia {
 
-// The name a table element has in the lines the console prints ("Label1(0)", "Panel3D3", ...).
-// Scripts outside the project read these lines, so the names stay as they were first printed.
-const char* ProtocolName(Element element);
+// The console's numbers for the cards: 1 to 40 in the deck's order, 0 for none.
+int ProtocolNumber(Card card);
+int ProtocolNumber(const std::optional<Card>& card);
 
-// A headless table that also writes every request as one line of text, in the order made.
-class RecordingTable : public HeadlessTable {
+// A table that writes what the rules show as lines of text, in the order shown, for a drawing
+// area of the size the table was designed around. It places the pictures as the window would,
+// so its lines name pixel positions; every step is over at once.
+class RecordingTable : public TableDisplay {
   public:
     using Sink = std::function<void(const std::string&)>;
-    explicit RecordingTable(Sink sink) : sink_(std::move(sink)) {}
+    explicit RecordingTable(Sink sink);
 
-    bool ShowsAnything() const override { return true; }
+    // Where a card stands without a line being written: a table that a script sets up.
+    void PutCardQuietly(Card card, Position position);
+    Position PlaySpot(Player player) const;
+    Position SlotPosition(Slot slot) const;
 
-    void PlacePicture(int picture, int left, int top) override;
-    void HideAllCards() override;
-    void MoveCard(int picture, int startLeft, int startTop, int endLeft, int endTop) override;
-    void PressPile(int pile) override;
-    void DrawSelectionFrame(int card, bool selected) override;
-    void SetClickable(int picture, bool clickable) override;
-    void SetCaption(Element element, const std::string& text) override;
-    void SetTextColour(Element element, Colour colour) override;
-    void SetElementTop(Element element, int top) override;
-    void ShowElement(Element element) override;
-    void ClearScoreBar(int bar) override;
-    void DrawScoreBar(int bar, int right, Colour colour) override;
-    void Maximise() override;
-    void HideBackground() override;
-    void SetComputerTimer(bool on) override;
-    void SetBusyPointer(bool busy) override;
-    void ShowMessage(const std::string& text) override;
-    void ShowEndOfMatch(const MatchState& state) override;
+    void HandStarts(StepDone shown) override;
+    void CardsCut(const PerPlayer<Card>& cut) override;
+    void CutOver(const PerPlayer<Card>& cut) override;
+    void CardsGathered() override;
+    void MatchOver(const MatchState& state, StepDone shown) override;
+    void PilePressed(Player owner, StepDone shown) override;
+    void CardUncovered(Player player, Card card, std::optional<Slot> slot,
+                       StepDone shown) override;
+    void CardLaid(Card card, Slot slot, StepDone shown) override;
+    void CardTaken(Card card, Player taker, StepDone shown) override;
+    void LastCardShown(Card card) override;
+    void TurnPassed(Player now) override;
+    void CardClickable(Card card, bool clickable) override;
+    void SelectionChanged(Card card, bool selected) override;
+    void ScoresReset(Player first) override;
+    void ScoreChanged(Player scorer, const PerPlayer<int>& scores) override;
+    void ComputerTimerSwitched(bool on) override;
+    void ComputerThinking(bool thinking) override;
+    void Message(const std::string& text, StepDone shown) override;
     void Beep() override;
+    void StepCutShort() override {}
 
   private:
-    void Say(const std::string& line) { sink_(line); }
-    Sink sink_;
+    // The pictures as the console numbers them: 0 the card back, 1 to 40 the cards, then the
+    // computer's pile and the human's.
+    static constexpr int kPictures = kCardCount + 3;
+    static int PileNumber(Player owner);
+    void Place(int picture, Position position);
+    void Glide(int picture, Position end);
+    void HideAll();
+
+    Sink say_;
+    TableLayout layout_;
+    std::array<Position, kPictures> pictures_{};
 };
 
 }  // namespace vorbia

@@ -4,20 +4,21 @@
 
 #include "Card.h"
 #include "ComputerSearch.h"
-#include "TableOrders.h"
 
 namespace vorbia {
 
 namespace {
 
 struct TableCards {
-    std::array<int, kSlots> card{};
+    std::array<Card, kSlots> card{};
     int count = 0;
 };
 
 TableCards CardsInScanOrder(const MatchState& state) {
     TableCards table;
-    for (const Slot slot : OccupiedSlots(state)) table.card[table.count++] = state.CardAt(slot);
+    for (const Slot slot : state.Table.OccupiedSlots()) {
+        table.card[table.count++] = *state.Table.At(slot);
+    }
     return table;
 }
 
@@ -27,7 +28,7 @@ template <class Found>
 void EachCapture(const TableCards& table, int target, int first, int sum, uint32_t set,
                  Found& found) {
     for (int index = first; index < table.count; ++index) {
-        const int newSum = sum + CardValue(table.card[index]);
+        const int newSum = sum + table.card[index].value;
         if (newSum > target) continue;
         const uint32_t newSet = set | (1u << index);
         if (newSum == target) {
@@ -38,7 +39,7 @@ void EachCapture(const TableCards& table, int target, int first, int sum, uint32
     }
 }
 
-void SelectSet(const TableCards& table, uint32_t set, std::vector<int>& selection) {
+void SelectSet(const TableCards& table, uint32_t set, std::vector<Card>& selection) {
     for (int index = 0; index < table.count; ++index) {
         if (set & (1u << index)) selection.push_back(table.card[index]);
     }
@@ -72,7 +73,7 @@ void SimulatedHuman::PlayTurn(MatchEngine& engine, const MatchState& state) {
     selection_.clear();
     switch (policy_) {
         case HumanPolicy::Computer:
-            for (int card : ChooseComputerCapture(state)) selection_.push_back(card);
+            for (const Card card : ChooseComputerCapture(state)) selection_.push_back(card);
             break;
         case HumanPolicy::Greedy:
             ChooseGreedy(state);
@@ -83,8 +84,8 @@ void SimulatedHuman::PlayTurn(MatchEngine& engine, const MatchState& state) {
         case HumanPolicy::Plain:
             break;
     }
-    for (int card : selection_) engine.ToggleTableCard(card);
-    engine.PlayCurrentCard(state.CurrentCard);
+    for (const Card card : selection_) engine.ToggleTableCard(card);
+    engine.PlayCurrentCard(*state.CurrentCard);
 }
 
 void SimulatedHuman::ChooseGreedy(const MatchState& state) {
@@ -106,7 +107,7 @@ void SimulatedHuman::ChooseGreedy(const MatchState& state) {
             bestCount = count;
         }
     };
-    EachCapture(table, state.CurrentValue, 0, 0, 0u, consider);
+    EachCapture(table, state.CurrentCard->value, 0, 0, 0u, consider);
     if (bestPoints >= 0) SelectSet(table, best, selection_);
 }
 
@@ -114,7 +115,7 @@ void SimulatedHuman::ChooseRandom(const MatchState& state) {
     const TableCards table = CardsInScanOrder(state);
     captures_.clear();
     auto keep = [this](uint32_t set) { captures_.push_back(set); };
-    EachCapture(table, state.CurrentValue, 0, 0, 0u, keep);
+    EachCapture(table, state.CurrentCard->value, 0, 0, 0u, keep);
     // One more choice than there are captures: laying the card without taking anything.
     const uint64_t pick = dice_() % (captures_.size() + 1);
     if (pick < captures_.size()) SelectSet(table, captures_[pick], selection_);

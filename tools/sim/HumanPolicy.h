@@ -56,7 +56,7 @@ class SimulatedHuman {
 
     HumanPolicy policy_;
     SplitMix64 dice_;
-    std::vector<int> selection_;
+    std::vector<Card> selection_;
     std::vector<uint32_t> captures_;  // sets of table-card indices, reused from turn to turn
 };
 

@@ -1,6 +1,5 @@
 #include "SimulatedMatch.h"
 
-#include "HeadlessTable.h"
 #include "MatchEngine.h"
 #include "RandomSource.h"
 
@@ -24,16 +23,17 @@ class HandCountingRandom : public SeededRandom {
     int hands = 0;
 };
 
-// Ends the run at the end-of-match dialog instead of starting another match.
-class SimulationTable : public HeadlessTable {
+// Ends the run at the end of the match instead of starting another.
+class SimulationTable : public UnseenTable {
   public:
     explicit SimulationTable(MatchResult& result) : result_(result) {}
     void Attach(MatchEngine& engine) { engine_ = &engine; }
 
-    void ShowEndOfMatch(const MatchState& state) override {
+    void MatchOver(const MatchState& state, StepDone) override {
         result_.finished = true;
         result_.finalScore = state.Score;
-        result_.winner = state.Score[Player::Human] >= 51 ? Player::Human : Player::Computer;
+        result_.winner =
+            state.Score[Player::Human] >= kWinningScore ? Player::Human : Player::Computer;
         engine_->Abandon();
     }
 
@@ -60,8 +60,8 @@ MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy policy) {
     engine.NewMatch();
     for (int turns = 0; turns < kMostHumanTurns; ++turns) {
         engine.RunComputerTurns();
-        if (engine.Abandoning()) break;
-        if (state.Turn != Player::Human || engine.Busy() || !engine.CurrentCardOnPlaySpot()) break;
+        if (engine.Closed()) break;
+        if (state.Turn != Player::Human || engine.Busy() || !state.CurrentCardOnPlaySpot()) break;
         human.PlayTurn(engine, state);
     }
     result.hands = random.hands;

@@ -10,7 +10,7 @@ namespace vorbia {
 // What one match left behind.
 struct MatchResult {
     bool finished = false;  // false: the match stopped making progress (a fault of the rules)
-    Player winner = Player::Nobody;
+    Player winner = Player::Human;  // once finished
     PerPlayer<int> finalScore{};
     int hands = 0;
     PerPlayer<std::array<int, kScopaKinds>> scopas{};  // [player][kind]

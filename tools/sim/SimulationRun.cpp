@@ -34,9 +34,12 @@ double PerMatch(long long sum, long long matches) {
 
 void SimulationTotals::Add(const MatchResult& match) {
     ++matches;
-    if (!match.finished) ++unfinished;
     hands += match.hands;
-    ++won[match.winner];
+    if (match.finished) {
+        ++won[match.winner];
+    } else {
+        ++unfinished;
+    }
     for (const Player player : {Player::Human, Player::Computer}) {
         finalScores[player] += match.finalScore[player];
         for (size_t kind = 0; kind < kScopaKinds; ++kind) {
@@ -49,7 +52,7 @@ void SimulationTotals::Add(const SimulationTotals& other) {
     matches += other.matches;
     unfinished += other.unfinished;
     hands += other.hands;
-    for (const Player player : {Player::Nobody, Player::Human, Player::Computer}) {
+    for (const Player player : {Player::Human, Player::Computer}) {
         won[player] += other.won[player];
         finalScores[player] += other.finalScores[player];
         for (size_t kind = 0; kind < kScopaKinds; ++kind) {

@@ -12,7 +12,7 @@ struct SimulationTotals {
     long long matches = 0;
     long long unfinished = 0;
     long long hands = 0;
-    PerPlayer<long long> won{};          // Nobody: matches that never ended
+    PerPlayer<long long> won{};
     PerPlayer<long long> finalScores{};  // sums
     PerPlayer<std::array<long long, kScopaKinds>> scopas{};
 

@@ -1,16 +1,18 @@
-#include "Palette.h"
+#include "TableColours.h"
+
+#include <array>
 
 namespace vorbia {
 
-QColor PaletteColour(int index) {
-    static const QColor kPalette[16] = {
+Colour PaletteColour(int index) {
+    static constexpr std::array<Colour, 16> kPalette = {{
         {0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
         {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
         {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
         {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255},
-    };
+    }};
     if (index < 0 || index > 15) return kPalette[0];
-    return kPalette[index];
+    return kPalette[static_cast<size_t>(index)];
 }
 
 }  // namespace vorbia
