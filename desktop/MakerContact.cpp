@@ -20,7 +20,7 @@ const QString kHelpFileName = QStringLiteral("vorbia.htm");
 
 void Open(QWidget* parent, const QUrl& url, const QString& whatFailed) {
     if (!QDesktopServices::openUrl(url)) {
-        ShowMessageBox(parent, QStringLiteral("Impossibile aprire ") + whatFailed + ".");
+        OpenMessageBox(parent, QStringLiteral("Impossibile aprire ") + whatFailed + ".");
     }
 }
 
@@ -48,7 +48,7 @@ void OpenHelpPage(QWidget* parent, const QString& folder) {
         if (found.isEmpty() || name < found) found = name;
     }
     if (found.isEmpty()) {
-        ShowMessageBox(parent, QStringLiteral("Impossibile aprire la guida: il file ") +
+        OpenMessageBox(parent, QStringLiteral("Impossibile aprire la guida: il file ") +
                                    kHelpFileName + " non si trova nella cartella del gioco.");
         return;
     }

@@ -14,7 +14,6 @@ namespace vorbia {
 
 namespace {
 
-constexpr int kWinningScore = 51;
 constexpr int kQuitCode = 2;
 
 QString LastCharacters(const QString& text, int count) { return text.right(count); }
@@ -122,12 +121,14 @@ EndOfMatchDialog::EndOfMatchDialog(QWidget* parent) : QDialog(parent) {
 
     connect(okButton_, &QToolButton::clicked, this, &QDialog::accept);
     connect(quitButton_, &QToolButton::clicked, this, [this] { done(kQuitCode); });
+    connect(this, &QDialog::finished, this, [this](int result) {
+        emit Chosen(result == kQuitCode ? Choice::Quit : Choice::PlayAgain);
+    });
 }
 
-EndOfMatchDialog::Choice EndOfMatchDialog::ShowResult(const MatchState& state,
-                                                      const QString& humanCaption) {
+void EndOfMatchDialog::ShowResult(const MatchState& state, const QString& humanCaption) {
     RecordMatch(state, humanCaption);
-    return exec() == kQuitCode ? Choice::Quit : Choice::PlayAgain;
+    open();
 }
 
 void EndOfMatchDialog::RecordMatch(const MatchState& state, const QString& humanCaption) {

@@ -22,9 +22,13 @@ class EndOfMatchDialog : public QDialog {
 
     enum class Choice { PlayAgain, Quit };
 
-    // Counts and lists the match that has just ended, then waits modally. OK and the frame's
-    // close command both mean another match; "&Uscita" means the program ends.
-    Choice ShowResult(const MatchState& state, const QString& humanCaption);
+    // Counts and lists the match that has just ended and opens, modal for the player; Chosen
+    // comes when the player closes it. OK and the frame's close command both mean another
+    // match; "&Uscita" means the program ends.
+    void ShowResult(const MatchState& state, const QString& humanCaption);
+
+  signals:
+    void Chosen(Choice choice);
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -20,7 +20,7 @@ namespace vorbia {
 
 namespace {
 
-constexpr int kNameLength = 10;
+
 constexpr int kSlowestSpeed = 1;
 constexpr int kFastestSpeed = 50;
 
@@ -50,7 +50,7 @@ OptionsDialog::OptionsDialog(MatchState& state, std::filesystem::path settingsFo
     nameBox_->setObjectName(QStringLiteral("nameBox"));
     nameBox_->setGeometry(TwipsRect(2460, 330, 2040, 360));
     nameBox_->setFont(GameFont(FontFace::MsSansSerif, 9.75, true));
-    nameBox_->setMaxLength(kNameLength);
+    nameBox_->setMaxLength(kLongestPlayerName);
 
     nameCaption_ = MakeLabel(this, "nameCaption", TwipsRect(1320, 420, 1125, 255));
     nameCaption_->setText(QStringLiteral("Nome giocatore"));
@@ -140,9 +140,14 @@ void OptionsDialog::StoreAndSave() {
     state_.CardSpeed = speedScrollBar_->value();
     state_.ShowMessages = messagesCheckBox_->isChecked();
     const SaveResult saved = SaveSettings(state_, settingsFolder_);
+    // The new values hold for this run even when they could not be saved; the dialog closes
+    // once the player has read why.
     if (!saved.ok) {
-        ShowMessageBox(this, QStringLiteral("Non è stato possibile salvare le impostazioni nel "
-                                            "file vorbia.ini."));
+        OpenMessageBox(this,
+                       QStringLiteral("Non è stato possibile salvare le impostazioni nel "
+                                      "file vorbia.ini."),
+                       [this] { accept(); });
+        return;
     }
     accept();
 }

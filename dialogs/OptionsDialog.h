@@ -14,7 +14,7 @@ namespace vorbia {
 class PictureButton;
 class SelectOnFocusLineEdit;
 
-// The options dialog, created at each opening. When exec() returns Accepted, `state` holds the new
+// The options dialog, created at each opening. Once it is accepted, `state` holds the new
 // name, speed and message switch and the settings file has been written (or the player was told why
 // it could not be).
 class OptionsDialog : public QDialog {

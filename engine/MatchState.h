@@ -35,6 +35,10 @@ class CardSet {
 // player's pile when the table is full).
 enum class CurrentCardPlace : uint8_t { OnItsWay, OnPlaySpot, Played };
 
+// Where a card is, as the game sees it: still in the deck, uncovered by the player to move,
+// on the table, or taken (gone to a player's pile, or left out of the hand).
+enum class CardPlace : uint8_t { InDeck, Uncovered, OnTable, Taken };
+
 // All state of a match that both the rules and the window read.
 struct MatchState {
     PerPlayer<std::string> PlayerName{{"", std::string(kComputerName)}};  // UTF-8
@@ -53,6 +57,13 @@ struct MatchState {
     int CardsDrawn() const { return Drawn.Count(); }
     bool CurrentCardOnPlaySpot() const {
         return CurrentCard.has_value() && CurrentPlace == CurrentCardPlace::OnPlaySpot;
+    }
+    CardPlace PlaceOf(Card card) const {
+        if (CurrentCard == card && CurrentPlace != CurrentCardPlace::Played) {
+            return CardPlace::Uncovered;
+        }
+        if (Table.Contains(card)) return CardPlace::OnTable;
+        return Drawn.Contains(card) ? CardPlace::Taken : CardPlace::InDeck;
     }
     // Cards left in each player's pile: one leaves it every two turns.
     int PileCount() const { return kCardsPerPile - TurnCount / 2; }

@@ -1,7 +1,5 @@
 #include "CardGlide.h"
 
-#include <QEventLoop>
-#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -30,23 +28,34 @@ QPoint GlidePath::Step(int speed) {
     return position_;
 }
 
-void MoveCard(QWidget& picture, QPoint start, QPoint end, const int& cardSpeed,
-              const std::function<bool()>& cutShort) {
-    GlidePath path(start, end);
-    QEventLoop stepLoop;
-    QTimer pace;
-    pace.setSingleShot(true);
-    pace.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&pace, &QTimer::timeout, &stepLoop, &QEventLoop::quit);
-    do {
-        // A speed below 1 would never arrive.
-        const QPoint next = path.Step(std::max<int>(cardSpeed, 1));
-        picture.move(picture.x(), next.y());
-        picture.move(next);
-        pace.start(kStepPauseMs);
-        stepLoop.exec();
-        if (cutShort()) return;
-    } while (!path.Arrived());
+CardGlide::CardGlide(QWidget& picture, QPoint start, QPoint end, const int& cardSpeed,
+                     std::function<bool()> held, std::function<void()> arrived, QObject* parent)
+    : QObject(parent),
+      picture_(picture),
+      path_(start, end),
+      cardSpeed_(cardSpeed),
+      held_(std::move(held)),
+      arrived_(std::move(arrived)) {
+    pace_.setTimerType(Qt::PreciseTimer);
+    pace_.setInterval(kStepPauseMs);
+    connect(&pace_, &QTimer::timeout, this, [this] {
+        if (held_()) return;
+        if (path_.Arrived()) {
+            pace_.stop();
+            arrived_();
+            return;
+        }
+        Step();
+    });
+    Step();
+    pace_.start();
+}
+
+void CardGlide::Step() {
+    // A speed below 1 would never arrive.
+    const QPoint next = path_.Step(std::max(cardSpeed_, 1));
+    picture_.move(picture_.x(), next.y());
+    picture_.move(next);
 }
 
 }  // namespace vorbia

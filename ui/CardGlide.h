@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QObject>
 #include <QPoint>
+#include <QTimer>
 #include <functional>
 
 class QWidget;
@@ -24,11 +26,29 @@ class GlidePath {
     int dy_;
 };
 
-// MoveCard: glides `picture` from `start` to `end`, `cardSpeed` pixels per axis per step, read
-// anew at every step. Between steps the window handles its events for a few milliseconds, so
-// the card moves at the display's pace and clicks, ticks and commands run meanwhile. Returns
-// where the picture stands as soon as `cutShort` says so.
-void MoveCard(QWidget& picture, QPoint start, QPoint end, const int& cardSpeed,
-              const std::function<bool()>& cutShort);
+// A card's glide from `start` to `end`, `cardSpeed` pixels per axis per step, read anew at every
+// step, one step every few milliseconds so that the card moves at the display's pace while the
+// window goes on handling its events. The first step is taken at once; `arrived` is called a
+// pause after the last. While `held` says so the card stands still; stopped, it stays where it
+// stands.
+class CardGlide : public QObject {
+    Q_OBJECT
+
+  public:
+    CardGlide(QWidget& picture, QPoint start, QPoint end, const int& cardSpeed,
+              std::function<bool()> held, std::function<void()> arrived, QObject* parent);
+
+    void Stop() { pace_.stop(); }
+
+  private:
+    void Step();
+
+    QWidget& picture_;
+    GlidePath path_;
+    const int& cardSpeed_;
+    std::function<bool()> held_;
+    std::function<void()> arrived_;
+    QTimer pace_;
+};
 
 }  // namespace vorbia

@@ -4,18 +4,32 @@
 #include <QPainter>
 
 #include "FocusMark.h"
-#include "TableGeometry.h"
+#include "TableLayout.h"
 
 namespace vorbia {
 
-QIcon CardImage(int card) {
-    return QIcon(QStringLiteral(":/cards/%1.png").arg(card, 2, 10, QLatin1Char('0')));
+// The images are numbered in the deck's order from 1; 0 is the card back.
+QIcon CardImage(std::optional<Card> card) {
+    const int number = card ? DeckPosition(*card) + 1 : 0;
+    return QIcon(QStringLiteral(":/cards/%1.png").arg(number, 2, 10, QLatin1Char('0')));
 }
 
-CardPicture::CardPicture(int index, QWidget* parent) : QWidget(parent), index_(index) {
-    setObjectName(QStringLiteral("cardPicture(%1)").arg(index));
-    setFixedSize(kCardWidth, kCardHeight);
+CardPicture::CardPicture(std::optional<Card> card, std::optional<Player> pileOwner,
+                         QWidget* parent)
+    : QWidget(parent), card_(card), pileOwner_(pileOwner) {
+    setFixedSize(kCardSize.width, kCardSize.height);
     setMouseTracking(true);
+}
+
+CardPicture::CardPicture(Card card, QWidget* parent) : CardPicture(card, std::nullopt, parent) {
+    setObjectName(QStringLiteral("cardPicture(%1)").arg(DeckPosition(card) + 1));
+    SetImage(CardImage(card));
+}
+
+CardPicture::CardPicture(Player pileOwner, QWidget* parent)
+    : CardPicture(std::nullopt, pileOwner, parent) {
+    setObjectName(pileOwner == Player::Computer ? QStringLiteral("computerPile")
+                                                : QStringLiteral("humanPile"));
 }
 
 void CardPicture::SetImage(const QIcon& image) {
@@ -32,7 +46,7 @@ void CardPicture::paintEvent(QPaintEvent*) {
 }
 
 void CardPicture::Click() {
-    if (clickable_) emit Clicked(index_);
+    if (clickable_) emit Clicked();
 }
 
 void CardPicture::SetFocusMark(bool shown) {
@@ -55,7 +69,7 @@ void CardPicture::mouseReleaseEvent(QMouseEvent* event) {
 
 void CardPicture::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    emit PointerMoved(index_);
+    emit PointerMoved();
 }
 
 }  // namespace vorbia

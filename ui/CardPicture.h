@@ -2,19 +2,26 @@
 
 #include <QIcon>
 #include <QWidget>
+#include <optional>
+
+#include "Card.h"
+#include "Players.h"
 
 namespace vorbia {
 
-// A card's picture (or a pile's): a borderless box exactly as large as its image. It reports
-// clicks and pointer moves with its index; when not clickable it still reports pointer moves,
-// because the hints hold for cards the player may not click.
+// A card's picture, or a pile's: a borderless box exactly as large as its image. It reports
+// clicks and pointer moves; when not clickable it still reports pointer moves, because the
+// hints hold for cards the player may not click.
 class CardPicture : public QWidget {
     Q_OBJECT
 
   public:
-    CardPicture(int index, QWidget* parent);
+    CardPicture(Card card, QWidget* parent);
+    CardPicture(Player pileOwner, QWidget* parent);
 
-    int Index() const { return index_; }
+    // The card it shows, or none for a pile.
+    std::optional<Card> ShownCard() const { return card_; }
+    std::optional<Player> PileOwner() const { return pileOwner_; }
 
     void SetImage(const QIcon& image);
     const QIcon& Image() const { return image_; }
@@ -30,8 +37,8 @@ class CardPicture : public QWidget {
     void SetFocusMark(bool shown);
 
   signals:
-    void Clicked(int index);
-    void PointerMoved(int index);
+    void Clicked();
+    void PointerMoved();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,14 +47,17 @@ class CardPicture : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    int index_;
+    CardPicture(std::optional<Card> card, std::optional<Player> pileOwner, QWidget* parent);
+
+    std::optional<Card> card_;
+    std::optional<Player> pileOwner_;
     QIcon image_;
     bool clickable_ = true;
     bool pressed_ = false;
     bool focusMark_ = false;
 };
 
-// The card image of picture k, 0 the card back, with its @2x file for high-density screens.
-QIcon CardImage(int card);
+// A card's image, with its @2x file for high-density screens; the card back for none.
+QIcon CardImage(std::optional<Card> card);
 
 }  // namespace vorbia

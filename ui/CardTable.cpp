@@ -24,7 +24,6 @@
 #include "SettingsLocation.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
-#include "TableGeometry.h"
 #include "UnscaledPictureButton.h"
 
 namespace vorbia {
@@ -32,7 +31,9 @@ namespace vorbia {
 namespace {
 
 constexpr int kErrorInvalidPicture = 481;
-constexpr int kLongestName = 10;
+
+QRect ToQRect(const Box& box) { return {box.left, box.top, box.width, box.height}; }
+QSize ToQSize(Extent extent) { return {extent.width, extent.height}; }
 
 std::unique_ptr<RandomSource> MakeRandom(const std::optional<uint64_t>& seed) {
     if (seed) return std::make_unique<SeededRandom>(*seed);
@@ -56,20 +57,20 @@ QString FindBackgroundPicture(const QDir& folder) {
     return {};
 }
 
-QLabel* ScoreCaption(int index, QWidget* parent) {
+QLabel* ScoreCaption(Player owner, QWidget* parent) {
     auto* label = new QLabel(QStringLiteral("Punti: 0"), parent);
-    label->setObjectName(index == 0 ? QStringLiteral("humanScoreCaption")
-                                    : QStringLiteral("computerScoreCaption"));
+    label->setObjectName(owner == Player::Human ? QStringLiteral("humanScoreCaption")
+                                                : QStringLiteral("computerScoreCaption"));
     label->setFont(GameFont(FontFace::MsSansSerif, 8.25, true));
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
     QPalette yellow = label->palette();
-    yellow.setColor(QPalette::Window, QColor(255, 255, 0));
+    yellow.setColor(QPalette::Window, ToQColor(kYellow));
     yellow.setColor(QPalette::WindowText, label->palette().color(QPalette::WindowText));
     label->setPalette(yellow);
-    label->setGeometry(kScoreLeft[index], 0, kScoreCaptionSize.width(), kScoreCaptionSize.height());
+    label->setGeometry(kScoreLeft[owner], 0, kScoreCaptionSize.width, kScoreCaptionSize.height);
     label->setAttribute(Qt::WA_NoMousePropagation);
     label->hide();
     return label;
@@ -88,14 +89,21 @@ CardTable::CardTable(CardTableOptions options, QWidget* parent)
     BuildTable();
     ConnectCommands();
     accessibility_ = std::make_unique<TableAccessibility>(
-        state_, TableAccessibility::Elements{cardPictures_, titlePanel_, computerNamePanel_,
-                                             humanNamePanel_, scoreCaptions_, lastCardCaption_});
+        state_, TableAccessibility::Elements{cardPictures_, pilePictures_, titlePanel_,
+                                             computerNamePanel_, humanNamePanel_, scoreCaptions_,
+                                             lastCardCaption_});
     keyboard_ = new KeyboardPlay(*this, state_, cardPictures_, *humanNamePanel_);
 }
 
 CardTable::~CardTable() {
     if (busyPointer_) QApplication::restoreOverrideCursor();
 }
+
+CardPicture& CardTable::PictureOf(Card card) const {
+    return *cardPictures_[static_cast<size_t>(DeckPosition(card))];
+}
+
+CardPicture& CardTable::PileOf(Player owner) const { return *pilePictures_[owner]; }
 
 void CardTable::BuildTable() {
     setWindowTitle(QStringLiteral("La Vorbia 2002"));
@@ -112,41 +120,48 @@ void CardTable::BuildTable() {
     backgroundPicture_->setAutoFillBackground(true);
     backgroundPicture_->setBackgroundRole(QPalette::Base);
     backgroundPicture_->setAttribute(Qt::WA_NoMousePropagation);
-    backgroundPicture_->setGeometry(QRect(QPoint(364, 144), kBackgroundDesignSize));
+    backgroundPicture_->setGeometry(ToQRect(kBackgroundDesignBox));
     backgroundPicture_->hide();
 
-    for (int index = 0; index < 2; ++index) {
-        scoreCaptions_[static_cast<size_t>(index)] = ScoreCaption(index, area_);
-        auto* bar = new ScoreBar(
-            index == 0 ? QStringLiteral("humanScoreBar") : QStringLiteral("computerScoreBar"),
-            area_);
-        bar->setGeometry(kScoreLeft[index], 0, kScoreBarSize.width(), kScoreBarSize.height());
-        scoreBars_[static_cast<size_t>(index)] = bar;
+    for (const Player owner : {Player::Human, Player::Computer}) {
+        scoreCaptions_[owner] = ScoreCaption(owner, area_);
+        auto* bar = new ScoreBar(owner == Player::Human ? QStringLiteral("humanScoreBar")
+                                                        : QStringLiteral("computerScoreBar"),
+                                 area_);
+        bar->setGeometry(kScoreLeft[owner], 0, kScoreBarSize.width, kScoreBarSize.height);
+        scoreBars_[owner] = bar;
     }
 
-    for (int index = 0; index < kPictureCount; ++index) {
-        auto* picture = new CardPicture(index, area_);
-        if (index <= kCardCount) picture->SetImage(CardImage(index));
+    cardBack_ = CardImage(std::nullopt);
+    for (int position = 0; position < kCardCount; ++position) {
+        auto* picture = new CardPicture(CardAtDeckPosition(position), area_);
         picture->move(0, area_->height());
         picture->hide();
-        cardPictures_[static_cast<size_t>(index)] = picture;
+        cardPictures_[static_cast<size_t>(position)] = picture;
+    }
+    // The computer's pile comes after the cards, the human's last: drawn over them.
+    for (const Player owner : {Player::Computer, Player::Human}) {
+        auto* pile = new CardPicture(owner, area_);
+        pile->move(0, area_->height());
+        pile->hide();
+        pilePictures_[owner] = pile;
     }
 
     titlePanel_ =
         new StatusPanel(QStringLiteral("titlePanel"), GameFont(FontFace::Tahoma, 9.75), area_);
     computerNamePanel_ = new StatusPanel(QStringLiteral("computerNamePanel"),
                                          GameFont(FontFace::Tahoma, 17.25, true), area_);
-    computerNamePanel_->SetTextColour(ToQColor(kBlue));
+    computerNamePanel_->SetTextColour(ToQColor(kComputerNameDesignColour));
     humanNamePanel_ = new StatusPanel(QStringLiteral("humanNamePanel"),
                                       GameFont(FontFace::Tahoma, 17.25, true), area_);
-    humanNamePanel_->SetTextColour(ToQColor(kDarkRed));
+    humanNamePanel_->SetTextColour(ToQColor(kPlayerColour[Player::Human]));
     humanNamePanel_->SetCaption(QStringLiteral("Anonimo"));
     area_->DockPanels(titlePanel_, computerNamePanel_, humanNamePanel_);
 
     newMatchButton_ = new UnscaledPictureButton(titlePanel_);
     newMatchButton_->setObjectName(QStringLiteral("newMatchButton"));
     newMatchButton_->setIcon(QIcon(QStringLiteral(":/icons/new-match.png")));
-    newMatchButton_->setIconSize(kNewMatchPictureSize);
+    newMatchButton_->setIconSize(ToQSize(kNewMatchPictureSize));
     newMatchButton_->setToolTip(QStringLiteral("Nuova partita"));
     newMatchButton_->setFocusPolicy(Qt::NoFocus);
     newMatchButton_->setGeometry(kNewMatchButtonLeft, kNewMatchButtonTop, kNewMatchButtonSize,
@@ -155,8 +170,7 @@ void CardTable::BuildTable() {
     lastCardCaption_ = new QLabel(computerNamePanel_);
     lastCardCaption_->setObjectName(QStringLiteral("lastCardCaption"));
     lastCardCaption_->setFont(GameFont(FontFace::Tahoma, 8.25));
-    lastCardCaption_->setGeometry(
-        QRect(QPoint(kLastCardCaptionLeft, kLastCardCaptionTop), kLastCardCaptionSize));
+    lastCardCaption_->setGeometry(ToQRect(kLastCardCaption));
 
     menu_ = BuildTableMenu(*menuBar());
 
@@ -165,6 +179,10 @@ void CardTable::BuildTable() {
     nameBlinkTimer_.setInterval(1400);
     computerMoveTimer_.start();
     nameBlinkTimer_.start();
+
+    pilePress_.setSingleShot(true);
+    pilePress_.setInterval(100);
+    maximiseLimit_.setSingleShot(true);
 }
 
 void CardTable::ConnectCommands() {
@@ -173,10 +191,21 @@ void CardTable::ConnectCommands() {
     connect(&nameBlinkTimer_, &QTimer::timeout, this, &CardTable::BlinkTick);
 
     for (CardPicture* picture : cardPictures_) {
-        connect(picture, &CardPicture::Clicked, this,
-                [this](int index) { engine_.CardClicked(index); });
-        connect(picture, &CardPicture::PointerMoved, this, &CardTable::CardHint);
+        const Card card = *picture->ShownCard();
+        connect(picture, &CardPicture::Clicked, this, [this, card] { engine_.CardClicked(card); });
+        connect(picture, &CardPicture::PointerMoved, this,
+                [this, picture] { CardHint(*picture); });
     }
+    for (CardPicture* pile : pilePictures_.values) {
+        connect(pile, &CardPicture::PointerMoved, this, [this, pile] { CardHint(*pile); });
+    }
+    connect(&pilePress_, &QTimer::timeout, this, [this] {
+        pressedPile_->move(pileRest_);
+        pressedPile_ = nullptr;
+        accessibility_->Refresh();
+        FinishStep();
+    });
+    connect(&maximiseLimit_, &QTimer::timeout, this, &CardTable::MaximiseSettled);
     connect(area_, &DrawingArea::BarePointerMoved, this, &CardTable::TitleReset);
     connect(newMatchButton_, &QToolButton::clicked, this, [this] { engine_.NewMatch(); });
     connect(humanNamePanel_, &StatusPanel::Clicked, this, &CardTable::OpenOptions);
@@ -186,8 +215,7 @@ void CardTable::ConnectCommands() {
     connect(menu_.optionsCommand, &QAction::triggered, this, &CardTable::OpenOptions);
     connect(menu_.helpCommand, &QAction::triggered, this,
             [this] { OpenHelpPage(this, QString::fromStdString(folder_.string())); });
-    connect(menu_.rulesCommand, &QAction::triggered, this,
-            [this] { ShowMessageBox(this, RulesText()); });
+    connect(menu_.rulesCommand, &QAction::triggered, this, &CardTable::OpenRules);
     connect(menu_.mailCommand, &QAction::triggered, this, [this] { OpenMailToMaker(this); });
     connect(menu_.homePageCommand, &QAction::triggered, this, [this] { OpenMakerHomePage(this); });
     connect(menu_.aboutCommand, &QAction::triggered, this, &CardTable::OpenAboutBox);
@@ -198,7 +226,7 @@ bool CardTable::StartUp() {
     if (!options_.fixedDrawingArea && screen() != nullptr) resize(screen()->size());
     Maximise();
 
-    state_.PlayerName[Player::Computer] = "Dino (Computer)";
+    state_.PlayerName[Player::Computer] = std::string(kComputerName);
     computerNamePanel_->SetCaption(QString::fromStdString(state_.PlayerName[Player::Computer]));
     titlePanel_->SetCaption(QStringLiteral("La VORBIA"));
 
@@ -207,7 +235,8 @@ bool CardTable::StartUp() {
 
     const QString background = FindBackgroundPicture(QDir(folder));
     if (background.isEmpty()) {
-        ShowMessageBox(this, QStringLiteral("Attenzione non trovato file picture: Vorbia.BMP"));
+        ShowMessageBoxAndWait(this,
+                              QStringLiteral("Attenzione non trovato file picture: Vorbia.BMP"));
     } else {
         QPixmap picture;
         if (!picture.load(background)) {
@@ -219,7 +248,7 @@ bool CardTable::StartUp() {
     }
 
     // Until the first hand places them, the bars wait under the title panel.
-    for (ScoreBar* bar : scoreBars_) bar->move(bar->x(), 0);
+    for (ScoreBar* bar : scoreBars_.values) bar->move(bar->x(), 0);
 
     const LoadResult loaded = LoadSettings(state_, SettingsFolderForLoading(folder_));
     if (!loaded.ok) {
@@ -227,13 +256,12 @@ bool CardTable::StartUp() {
         return false;
     }
     const QString name = QString::fromStdString(state_.PlayerName[Player::Human]);
-    if (name.size() > kLongestName)
-        state_.PlayerName[Player::Human] = name.left(kLongestName).toStdString();
+    if (name.size() > kLongestPlayerName)
+        state_.PlayerName[Player::Human] = name.left(kLongestPlayerName).toStdString();
     humanNamePanel_->SetCaption(
         QString::fromStdString(HumanCaption(state_.PlayerName[Player::Human])));
 
-    cardPictures_[kComputerPile]->SetImage(cardPictures_[kDeckBackPicture]->Image());
-    cardPictures_[kHumanPile]->SetImage(cardPictures_[kDeckBackPicture]->Image());
+    for (CardPicture* pile : pilePictures_.values) pile->SetImage(cardBack_);
 
     orbitTimer_.start();
     engine_.ClearTable();
@@ -241,7 +269,7 @@ bool CardTable::StartUp() {
 }
 
 void CardTable::FatalStartUpError(int number) {
-    ShowMessageBox(nullptr, QStringLiteral("Attenzione si e' verificato l'errore fatale Num.") +
+    ShowMessageBoxAndWait(nullptr, QStringLiteral("Attenzione si e' verificato l'errore fatale Num.") +
                                 QLatin1Char(' ') + QString::number(number) +
                                 QStringLiteral(".  Questo programma verrà terminato - Contattare "
                                                "l'autore per maggiori informazioni."));
@@ -255,12 +283,12 @@ void CardTable::closeEvent(QCloseEvent* event) {
 void CardTable::EndProgram() {
     if (ending_) return;
     ending_ = true;
-    // Whatever glide, box or computer move is under way unwinds without starting anything.
+    // Whatever glide or computer move is under way ends without starting anything.
     engine_.Abandon();
     computerMoveTimer_.stop();
     orbitTimer_.stop();
     nameBlinkTimer_.stop();
-    SetBusyPointer(false);
+    ComputerThinking(false);
     hide();
     emit ProgramEnded(0);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSize>
 #include <QTimer>
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -15,14 +17,16 @@
 #include "MatchState.h"
 #include "NameBlinking.h"
 #include "RandomSource.h"
+#include "TableDisplay.h"
+#include "TableLayout.h"
 #include "TableMenu.h"
-#include "TableWindow.h"
 
 class QLabel;
 class QToolButton;
 
 namespace vorbia {
 
+class CardGlide;
 class CardPicture;
 class DrawingArea;
 class KeyboardPlay;
@@ -42,8 +46,9 @@ struct CardTableOptions {
 };
 
 // The card table: the program's main window. It owns the match and its engine, shows what the
-// engine asks for and hands the player's clicks and commands to it.
-class CardTable : public QMainWindow, public TableWindow {
+// engine tells it, animating each step and telling the engine when it has been shown, and
+// hands the player's clicks and commands to the engine.
+class CardTable : public QMainWindow, public TableDisplay {
     Q_OBJECT
 
   public:
@@ -61,32 +66,33 @@ class CardTable : public QMainWindow, public TableWindow {
     DrawingArea& Area() const { return *area_; }
     const TableAccessibility* Accessibility() const { return accessibility_.get(); }
     const KeyboardPlay& Keyboard() const { return *keyboard_; }
+    CardPicture& PictureOf(Card card) const;
+    CardPicture& PileOf(Player owner) const;
+    // A step of the game is being shown (a glide, a pressed pile, the table growing).
+    bool ShowingStep() const { return stepUnderWay_.has_value(); }
 
-    // TableWindow
-    int DrawingWidth() const override;
-    int DrawingHeight() const override;
-    int TableEdgeX() const override;
-    PictureBox CardBox(int picture) const override;
-    PictureBox ElementBox(Element element) const override;
-    void PlacePicture(int picture, int left, int top) override;
-    void HideAllCards() override;
-    void MoveCard(int picture, int startLeft, int startTop, int endLeft, int endTop) override;
-    void PressPile(int pile) override;
-    void DrawSelectionFrame(int card, bool selected) override;
-    void SetClickable(int picture, bool clickable) override;
-    void SetCaption(Element element, const std::string& text) override;
-    void SetTextColour(Element element, Colour colour) override;
-    void SetElementTop(Element element, int top) override;
-    void ShowElement(Element element) override;
-    void ClearScoreBar(int bar) override;
-    void DrawScoreBar(int bar, int right, Colour colour) override;
-    void Maximise() override;
-    void HideBackground() override;
-    void SetComputerTimer(bool on) override;
-    void SetBusyPointer(bool busy) override;
-    void ShowMessage(const std::string& text) override;
-    void ShowEndOfMatch(const MatchState& state) override;
+    // TableDisplay
+    void HandStarts(StepDone shown) override;
+    void CardsCut(const PerPlayer<Card>& cut) override;
+    void CutOver(const PerPlayer<Card>& cut) override;
+    void CardsGathered() override;
+    void MatchOver(const MatchState& state, StepDone shown) override;
+    void PilePressed(Player owner, StepDone shown) override;
+    void CardUncovered(Player player, Card card, std::optional<Slot> slot,
+                       StepDone shown) override;
+    void CardLaid(Card card, Slot slot, StepDone shown) override;
+    void CardTaken(Card card, Player taker, StepDone shown) override;
+    void LastCardShown(Card card) override;
+    void TurnPassed(Player now) override;
+    void CardClickable(Card card, bool clickable) override;
+    void SelectionChanged(Card card, bool selected) override;
+    void ScoresReset(Player first) override;
+    void ScoreChanged(Player scorer, const PerPlayer<int>& scores) override;
+    void ComputerTimerSwitched(bool on) override;
+    void ComputerThinking(bool thinking) override;
+    void Message(const std::string& text, StepDone shown) override;
     void Beep() override;
+    void StepCutShort() override;
 
   signals:
     // The player ended the program (menu, close button, end-of-match dialog); the match has
@@ -96,24 +102,40 @@ class CardTable : public QMainWindow, public TableWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildTable();
     bool FillsScreen() const;
+    // Maximises the window, then calls `then`: at once when there is nothing to wait for.
+    void Maximise(std::function<void()> then = {});
+    void MaximiseSettled();
     void FitFrameToScreen();
     void ConnectCommands();
     void FatalStartUpError(int number);
     void EndProgram();
 
+    // Steps of the game: one at a time, finished by telling the engine.
+    void BeginStep(StepDone shown);
+    void FinishStep();
+    void Glide(CardPicture& picture, QPoint start, QPoint end);
+    // A box or dialog the player opens while a step is shown holds the step until it closes,
+    // as if the table waited for the player; steps begun while it is open go on behind it.
+    bool StepHeldByDialog() const;
+
+    void HideAllCards();
+    void PlaceCard(CardPicture& picture, Position position);
+
     void OrbitTick();
     void BlinkTick();
-    void CardHint(int picture);
+    void CardHint(CardPicture& picture);
     void TitleReset();
     void OpenOptions();
     void OpenAboutBox();
+    void OpenRules();
+    TableLayout Layout() const;
 
-    QWidget* ElementWidget(Element element) const;
-    StatusPanel* Panel(Element element) const;
+    StatusPanel* NamePanel(Player owner) const;
 
     CardTableOptions options_;
     std::filesystem::path folder_;
@@ -127,12 +149,16 @@ class CardTable : public QMainWindow, public TableWindow {
     StatusPanel* humanNamePanel_ = nullptr;
     QToolButton* newMatchButton_ = nullptr;
     QLabel* lastCardCaption_ = nullptr;
-    std::array<QLabel*, 2> scoreCaptions_{};
-    std::array<ScoreBar*, 2> scoreBars_{};
+    PerPlayer<QLabel*> scoreCaptions_{};
+    PerPlayer<ScoreBar*> scoreBars_{};
     QLabel* backgroundPicture_ = nullptr;
-    std::array<CardPicture*, kPictureCount> cardPictures_{};
+    std::array<CardPicture*, kCardCount> cardPictures_{};  // by the deck's order
+    PerPlayer<CardPicture*> pilePictures_{};
+    QIcon cardBack_;
     EndOfMatchDialog* endOfMatchDialog_ = nullptr;
     TableMenu menu_{};
+    // The drawing area's height when the hand's piles were laid.
+    int pilesHeight_ = kDesignDrawingArea.height;
 
     QTimer computerMoveTimer_;
     QTimer orbitTimer_;
@@ -141,6 +167,16 @@ class CardTable : public QMainWindow, public TableWindow {
     NameBlinking blinking_;
     bool busyPointer_ = false;
     bool ending_ = false;
+
+    std::optional<StepDone> stepUnderWay_;
+    QPointer<QWidget> dialogWhenStepBegan_;
+    QPointer<CardGlide> glide_;
+    QTimer pilePress_;
+    CardPicture* pressedPile_ = nullptr;
+    QPoint pileRest_;
+    std::function<void()> afterMaximise_;
+    QTimer maximiseLimit_;
+
     std::unique_ptr<TableAccessibility> accessibility_;
     KeyboardPlay* keyboard_ = nullptr;
 };

@@ -5,11 +5,14 @@
 #include "CardPicture.h"
 #include "CardTable.h"
 #include "DrawingArea.h"
+#include "MakerContact.h"
+#include "MessageBoxes.h"
 #include "OptionsDialog.h"
-#include "SettingsLocation.h"
 #include "Palette.h"
 #include "PointerHints.h"
+#include "SettingsLocation.h"
 #include "StatusPanel.h"
+#include "TableMenu.h"
 
 namespace vorbia {
 
@@ -21,32 +24,38 @@ void CardTable::OrbitTick() {
 }
 
 void CardTable::BlinkTick() {
-    const auto change = blinking_.Tick(state_.Turn);
-    if (change) Panel(change->panel)->SetTextColour(PaletteColour(change->paletteIndex));
+    if (!state_.Turn) return;
+    const Player turn = *state_.Turn;
+    NamePanel(turn)->SetTextColour(ToQColor(PaletteColour(blinking_.Tick(turn))));
 }
 
-void CardTable::CardHint(int picture) {
-    CardPicture& card = *cardPictures_.at(static_cast<size_t>(picture));
-    if (picture != kComputerPile && picture != kHumanPile) card.setToolTip({});
-    const QString hint = vorbia::CardHint(picture, card.x(), state_);
+void CardTable::CardHint(CardPicture& picture) {
+    if (picture.ShownCard()) picture.setToolTip({});
+    const QString hint = vorbia::CardHint(picture, state_);
     titlePanel_->SetCaption(hint);
-    card.setToolTip(hint);
+    picture.setToolTip(hint);
 }
 
 void CardTable::TitleReset() { titlePanel_->SetCaption(kTitleResetText); }
 
 void CardTable::OpenOptions() {
-    OptionsDialog options(state_, SettingsFolderForSaving(folder_), this);
-    if (options.exec() == QDialog::Accepted) {
+    auto* options = new OptionsDialog(state_, SettingsFolderForSaving(folder_), this);
+    options->setAttribute(Qt::WA_DeleteOnClose);
+    connect(options, &QDialog::accepted, this, [this] {
         humanNamePanel_->SetCaption(
             QString::fromStdString(HumanCaption(state_.PlayerName[Player::Human])));
-    }
+    });
+    options->open();
 }
 
 void CardTable::OpenAboutBox() {
-    AboutBox about(cardPictures_[kTwoOfSpade]->ImagePixmap(),
-                   cardPictures_[kDeckBackPicture]->ImagePixmap(), this);
-    about.exec();
+    auto* about = new AboutBox(PictureOf(kTwoOfSpade).ImagePixmap(),
+                               cardBack_.pixmap(PictureOf(kTwoOfSpade).size(), devicePixelRatioF()),
+                               this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
 }
+
+void CardTable::OpenRules() { OpenMessageBox(this, RulesText()); }
 
 }  // namespace vorbia

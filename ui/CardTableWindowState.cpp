@@ -1,6 +1,4 @@
 // The table's size on the screen: maximised for every hand, the whole screen when restored.
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QScreen>
 #include <QTimer>
@@ -29,26 +27,39 @@ bool CardTable::FillsScreen() const {
 
 // The window manager maximises some time after it is asked; a hand laid out before then would
 // be placed for the old size and stay so until the next hand.
-void CardTable::Maximise() {
-    if (options_.fixedDrawingArea) return;
-    if (!isVisible()) {
+void CardTable::Maximise(std::function<void()> then) {
+    const bool nothingToWaitFor = options_.fixedDrawingArea || !isVisible() ||
+                                  (isMaximized() && FillsScreen());
+    if (!options_.fixedDrawingArea && !isVisible()) {
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    }
+    if (nothingToWaitFor) {
+        if (then) then();
         return;
     }
-    if (isMaximized() && FillsScreen()) return;
+    afterMaximise_ = std::move(then);
+    maximiseLimit_.start(kLongestWaitForMaximiseMs);
     showMaximized();
-    QElapsedTimer waited;
-    waited.start();
-    while (!FillsScreen() && waited.elapsed() < kLongestWaitForMaximiseMs) {
-        QCoreApplication::processEvents(
-            QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents, 20);
-    }
+}
+
+// Looked at whenever the window changes size, and once the wait's limit has passed.
+void CardTable::MaximiseSettled() {
+    if (!afterMaximise_) return;
+    if (!FillsScreen() && maximiseLimit_.isActive()) return;
+    maximiseLimit_.stop();
+    std::exchange(afterMaximise_, {})();
+}
+
+void CardTable::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (afterMaximise_) MaximiseSettled();
 }
 
 // Restored, the table comes back as large as the screen, frame included.
 void CardTable::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
+    if (afterMaximise_) MaximiseSettled();
     const auto before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
     if ((before & Qt::WindowMaximized) && windowState() == Qt::WindowNoState) {
         // Once the window manager has finished restoring, or it puts its own size back; it

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "StatusPanel.h"
-#include "TableGeometry.h"
+#include "TableLayout.h"
 
 namespace vorbia {
 

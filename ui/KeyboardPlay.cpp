@@ -7,12 +7,11 @@
 #include "CardPicture.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
-#include "TableOrders.h"
 
 namespace vorbia {
 
 KeyboardPlay::KeyboardPlay(QWidget& table, const MatchState& state,
-                           const std::array<CardPicture*, kPictureCount>& cards,
+                           const std::array<CardPicture*, kCardCount>& cards,
                            StatusPanel& humanNamePanel)
     : QObject(&table),
       table_(table),
@@ -23,26 +22,27 @@ KeyboardPlay::KeyboardPlay(QWidget& table, const MatchState& state,
     qApp->installEventFilter(this);
 }
 
-std::vector<int> KeyboardPlay::FocusStops() const {
-    std::vector<int> stops;
-    const auto stop = [&](int card) {
-        const CardPicture& picture = *cards_[static_cast<size_t>(card)];
-        if (picture.isVisible() && ReadCard(card, picture.x(), state_).focusStop)
-            stops.push_back(card);
+CardPicture& KeyboardPlay::PictureOf(Card card) const {
+    return *cards_[static_cast<size_t>(DeckPosition(card))];
+}
+
+std::vector<Card> KeyboardPlay::FocusStops() const {
+    std::vector<Card> stops;
+    const auto stop = [&](Card card) {
+        if (PictureOf(card).isVisible() && ReadCard(card, state_).focusStop) stops.push_back(card);
     };
-    const int current = state_.CurrentCard;
-    if (current > 0 && ReadCard(current, cards_[static_cast<size_t>(current)]->x(), state_).role ==
-                           QAccessible::PushButton) {
-        stop(current);
+    if (state_.CurrentCard && ReadCard(*state_.CurrentCard, state_).role == QAccessible::PushButton) {
+        stop(*state_.CurrentCard);
     }
-    for (const Slot slot : OccupiedSlots(state_)) stop(state_.CardAt(slot));
+    for (const Slot slot : state_.Table.OccupiedSlots()) stop(*state_.Table.At(slot));
     return stops;
 }
 
-void KeyboardPlay::CardArrived(int picture) {
-    const std::vector<int> stops = FocusStops();
-    if (picture == state_.CurrentCard && !stops.empty() && stops.front() == picture)
-        cards_[static_cast<size_t>(picture)]->setFocus(Qt::OtherFocusReason);
+void KeyboardPlay::CardArrived(const CardPicture& picture) {
+    const std::optional<Card> card = picture.ShownCard();
+    const std::vector<Card> stops = FocusStops();
+    if (card && card == state_.CurrentCard && !stops.empty() && stops.front() == *card)
+        PictureOf(*card).setFocus(Qt::OtherFocusReason);
 }
 
 bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
@@ -97,7 +97,7 @@ bool KeyboardPlay::HandleKey(QObject* receiver, int key, bool autoRepeat) {
 }
 
 void KeyboardPlay::MoveFocus(int step) {
-    const std::vector<int> stops = FocusStops();
+    const std::vector<Card> stops = FocusStops();
     // With no card to stop on, the human's name panel takes the focus: Enter opens the options.
     if (stops.empty()) {
         humanNamePanel_.setFocus(Qt::TabFocusReason);
@@ -107,11 +107,11 @@ void KeyboardPlay::MoveFocus(int step) {
     const auto* focused = qobject_cast<CardPicture*>(QApplication::focusWidget());
     int next = step > 0 ? 0 : count - 1;
     for (int index = 0; index < count; ++index) {
-        if (focused != nullptr && stops[static_cast<size_t>(index)] == focused->Index())
+        if (focused != nullptr && stops[static_cast<size_t>(index)] == focused->ShownCard())
             next = (index + step + count) % count;
     }
-    cards_[static_cast<size_t>(stops[static_cast<size_t>(next)])]->setFocus(
-        step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    PictureOf(stops[static_cast<size_t>(next)])
+        .setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void KeyboardPlay::ShowFocusMark(bool shown) {

@@ -23,14 +23,14 @@ class KeyboardPlay : public QObject {
 
   public:
     KeyboardPlay(QWidget& table, const MatchState& state,
-                 const std::array<CardPicture*, kPictureCount>& cards, StatusPanel& humanNamePanel);
+                 const std::array<CardPicture*, kCardCount>& cards, StatusPanel& humanNamePanel);
 
     // The cards the focus moves over, in its order: the human's uncovered card, then the table
     // cards in scan order.
-    std::vector<int> FocusStops() const;
+    std::vector<Card> FocusStops() const;
 
     // A card has ended its glide; the human's uncovered card takes the focus on its play spot.
-    void CardArrived(int picture);
+    void CardArrived(const CardPicture& picture);
 
     bool FocusMarkShown() const { return markShown_; }
 
@@ -44,7 +44,9 @@ class KeyboardPlay : public QObject {
 
     QWidget& table_;
     const MatchState& state_;
-    std::array<CardPicture*, kPictureCount> cards_;
+    CardPicture& PictureOf(Card card) const;
+
+    std::array<CardPicture*, kCardCount> cards_;
     StatusPanel& humanNamePanel_;
     bool markShown_ = false;
 };

@@ -1,17 +1,13 @@
 #include "NameBlinking.h"
 
+#include "TableColours.h"
+
 namespace vorbia {
 
-std::optional<NameBlinking::Change> NameBlinking::Tick(Player turn) {
-    if (turn == Player::Computer) {
-        computerColour_ = computerColour_ == 1 ? 9 : 1;
-        return Change{Element::ComputerNamePanel, computerColour_};
-    }
-    if (turn == Player::Human) {
-        humanColour_ = humanColour_ == 4 ? 12 : 4;
-        return Change{Element::HumanNamePanel, humanColour_};
-    }
-    return std::nullopt;
+int NameBlinking::Tick(Player turn) {
+    const BlinkColours colours = kBlinkColours[turn];
+    last_[turn] = last_[turn] == colours.first ? colours.second : colours.first;
+    return last_[turn];
 }
 
 }  // namespace vorbia

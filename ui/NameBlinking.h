@@ -1,25 +1,18 @@
 #pragma once
 
-#include <optional>
-
-#include "Card.h"
-#include "TableWindow.h"
+#include "Players.h"
 
 namespace vorbia {
 
-// The name panel of the player to move alternates between two palette colours. The values
-// are kept across turns, so the first tick after a change of turn may repeat a colour.
+// The name panel of the player to move alternates between its two blink colours. Each panel's
+// last colour is kept across turns, so the first tick after a change of turn may repeat one.
 class NameBlinking {
   public:
-    struct Change {
-        Element panel;
-        int paletteIndex;
-    };
-    std::optional<Change> Tick(Player turn);
+    // The palette index the panel of the player to move takes now.
+    int Tick(Player turn);
 
   private:
-    int computerColour_ = 0;
-    int humanColour_ = 0;
+    PerPlayer<int> last_{};
 };
 
 }  // namespace vorbia

@@ -13,19 +13,7 @@ namespace vorbia {
 
 namespace {
 
-// Left of this a card is the current one, at or on its way to its play spot.
-constexpr int kTableCardsLeft = 138;
-
 const QString kInTurn = QStringLiteral("Di turno");
-
-bool IsOnTable(int card, const MatchState& state) {
-    for (const auto& row : state.TableGrid) {
-        for (int cell : row) {
-            if (cell == card) return true;
-        }
-    }
-    return false;
-}
 
 const TableAccessibility* AccessibilityOf(const QWidget* widget) {
     const auto* table = qobject_cast<const CardTable*>(widget->window());
@@ -78,7 +66,7 @@ class AccessibleCard : public QAccessibleWidget {
     CardReading Reading() const {
         const TableAccessibility* table = AccessibilityOf(&Card());
         if (table == nullptr) return {};
-        return ReadCard(Card().Index(), Card().x(), table->State());
+        return ReadPicture(Card(), table->State());
     }
 };
 
@@ -130,37 +118,38 @@ void Announce(QObject* object, QAccessible::Event kind) {
 
 }  // namespace
 
-QString CardName(int card) {
-    const SuitAndValue split = SplitCard(card);
-    return QString::fromStdString(ValueName(split.value) + " di " + SuitName(split.suit));
+CardReading ReadCard(Card card, const MatchState& state) {
+    CardReading reading;
+    reading.name = QString::fromStdString(CardName(card));
+    switch (state.PlaceOf(card)) {
+        case CardPlace::OnTable:
+            reading.role = QAccessible::CheckBox;
+            reading.checked = state.Selected.Contains(card);
+            reading.focusStop = true;
+            reading.description = CardHint(card, state);
+            break;
+        case CardPlace::Uncovered: {
+            const bool humans = state.Turn == Player::Human;
+            reading.role = humans ? QAccessible::PushButton : QAccessible::Graphic;
+            reading.focusStop = humans;
+            reading.description =
+                humans ? CardHint(card, state)
+                       : QStringLiteral("Carta di ") +
+                             QString::fromStdString(state.PlayerName[Player::Computer]);
+            break;
+        }
+        case CardPlace::InDeck:
+        case CardPlace::Taken:
+            break;
+    }
+    return reading;
 }
 
-CardReading ReadCard(int picture, int left, const MatchState& state) {
+CardReading ReadPicture(const CardPicture& picture, const MatchState& state) {
+    if (const auto card = picture.ShownCard()) return ReadCard(*card, state);
     CardReading reading;
-    if (picture == kComputerPile || picture == kHumanPile) {
-        reading.name = CardHint(picture, left, state);
-        reading.description = QStringLiteral("Carte coperte");
-        return reading;
-    }
-    if (picture < 1 || picture > kCardCount) {
-        reading.name = QStringLiteral("Carta coperta");
-        return reading;
-    }
-    reading.name = CardName(picture);
-    if (IsOnTable(picture, state)) {
-        reading.role = QAccessible::CheckBox;
-        reading.checked = state.Selected[picture];
-        reading.focusStop = true;
-        reading.description = CardHint(picture, left, state);
-    } else if (picture == state.CurrentCard && left < kTableCardsLeft && left >= 0) {
-        const bool humans = state.Turn == Player::Human;
-        reading.role = humans ? QAccessible::PushButton : QAccessible::Graphic;
-        reading.focusStop = humans;
-        reading.description = humans
-                                  ? CardHint(picture, left, state)
-                                  : QStringLiteral("Carta di ") +
-                                        QString::fromStdString(state.PlayerName[Player::Computer]);
-    }
+    reading.name = CardHint(picture, state);
+    reading.description = QStringLiteral("Carte coperte");
     return reading;
 }
 
@@ -185,10 +174,14 @@ void TableAccessibility::Refresh() {
 
 void TableAccessibility::SendChanges() {
     changesPending_ = false;
-    for (int index = 0; index < kPictureCount; ++index) {
-        CardPicture* card = elements_.cards[static_cast<size_t>(index)];
-        const CardReading now = ReadCard(index, card->x(), state_);
-        CardReading& before = heard_[static_cast<size_t>(index)];
+    std::array<CardPicture*, kCardCount + kPlayers> pictures{};
+    std::copy(elements_.cards.begin(), elements_.cards.end(), pictures.begin());
+    pictures[kCardCount] = elements_.piles[Player::Human];
+    pictures[kCardCount + 1] = elements_.piles[Player::Computer];
+    for (size_t index = 0; index < pictures.size(); ++index) {
+        CardPicture* card = pictures[index];
+        const CardReading now = ReadPicture(*card, state_);
+        CardReading& before = heard_[index];
         if (now.role != before.role) {
             // A reader keeps what it learnt of an object: one that turns from the uncovered
             // card into a table card is introduced again.
@@ -208,6 +201,8 @@ void TableAccessibility::SendChanges() {
 
     const std::array<StatusPanel*, 2> namePanels = {elements_.humanNamePanel,
                                                     elements_.computerNamePanel};
+    const std::array<QLabel*, 2> scoreCaptions = {elements_.scoreCaptions[Player::Human],
+                                                  elements_.scoreCaptions[Player::Computer]};
     for (size_t player = 0; player < namePanels.size(); ++player) {
         const QString description = PanelDescription(namePanels[player]);
         if (description != panelsHeard_[player]) {
@@ -216,13 +211,13 @@ void TableAccessibility::SendChanges() {
         }
         // The score captions say whose they are.
         const QString owner = QStringLiteral("Punteggio di ") + namePanels[player]->Caption();
-        QLabel* score = elements_.scoreCaptions[player];
+        QLabel* score = scoreCaptions[player];
         if (score->accessibleDescription() != owner) score->setAccessibleDescription(owner);
     }
 
     // A label does not tell a reader that its text changed; these are what a player who cannot
     // see the table hears of the computer's moves.
-    const std::array<QLabel*, 3> captions = {elements_.scoreCaptions[0], elements_.scoreCaptions[1],
+    const std::array<QLabel*, 3> captions = {scoreCaptions[0], scoreCaptions[1],
                                              elements_.lastCardCaption};
     for (size_t index = 0; index < captions.size(); ++index) {
         if (captions[index]->text() == captionsHeard_[index]) continue;

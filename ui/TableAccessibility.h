@@ -15,11 +15,8 @@ namespace vorbia {
 class CardPicture;
 class StatusPanel;
 
-// "Asso di Denare", "7 di Coppe", "Re di Spade".
-QString CardName(int card);
-
-// What a screen reader hears about card picture `picture`, whose left edge is `left`, and
-// whether the keyboard may stop on it.
+// What a screen reader hears about a card's picture or a pile's, and whether the keyboard may
+// stop on it.
 struct CardReading {
     QAccessible::Role role = QAccessible::Graphic;
     QString name;
@@ -27,7 +24,8 @@ struct CardReading {
     bool checked = false;
     bool focusStop = false;
 };
-CardReading ReadCard(int picture, int left, const MatchState& state);
+CardReading ReadCard(Card card, const MatchState& state);
+CardReading ReadPicture(const CardPicture& picture, const MatchState& state);
 
 // The table's elements as a screen reader reads them. Names, roles and states are worked out
 // from the match whenever a reader asks; after Refresh() the change events for what changed
@@ -35,11 +33,12 @@ CardReading ReadCard(int picture, int left, const MatchState& state);
 class TableAccessibility {
   public:
     struct Elements {
-        std::array<CardPicture*, kPictureCount> cards;
+        std::array<CardPicture*, kCardCount> cards;
+        PerPlayer<CardPicture*> piles;
         StatusPanel* titlePanel;
         StatusPanel* computerNamePanel;
         StatusPanel* humanNamePanel;
-        std::array<QLabel*, 2> scoreCaptions;  // the human's, the computer's
+        PerPlayer<QLabel*> scoreCaptions;
         QLabel* lastCardCaption;
     };
     TableAccessibility(const MatchState& state, Elements elements);
@@ -58,7 +57,7 @@ class TableAccessibility {
 
     const MatchState& state_;
     Elements elements_;
-    std::array<CardReading, kPictureCount> heard_{};
+    std::array<CardReading, kCardCount + kPlayers> heard_{};
     std::array<QString, 2> panelsHeard_{};
     std::array<QString, 3> captionsHeard_{};
     bool changesPending_ = false;
