@@ -39,22 +39,47 @@ std::string ScopaMessage(int total, ScopaKind kind) {
 
 }  // namespace
 
-Flow MatchEngine::Select(Card card) {
-    if (!state_.CurrentCardOnPlaySpot() || !state_.Table.Contains(card)) co_return;
+std::optional<int> MatchEngine::SelectOrFindTooHigh(Card card) {
+    if (!state_.CurrentCardOnPlaySpot() || !state_.Table.Contains(card)) return std::nullopt;
     if (state_.Selected.Contains(card)) {
         ToggleSelection(card);
-        co_return;
+        return std::nullopt;
     }
     // The cap counts the clicked card and everything already selected, whatever the value of
     // the card in hand.
     const int sum = SelectionSum(card.value, kHighestSum);
-    if (sum > kHighestSum) {
-        if (state_.ShowMessages && showsAnything_) co_await Tell(SumTooHighMessage(sum));
-        ClearSelection();
-        co_return;
-    }
+    if (sum > kHighestSum) return sum;
     ToggleSelection(card);
+    return std::nullopt;
 }
+
+// Nothing stays selected: the player may select again in the same turn.
+Flow MatchEngine::RefuseSelection(int sum) {
+    if (state_.ShowMessages && showsAnything_) co_await Tell(SumTooHighMessage(sum));
+    ClearSelection();
+}
+
+// What a capture has taken so far, for its scopa.
+struct MatchEngine::CaptureTally {
+    explicit CaptureTally(Card playedCard) : played(playedCard) {}
+
+    Card played;
+    int scopaTotal = 0;
+    int scopaPoints = 0;
+    int tableCardsTaken = 0;
+    std::optional<Card> lastTableCard;
+    bool sameSuit = true;
+
+    void Take(Card taken) {
+        sameSuit = sameSuit && taken.suit == played.suit;
+        scopaTotal += taken.value;
+        scopaPoints += ScopaValue(taken);
+        if (taken != played) {
+            ++tableCardsTaken;
+            lastTableCard = taken;
+        }
+    }
+};
 
 Flow MatchEngine::Play(Card card) {
     if (state_.CurrentCard != card || state_.Table.Contains(card)) co_return;
@@ -85,9 +110,36 @@ Flow MatchEngine::Play(Card card) {
         if (state_.ShowMessages && showsAnything_) co_await Tell(WrongSumMessage(sum, value));
         ClearSelection();
     } else {
+        // From here the played card belongs to the capture, or to the refused selection.
         if (sum > 0 && slot) state_.Selected.Add(card);
         if (sum == value) {
-            co_await CaptureSelection(card, slot.has_value());
+            // The selected cards leave the table in scan order, the played card among them.
+            CaptureTally tally(card);
+            for (const auto [taken, takenCard] : state_.Table.OccupiedSlots()) {
+                if (!state_.Selected.Contains(takenCard)) continue;
+                ToggleSelection(takenCard);
+                if (showsAnything_) {
+                    co_await Shown([this, takenCard, player](StepDone shown) {
+                        display_.CardTaken(takenCard, player, shown);
+                    });
+                }
+                tally.Take(takenCard);
+                state_.Score[player] += CardPoints(takenCard);
+                state_.Table.Clear(taken);
+            }
+            // On a full table the played card is already on the pile, taken last.
+            if (!slot) {
+                tally.Take(card);
+                state_.Score[player] += CardPoints(card);
+            }
+            if (showsAnything_) SendClickable();
+            if (const std::optional<ScopaKind> scopa = ScopaOf(tally)) {
+                state_.Score[player] += tally.scopaPoints;
+                ++scopasScored_[player][static_cast<size_t>(*scopa)];
+                if (state_.ShowMessages && showsAnything_) {
+                    co_await Tell(ScopaMessage(tally.scopaTotal, *scopa));
+                }
+            }
             ShowScore();
         } else if (sum > 0) {
             if (state_.ShowMessages && showsAnything_) {
@@ -103,54 +155,15 @@ Flow MatchEngine::Play(Card card) {
     co_await PlayTurns();
 }
 
-Flow MatchEngine::CaptureSelection(Card card, bool cardOnTable) {
-    const Player player = *state_.Turn;
-    int scopaTotal = 0;
-    int scopaPoints = 0;
-    int tableCardsTaken = 0;
-    std::optional<Card> lastTaken;
-    bool sameSuit = true;
-    const auto count = [&](Card taken) {
-        sameSuit = sameSuit && taken.suit == card.suit;
-        scopaTotal += taken.value;
-        scopaPoints += ScopaValue(taken);
-        state_.Score[player] += CardPoints(taken);
-    };
-    for (const Slot slot : state_.Table.OccupiedSlots()) {
-        const Card taken = *state_.Table.At(slot);
-        if (!state_.Selected.Contains(taken)) continue;
-        ToggleSelection(taken);
-        if (showsAnything_) {
-            co_await Shown([this, taken, player](StepDone shown) {
-                display_.CardTaken(taken, player, shown);
-            });
-        }
-        count(taken);
-        if (taken != card) {
-            ++tableCardsTaken;
-            lastTaken = taken;
-        }
-        state_.Table.Clear(slot);
+// Only the first kind of scopa that applies is scored. The last-card scopa takes exactly the
+// one card the opponent uncovered in the turn before.
+std::optional<ScopaKind> MatchEngine::ScopaOf(const CaptureTally& tally) const {
+    if (state_.Table.Empty()) return ScopaKind::EmptyTable;
+    if (tally.tableCardsTaken == 1 && tally.lastTableCard == state_.LastCard) {
+        return ScopaKind::LastCard;
     }
-    // On a full table the played card is already on the pile, taken last.
-    if (!cardOnTable) count(card);
-    if (showsAnything_) SendClickable();
-
-    // Only the first kind of scopa that applies is scored. The last-card scopa takes exactly
-    // the one card the opponent uncovered in the turn before.
-    ScopaKind scopa;
-    if (state_.Table.Empty()) {
-        scopa = ScopaKind::EmptyTable;
-    } else if (tableCardsTaken == 1 && lastTaken == state_.LastCard) {
-        scopa = ScopaKind::LastCard;
-    } else if (sameSuit) {
-        scopa = ScopaKind::SameSuit;
-    } else {
-        co_return;
-    }
-    state_.Score[player] += scopaPoints;
-    ++scopasScored_[player][static_cast<size_t>(scopa)];
-    if (state_.ShowMessages && showsAnything_) co_await Tell(ScopaMessage(scopaTotal, scopa));
+    if (tally.sameSuit) return ScopaKind::SameSuit;
+    return std::nullopt;
 }
 
 void MatchEngine::ShowScore() {

@@ -88,14 +88,30 @@ struct TableCards {
 
 // Counted in locals: stores of the one-byte fields could alias the counters and force them
 // back to memory after every card.
+// The row and column bits of each slot, by its scan index.
+struct SlotLines {
+    uint8_t rowBit;
+    uint8_t columnBit;
+};
+constexpr std::array<SlotLines, kSlots> kSlotLines = [] {
+    std::array<SlotLines, kSlots> lines{};
+    for (int index = 0; index < kSlots; ++index) {
+        const Slot slot = SlotAtScanIndex(index);
+        lines[index] = {static_cast<uint8_t>(1u << slot.row),
+                        static_cast<uint8_t>(1u << slot.column)};
+    }
+    return lines;
+}();
+
 TableCards CardsInScanOrder(const TableGrid& grid) {
     TableCards table;
     int count = 0;
     ReachableSums sums;
-    for (const Slot slot : grid.OccupiedSlots()) {
-        TableCard tableCard = kCards[DeckPosition(*grid.At(slot))];
-        tableCard.rowBit = static_cast<uint8_t>(1u << slot.row);
-        tableCard.columnBit = static_cast<uint8_t>(1u << slot.column);
+    for (uint32_t bits = grid.OccupiedBits(); bits != 0; bits &= bits - 1) {
+        const int index = std::countr_zero(bits);
+        TableCard tableCard = kCards[DeckPosition(grid.CardAtScanIndex(index))];
+        tableCard.rowBit = kSlotLines[index].rowBit;
+        tableCard.columnBit = kSlotLines[index].columnBit;
         table.cards[count++] = tableCard;
         sums.Add(tableCard.value);
     }

@@ -44,9 +44,11 @@ class FrameRecycler {
 };
 
 // A stretch of the game that may have to wait for the table to show a step (a glide, a
-// message box) before it goes on. Written as a coroutine, a turn reads as its steps in order;
-// a flow awaited by another starts at once and hands control back when it ends. Destroying a
-// suspended flow ends it where it waits, with the flows it awaits.
+// message box) before it goes on. Written as a coroutine, a turn reads as its steps in order.
+// A flow runs as soon as it is called, up to its first wait or its end: a table that shows
+// every step at once never makes it wait, and then it costs little more than a call. A flow
+// that awaits another goes on when that one ends. Destroying a waiting flow ends it where it
+// waits, with the flows it awaits.
 class [[nodiscard]] Flow {
   public:
     struct promise_type {
@@ -59,7 +61,7 @@ class [[nodiscard]] Flow {
         Flow get_return_object() {
             return Flow(std::coroutine_handle<promise_type>::from_promise(*this));
         }
-        std::suspend_always initial_suspend() noexcept { return {}; }
+        std::suspend_never initial_suspend() noexcept { return {}; }
         struct HandBack {
             bool await_ready() noexcept { return false; }
             std::coroutine_handle<> await_suspend(std::coroutine_handle<promise_type> ending) noexcept {
@@ -85,15 +87,12 @@ class [[nodiscard]] Flow {
         if (handle_) handle_.destroy();
     }
 
-    // For the outermost flow: runs it up to its first wait or its end.
-    void Start() { handle_.resume(); }
     bool Ended() const { return !handle_ || handle_.done(); }
     explicit operator bool() const { return static_cast<bool>(handle_); }
 
-    bool await_ready() const noexcept { return false; }
-    std::coroutine_handle<> await_suspend(std::coroutine_handle<> awaiter) noexcept {
+    bool await_ready() const noexcept { return handle_.done(); }
+    void await_suspend(std::coroutine_handle<> awaiter) noexcept {
         handle_.promise().awaiter = awaiter;
-        return handle_;
     }
     void await_resume() const noexcept {}
 

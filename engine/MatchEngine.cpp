@@ -10,13 +10,6 @@ MatchEngine::MatchEngine(MatchState& state, TableDisplay& display, RandomSource&
       random_(random),
       showsAnything_(display.ShowsAnything()) {}
 
-void MatchEngine::Begin(Flow operation) {
-    operation_ = std::move(operation);
-    runState_ = RunState::Running;
-    operation_.Start();
-    Settle();
-}
-
 // After an operation has run up to a step it waits for, or to its end.
 void MatchEngine::Settle() {
     switch (runState_) {
@@ -24,16 +17,18 @@ void MatchEngine::Settle() {
             // It ended.
             operation_ = {};
             runState_ = RunState::Ready;
+            EndComputerMove();
             break;
         case RunState::Showing:
             break;
         case RunState::Restarting:
             CutShort();
-            Begin(StartNewMatch());
+            Begin([this] { return StartNewMatch(); });
             break;
         case RunState::Closed:
             waiting_ = {};
             operation_ = {};
+            EndComputerMove();
             break;
         case RunState::Ready:
             break;
@@ -47,6 +42,7 @@ void MatchEngine::CutShort() {
     waiting_ = {};
     runState_ = RunState::Ready;
     operation_ = {};
+    EndComputerMove();
 }
 
 void MatchEngine::StepShown(uint32_t step) {
@@ -69,6 +65,7 @@ void MatchEngine::Abandon() {
         display_.StepCutShort();
         waiting_ = {};
         operation_ = {};
+        EndComputerMove();
     }
 }
 
@@ -86,7 +83,7 @@ void MatchEngine::NewMatch() {
         case RunState::Ready:
             break;
     }
-    Begin(StartNewMatch());
+    Begin([this] { return StartNewMatch(); });
 }
 
 void MatchEngine::ClearTable() {
@@ -108,12 +105,14 @@ void MatchEngine::CardClicked(Card card) {
 
 void MatchEngine::ToggleTableCard(Card card) {
     if (runState_ != RunState::Ready) return;
-    Begin(Select(card));
+    if (const std::optional<int> tooHigh = SelectOrFindTooHigh(card)) {
+        Begin([this, sum = *tooHigh] { return RefuseSelection(sum); });
+    }
 }
 
 void MatchEngine::PlayCurrentCard(Card card) {
     if (runState_ != RunState::Ready) return;
-    Begin(Play(card));
+    Begin([this, card] { return Play(card); });
 }
 
 bool MatchEngine::ComputerMoveIsDue() const {
@@ -126,15 +125,10 @@ void MatchEngine::ComputerTimerTick() {
     ComputerMove();
 }
 
-void MatchEngine::ComputerMove() {
-    if (runState_ != RunState::Ready) return;
-    Begin(ComputerMoveOperation());
-}
-
 void MatchEngine::RunComputerTurns() {
     while (runState_ == RunState::Ready && ComputerMoveIsDue()) {
         SetComputerTimer(false);
-        Begin(ComputerMoveOperation());
+        ComputerMove();
     }
 }
 

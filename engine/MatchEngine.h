@@ -72,8 +72,13 @@ class MatchEngine {
         Closed,      // the program is closing
     };
 
-    // Running operations.
-    void Begin(Flow operation);
+    // Running operations: `start` calls the operation's flow, which runs at once.
+    template <class Start>
+    void Begin(Start start) {
+        runState_ = RunState::Running;
+        operation_ = start();
+        Settle();
+    }
     void Settle();
     void CutShort();
     void StepShown(uint32_t step);
@@ -116,7 +121,10 @@ class MatchEngine {
     Card RandomCard();
 
     // Table slots and the selection.
-    Flow Select(Card card);
+    // Selects or deselects the card; when it would take the selection's sum past its limit,
+    // nothing changes and the sum is given back, for the refusal.
+    std::optional<int> SelectOrFindTooHigh(Card card);
+    Flow RefuseSelection(int sum);
     void ToggleSelection(Card card);
     void ClearSelection();
     // `start` plus the values of the selected table cards in scan order, up to the first sum
@@ -126,12 +134,14 @@ class MatchEngine {
     void SendClickable();
 
     // Captures and scoring.
+    struct CaptureTally;
     Flow Play(Card card);
-    Flow CaptureSelection(Card card, bool cardOnTable);
+    std::optional<ScopaKind> ScopaOf(const CaptureTally& tally) const;
     void ShowScore();
 
     // The computer.
-    Flow ComputerMoveOperation();
+    Flow ComputerPlays(ComputerChoice choice);
+    void EndComputerMove();
     void SetComputerTimer(bool on);
 
     MatchState& state_;
@@ -141,6 +151,9 @@ class MatchEngine {
     const bool showsAnything_;
     PerPlayer<std::array<int, kScopaKinds>> scopasScored_{};
     bool computerTimerOn_ = true;  // the window starts with its timer running
+    // The computer's move lasts until the play it started has run to the next decision, or
+    // has been cut short.
+    bool computerMoving_ = false;
 
     RunState runState_ = RunState::Ready;
     Flow operation_;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Card.h"
+#include "CardSet.h"
 #include "Players.h"
 #include "TableGrid.h"
 
@@ -12,23 +13,6 @@ namespace vorbia {
 
 constexpr int kWinningScore = 51;
 constexpr int kCardsPerPile = kCardCount / kPlayers;
-
-// A set of cards, by their place in the deck's order.
-class CardSet {
-  public:
-    bool Contains(Card card) const { return bits_[static_cast<size_t>(DeckPosition(card))]; }
-    void Add(Card card) { bits_.set(static_cast<size_t>(DeckPosition(card))); }
-    void Remove(Card card) { bits_.reset(static_cast<size_t>(DeckPosition(card))); }
-    void Flip(Card card) { bits_.flip(static_cast<size_t>(DeckPosition(card))); }
-    void Clear() { bits_.reset(); }
-    int Count() const { return static_cast<int>(bits_.count()); }
-    bool Empty() const { return bits_.none(); }
-    uint64_t Bits() const { return bits_.to_ullong(); }
-    bool operator==(const CardSet&) const = default;
-
-  private:
-    std::bitset<kCardCount> bits_;
-};
 
 // Where the card uncovered this turn is: gliding from its player's pile, waiting on its
 // player's play spot for a decision, or played (laid on the table, or taken straight into its

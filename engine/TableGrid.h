@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "Card.h"
+#include "CardSet.h"
 #include "Players.h"
 
 namespace vorbia {
@@ -25,7 +26,12 @@ struct Slot {
 // The slots in scan order, row by row from the human's side and each row from the left: the
 // order of every visit of the table (selection sums, clearing, captures, the computer's search).
 constexpr int ScanIndex(Slot slot) { return slot.row * kColumns + slot.column; }
-constexpr Slot SlotAtScanIndex(int index) { return {index / kColumns, index % kColumns}; }
+inline constexpr std::array<Slot, kSlots> kScanOrder = [] {
+    std::array<Slot, kSlots> order{};
+    for (int index = 0; index < kSlots; ++index) order[index] = {index / kColumns, index % kColumns};
+    return order;
+}();
+constexpr Slot SlotAtScanIndex(int index) { return kScanOrder[index]; }
 
 // The order in which a laid card finds its slot: column by column from the left, each player
 // filling a column from its own side.
@@ -52,55 +58,77 @@ class TableGrid {
     }
     void Put(Slot slot, Card card) {
         const int index = ScanIndex(slot);
+        if (occupied_ & (1u << index)) cardsOnTable_.Remove(cards_[index]);
         cards_[index] = card;
         occupied_ |= 1u << index;
+        cardsOnTable_.Add(card);
     }
-    void Clear(Slot slot) { occupied_ &= ~(1u << ScanIndex(slot)); }
-    void ClearAll() { occupied_ = 0; }
+    void Clear(Slot slot) {
+        const int index = ScanIndex(slot);
+        if (occupied_ & (1u << index)) cardsOnTable_.Remove(cards_[index]);
+        occupied_ &= ~(1u << index);
+    }
+    void ClearAll() {
+        occupied_ = 0;
+        cardsOnTable_.Clear();
+    }
 
     int Count() const { return std::popcount(occupied_); }
     bool Empty() const { return occupied_ == 0; }
     std::optional<Slot> SlotOf(Card card) const {
-        for (const Slot slot : OccupiedSlots()) {
-            if (cards_[ScanIndex(slot)] == card) return slot;
+        if (!Contains(card)) return std::nullopt;
+        for (const auto [slot, onTable] : OccupiedSlots()) {
+            if (onTable == card) return slot;
         }
         return std::nullopt;
     }
-    bool Contains(Card card) const { return SlotOf(card).has_value(); }
+    bool Contains(Card card) const { return cardsOnTable_.Contains(card); }
+    const CardSet& Cards() const { return cardsOnTable_; }
+    // The card of an occupied slot, by its scan index.
+    Card CardAtScanIndex(int index) const { return cards_[index]; }
 
-    // The occupied slots in scan order, as they are when the loop starts: a loop may empty the
-    // slot it visits.
+    struct SlotAndCard {
+        Slot slot;
+        Card card;
+    };
+    // The occupied slots in scan order with their cards, as they are when the loop starts: a
+    // loop may empty the slot it visits.
     class Slots {
       public:
         class Iterator {
           public:
-            explicit Iterator(uint32_t left) : left_(left) {}
-            Slot operator*() const { return SlotAtScanIndex(std::countr_zero(left_)); }
+            Iterator(const TableGrid& grid, uint32_t left) : grid_(&grid), left_(left) {}
+            SlotAndCard operator*() const {
+                const int index = std::countr_zero(left_);
+                return {SlotAtScanIndex(index), grid_->cards_[index]};
+            }
             Iterator& operator++() {
                 left_ &= left_ - 1;
                 return *this;
             }
-            bool operator==(const Iterator&) const = default;
+            bool operator==(const Iterator& other) const { return left_ == other.left_; }
 
           private:
+            const TableGrid* grid_;
             uint32_t left_;
         };
-        explicit Slots(uint32_t occupied) : occupied_(occupied) {}
-        Iterator begin() const { return Iterator(occupied_); }
-        Iterator end() const { return Iterator(0); }
+        Slots(const TableGrid& grid, uint32_t occupied) : grid_(grid), occupied_(occupied) {}
+        Iterator begin() const { return Iterator(grid_, occupied_); }
+        Iterator end() const { return Iterator(grid_, 0); }
 
       private:
+        const TableGrid& grid_;
         uint32_t occupied_;
     };
-    Slots OccupiedSlots() const { return Slots(occupied_); }
+    Slots OccupiedSlots() const { return Slots(*this, occupied_); }
 
     // Bit i set when the slot of scan index i holds a card.
     uint32_t OccupiedBits() const { return occupied_; }
 
     bool operator==(const TableGrid& other) const {
         if (occupied_ != other.occupied_) return false;
-        for (const Slot slot : OccupiedSlots()) {
-            if (At(slot) != other.At(slot)) return false;
+        for (const auto [slot, card] : OccupiedSlots()) {
+            if (other.At(slot) != card) return false;
         }
         return true;
     }
@@ -108,6 +136,8 @@ class TableGrid {
   private:
     std::array<Card, kSlots> cards_{};
     uint32_t occupied_ = 0;
+    // The same cards by their place in the deck, so that finding one needs no search.
+    CardSet cardsOnTable_;
 };
 
 }  // namespace vorbia

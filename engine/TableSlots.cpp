@@ -15,8 +15,7 @@ void MatchEngine::ToggleSelection(Card card) {
 void MatchEngine::ClearSelection() {
     // Most turns start with nothing selected.
     if (state_.Selected.Empty()) return;
-    for (const Slot slot : state_.Table.OccupiedSlots()) {
-        const Card card = *state_.Table.At(slot);
+    for (const auto [slot, card] : state_.Table.OccupiedSlots()) {
         if (state_.Selected.Contains(card)) ToggleSelection(card);
     }
 }
@@ -33,8 +32,7 @@ int MatchEngine::SelectionSum(int start, int limit) const {
     if (whole <= limit) return whole;
 
     int sum = start;
-    for (const Slot slot : state_.Table.OccupiedSlots()) {
-        const Card card = *state_.Table.At(slot);
+    for (const auto [slot, card] : state_.Table.OccupiedSlots()) {
         if (!state_.Selected.Contains(card)) continue;
         sum += card.value;
         if (sum > limit) return sum;
@@ -54,8 +52,8 @@ std::optional<Slot> MatchEngine::PlaceOnTable(Card card) {
 // Which cards the human may click: on the human's turn the table cards and the uncovered card.
 void MatchEngine::SendClickable() {
     const bool humansTurn = state_.Turn == Player::Human;
-    for (const Slot slot : state_.Table.OccupiedSlots()) {
-        display_.CardClickable(*state_.Table.At(slot), humansTurn);
+    for (const auto [slot, card] : state_.Table.OccupiedSlots()) {
+        display_.CardClickable(card, humansTurn);
     }
     if (humansTurn && state_.CurrentCard) display_.CardClickable(*state_.CurrentCard, true);
 }

@@ -34,7 +34,7 @@ std::vector<Card> KeyboardPlay::FocusStops() const {
     if (state_.CurrentCard && ReadCard(*state_.CurrentCard, state_).role == QAccessible::PushButton) {
         stop(*state_.CurrentCard);
     }
-    for (const Slot slot : state_.Table.OccupiedSlots()) stop(*state_.Table.At(slot));
+    for (const auto [slot, card] : state_.Table.OccupiedSlots()) stop(card);
     return stops;
 }
 

@@ -16,9 +16,7 @@ struct TableCards {
 
 TableCards CardsInScanOrder(const MatchState& state) {
     TableCards table;
-    for (const Slot slot : state.Table.OccupiedSlots()) {
-        table.card[table.count++] = *state.Table.At(slot);
-    }
+    for (const auto [slot, card] : state.Table.OccupiedSlots()) table.card[table.count++] = card;
     return table;
 }
 
