@@ -6,36 +6,27 @@
 
 #include "Card.h"
 #include "ComputerSearch.h"
-#include "HeadlessTable.h"
 #include "HumanPolicy.h"
 #include "MatchEngine.h"
 #include "RandomSource.h"
 #include "SimulatedMatch.h"
-#include "TableOrders.h"
 
 namespace vorbia::bench {
 
 namespace {
 
-void Put(MatchState& state, int position, int card) {
-    state.CardAt(kScanOrder[position - 1]) = card;
-    ++state.TableCount;
-}
-
-void SetCurrentAndLast(MatchState& state, int current, int last) {
+void SetCurrentAndLast(MatchState& state, Card current, Card last) {
     state.Turn = Player::Computer;
     state.CurrentCard = current;
-    state.CurrentValue = CardValue(current);
-    state.CurrentSuit = CardSuit(current);
-    state.LastValue = CardValue(last);
-    state.LastSuit = CardSuit(last);
+    state.CurrentPlace = CurrentCardPlace::OnPlaySpot;
+    state.LastCard = last;
 }
 
 // Ends the run at the end-of-match dialog instead of waiting for a new match.
-class EndAtMatchEnd : public HeadlessTable {
+class EndAtMatchEnd : public UnseenTable {
   public:
     void Attach(MatchEngine& engine) { engine_ = &engine; }
-    void ShowEndOfMatch(const MatchState&) override { engine_->Abandon(); }
+    void MatchOver(const MatchState&, StepDone) override { engine_->Abandon(); }
 
   private:
     MatchEngine* engine_ = nullptr;
@@ -54,12 +45,12 @@ void CollectFromMatch(uint64_t matchSeed, size_t count, std::vector<MatchState>&
     engine.ClearTable();
     engine.NewMatch();
     // A match takes a few hundred turns; the bound only guards against one that never ends.
-    for (int turn = 0; turn < 10000 && tables.size() < count && !engine.Abandoning(); ++turn) {
+    for (int turn = 0; turn < 10000 && tables.size() < count && !engine.Closed(); ++turn) {
         if (engine.ComputerMoveIsDue()) {
             tables.push_back(state);
             engine.ComputerTimerTick();
         } else if (state.Turn == Player::Human && !engine.Busy() &&
-                   engine.CurrentCardOnPlaySpot()) {
+                   state.CurrentCardOnPlaySpot()) {
             tables.push_back(state);
             human.PlayTurn(engine, state);
         } else {
@@ -84,19 +75,22 @@ std::vector<MatchState> TypicalTables(int count, uint64_t seed) {
     std::vector<MatchState> tables;
     for (int made = 0; made < count; ++made) {
         std::vector<int> deck(kCardCount);
-        std::iota(deck.begin(), deck.end(), 1);
+        std::iota(deck.begin(), deck.end(), 0);
         std::shuffle(deck.begin(), deck.end(), random);
-        std::vector<int> positions(kSlots);
-        std::iota(positions.begin(), positions.end(), 1);
-        std::shuffle(positions.begin(), positions.end(), random);
+        std::vector<int> slots(kSlots);
+        std::iota(slots.begin(), slots.end(), 0);
+        std::shuffle(slots.begin(), slots.end(), random);
+        const auto card = [&deck](int at) {
+            return CardAtDeckPosition(deck[static_cast<size_t>(at)]);
+        };
 
         MatchState state;
         const int cards = 4 + static_cast<int>(random() % 5);
         for (int placed = 0; placed < cards; ++placed) {
-            Put(state, positions[static_cast<size_t>(placed)], deck[static_cast<size_t>(placed)]);
+            state.Table.Put(SlotAtScanIndex(slots[static_cast<size_t>(placed)]), card(placed));
         }
-        const int last = random() % 2 == 0 ? deck[0] : deck[static_cast<size_t>(cards + 1)];
-        SetCurrentAndLast(state, deck[static_cast<size_t>(cards)], last);
+        const Card last = random() % 2 == 0 ? card(0) : card(cards + 1);
+        SetCurrentAndLast(state, card(cards), last);
         tables.push_back(state);
     }
     return tables;
@@ -104,13 +98,16 @@ std::vector<MatchState> TypicalTables(int count, uint64_t seed) {
 
 MatchState CrowdedTable() {
     MatchState state;
-    int position = 1;
+    int index = 0;
+    const auto put = [&](Suit suit, int value) {
+        state.Table.Put(SlotAtScanIndex(index++), {suit, static_cast<uint8_t>(value)});
+    };
     // Denare 1, 2 and 3 add up to 6 at most: nothing for the Re di Denare's own suit.
-    for (int value = 1; value <= 3; ++value) Put(state, position++, value);
-    for (int suit = 2; suit <= 4; ++suit) {
-        for (int value = 1; value <= 6; ++value) Put(state, position++, (suit - 1) * 10 + value);
+    for (int value = 1; value <= 3; ++value) put(Suit::Denare, value);
+    for (const Suit suit : {Suit::Coppe, Suit::Bastoni, Suit::Spade}) {
+        for (int value = 1; value <= 6; ++value) put(suit, value);
     }
-    SetCurrentAndLast(state, 10, 17);
+    SetCurrentAndLast(state, {Suit::Denare, 10}, {Suit::Coppe, 7});
     return state;
 }
 

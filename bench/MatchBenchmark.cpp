@@ -34,8 +34,8 @@ void DrawsOfAHand(benchmark::State& run) {
     benchmark::DoNotOptimize(&random);
     for (auto _ : run) {
         random.ReseedForNewHand();
-        DrawnCards drawn{};
-        for (int left = kCardCount; left > 0; --left) drawn[random.NextCardNotDrawn(drawn)] = true;
+        CardSet drawn;
+        for (int left = kCardCount; left > 0; --left) drawn.Add(random.NextCardNotDrawn(drawn));
         benchmark::DoNotOptimize(drawn);
     }
 }

@@ -10,19 +10,25 @@ using namespace vorbia::testing;
 
 using Lines = std::vector<std::string>;
 
-TEST(Capture, OnlyTheHumanClicksAndOnlyOnceItsCardHasArrived) {
-    Harness h("C3", Player::Computer, "D5");
-    h.Click("C3");
-    h.state.Turn = Player::Human;
-    h.table.HeadlessTable::PlacePicture(5, 40, 562);  // still gliding to its play spot
-    h.Click("C3");
-    EXPECT_TRUE(h.requests.empty());
+// A click counts only on the human's turn and while no step is being shown: a click during
+// the glides of a play must neither change its selection nor play the card a second time.
+TEST(Capture, OnlyTheHumanClicksAndNotWhileAPlayIsUnderWay) {
+    Harness h("C3 B2 S4", Player::Computer, "D5");
+    h.Click("C3 D5");
+    EXPECT_EQ(h.table.lines, Lines{});
 
-    h.table.HeadlessTable::PlacePicture(5, 69, 562);
-    h.Click("C3 C3 D5");  // selected, let go, then a plain laying
-    EXPECT_EQ(Lines(h.requests.begin(), h.requests.begin() + 2),
-              (Lines{"frame 13 black", "frame 13 white"}));
-    EXPECT_TRUE(h.Made("clickable 13 off") && h.Made("clickable 5 off"));
+    h.state.Turn = Player::Human;
+    h.table.holdGlides = true;
+    h.Click("C3 B2 D5");
+    ASSERT_EQ(h.table.lines.back(), "laid D5 at 1,0");
+    h.Click("S4 D5");  // S4 would take the selection past 10
+    h.FinishGlides();
+    EXPECT_EQ(h.Starting("taken"),
+              (Lines{"taken C3 by human", "taken B2 by human", "taken D5 by human"}));
+    EXPECT_EQ(h.Starting("selected S4"), Lines{});
+    EXPECT_EQ(h.Starting("message"), Lines{});
+    EXPECT_EQ(h.state.Table, TableNamed(". . S4"));
+    EXPECT_EQ(h.state.Turn, Player::Computer);
 }
 
 TEST(Capture, APlayIsScoredOrRefusedByTheCardsSelectedBeforeIt) {
@@ -52,8 +58,7 @@ TEST(Capture, APlayIsScoredOrRefusedByTheCardsSelectedBeforeIt) {
         // Exactly 10 is allowed: the Re takes 6 and 4, one point, no scopa.
         {"C6 B4 S2", "D10", "", "C6 B4", 1, 1, Computer, "", false},
         {"B5 B2 C5 S9", "D5", "C5", "C5", 10, 3, Computer, kScopa + "10" + kLast, false},
-        // The last card taken must have the suit of the opponent's last, the same value, and
-        // be taken alone.
+        // The card taken must be the opponent's last, and taken alone.
         {"B5 B2 C5 S9", "D5", "C5", "B5", 0, 3, Computer, "", false},
         {"B5 B2 C5 S9", "D7", "C5", "C5 B2", 0, 2, Computer, "", false},
         {"B2 C3 C5 S9", "D5", "C5", "B2 C3", 0, 2, Computer, "", false},
@@ -62,6 +67,7 @@ TEST(Capture, APlayIsScoredOrRefusedByTheCardsSelectedBeforeIt) {
         {kFull, "D5", "", "", 0, 21, Computer, "", false},
         {kFull, "S6", "", "C6", 0, 20, Computer, "", false},
         {kFull, "S9", "", "S2 S7", 19, 19, Computer, kScopa + "18" + kSuit, false},
+        {kFull, "D7", "C7", "C7", 14, 20, Computer, kScopa + "14" + kLast, false},
         // Refused, and the played card laid: over 10 clears the selection at once, and so does
         // passing the value, both without a beep.
         {"C6 B5", "D9", "", "C6 B5", 0, 3, Computer, kSum + "11" + kNot + "maggiore di 10", false},
@@ -76,11 +82,11 @@ TEST(Capture, APlayIsScoredOrRefusedByTheCardsSelectedBeforeIt) {
             h.state.ShowMessages = messages;
             h.Click(c.clicked + " " + c.played);
             EXPECT_EQ(h.state.Score[Player::Human], c.score);
-            EXPECT_EQ(h.state.TableCount, c.left);
+            EXPECT_EQ(h.state.Table.Count(), c.left);
             const bool shown = messages && !c.message.empty();
-            EXPECT_EQ(h.Matching("message "), shown ? Lines{"message " + c.message} : Lines{});
-            EXPECT_EQ(h.Made("beep"), !messages && c.beep);
-            EXPECT_TRUE(h.state.Selected.none());
+            EXPECT_EQ(h.Starting("message "), shown ? Lines{"message " + c.message} : Lines{});
+            EXPECT_EQ(h.Starting("beep").size(), !messages && c.beep ? 1u : 0u);
+            EXPECT_TRUE(h.state.Selected.Empty());
             EXPECT_EQ(h.state.Turn, c.turn);
         }
     }

@@ -1,118 +1,176 @@
 #pragma once
 
-#include <algorithm>
 #include <deque>
-#include <functional>
+#include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "MatchEngine.h"
-#include "RecordingTable.h"
+
+namespace vorbia {
+
+// For GoogleTest's messages.
+inline void PrintTo(Card card, std::ostream* out) { *out << CardName(card); }
+
+}  // namespace vorbia
 
 namespace vorbia::testing {
 
 // A card as a player reads it, its suit's initial and its value: "C6" is the 6 of Coppe.
-inline int CardNamed(const std::string& word) {
-    return static_cast<int>(std::string("DCBS").find(word[0])) * 10 + std::stoi(word.substr(1));
+inline Card CardNamed(const std::string& word) {
+    const auto suit = static_cast<Suit>(std::string("DCBS").find(word.at(0)));
+    return {suit, static_cast<uint8_t>(std::stoi(word.substr(1)))};
 }
 
-inline std::vector<int> CardsNamed(const std::string& words) {
+inline std::string NameOf(Card card) {
+    return std::string(1, "DCBS"[static_cast<int>(card.suit)]) + std::to_string(card.value);
+}
+
+inline std::vector<Card> CardsNamed(const std::string& words) {
     std::istringstream in(words);
-    std::vector<int> cards;
+    std::vector<Card> cards;
     for (std::string word; in >> word;) cards.push_back(CardNamed(word));
     return cards;
 }
 
-// The card in play and the card laid in the turn before (0: none, as the game reads it).
-inline void SetCurrentAndLast(MatchState& state, int current, int last) {
-    state.CurrentCard = current;
-    state.CurrentValue = CardValue(current);
-    state.CurrentSuit = CardSuit(current);
-    state.LastValue = CardValue(last);
-    state.LastSuit = CardSuit(last);
+// The table row by row from the human's side, "/" between rows, "." for an empty slot:
+// "B2 B4 / . . C6".
+inline TableGrid TableNamed(const std::string& rows) {
+    TableGrid table;
+    std::istringstream in(rows);
+    Slot slot{0, 0};
+    for (std::string word; in >> word;) {
+        if (word == "/") {
+            slot = {slot.row + 1, 0};
+            continue;
+        }
+        if (word != ".") table.Put(slot, CardNamed(word));
+        ++slot.column;
+    }
+    return table;
 }
 
 // Deals the given cards first (cut cards and draws alike), then seeded random ones.
 struct ScriptedRandom : RandomSource {
-    std::deque<int> cards;
+    std::deque<Card> cards;
     SeededRandom fallback{12345};
     void ReseedForNewHand() override {}
     double NextUniform() override {
         if (cards.empty()) return fallback.NextUniform();
-        const int card = cards.front();
+        const Card card = cards.front();
         cards.pop_front();
-        return (card - 0.5) / kCardCount;
+        return (DeckPosition(card) + 0.5) / kCardCount;
     }
 };
 
-// A hand in progress as earlier turns would have left it; it keeps every request made after,
-// and runs a hook in the middle of the next glide, as a command can in the real window.
+// A table that writes down what the rules tell it, in game terms, one line a call. Steps are
+// over at once unless `holdGlides` is set: then a glide waits in `heldGlide` until the test
+// calls it, as the window's animations make the rules wait.
+struct WatchedTable : TableDisplay {
+    std::vector<std::string> lines;
+    bool holdGlides = false;
+    std::optional<StepDone> heldGlide;
+
+    void Glide(const std::string& line, StepDone shown) {
+        lines.push_back(line);
+        if (holdGlides) {
+            heldGlide = shown;
+        } else {
+            shown();
+        }
+    }
+    void HandStarts(StepDone shown) override {
+        lines.push_back("hand starts");
+        shown();
+    }
+    void CardsCut(const PerPlayer<Card>& cut) override {
+        lines.push_back("cut " + NameOf(cut[Player::Human]) + " " + NameOf(cut[Player::Computer]));
+    }
+    void CutOver(const PerPlayer<Card>&) override {}
+    void CardsGathered() override { lines.push_back("gathered"); }
+    void MatchOver(const MatchState& state, StepDone shown) override {
+        lines.push_back("match over " + std::to_string(state.Score[Player::Human]) + " " +
+                        std::to_string(state.Score[Player::Computer]));
+        shown();
+    }
+    void PilePressed(Player, StepDone shown) override { shown(); }
+    void CardUncovered(Player, Card card, std::optional<Slot> slot, StepDone shown) override {
+        Glide("uncovered " + NameOf(card) + (slot ? " onto the table" : ""), shown);
+    }
+    void CardLaid(Card card, Slot slot, StepDone shown) override {
+        Glide("laid " + NameOf(card) + " at " + std::to_string(slot.row) + "," +
+                  std::to_string(slot.column),
+              shown);
+    }
+    void CardTaken(Card card, Player taker, StepDone shown) override {
+        Glide("taken " + NameOf(card) + (taker == Player::Human ? " by human" : " by computer"),
+              shown);
+    }
+    void LastCardShown(Card card) override { lines.push_back("last card " + CardName(card)); }
+    void TurnPassed(Player) override {}
+    void CardClickable(Card, bool) override {}
+    void SelectionChanged(Card card, bool selected) override {
+        lines.push_back((selected ? "selected " : "deselected ") + NameOf(card));
+    }
+    void ScoresReset(Player) override { lines.push_back("scores reset"); }
+    void ScoreChanged(Player, const PerPlayer<int>&) override {}
+    void ComputerTimerSwitched(bool on) override { timerOn = on; }
+    void ComputerThinking(bool thinking) override { computerThinking = thinking; }
+    void Message(const std::string& text, StepDone shown) override {
+        lines.push_back("message " + text);
+        shown();
+    }
+    void Beep() override { lines.push_back("beep"); }
+    void StepCutShort() override { lines.push_back("cut short"); }
+
+    bool timerOn = false;
+    bool computerThinking = false;
+};
+
+// A hand in progress as earlier turns would have left it. `rows` is the table as TableNamed
+// reads it; the player to move holds `card` on the play spot, and `last` was uncovered in the
+// turn before.
 struct Harness {
     MatchState state;
-    std::vector<std::string> requests;
-    std::function<void()> duringNextGlide;
-    RecordingTable table{[this](const std::string& line) {
-        requests.push_back(line);
-        if (line.starts_with("move ") && duringNextGlide) std::exchange(duringNextGlide, {})();
-    }};
+    WatchedTable table;
     ScriptedRandom random;
     MatchEngine engine{state, table, random};
 
-    // The table row by row from the human's side, "/" between rows, "." for an empty slot:
-    // "B2 B4 / . . C6". The player whose turn it is holds `card`; `last` was laid before it.
     explicit Harness(const std::string& rows = "", Player turn = Player::Human,
                      const std::string& card = "", const std::string& last = "") {
         state.PlayerName[Player::Human] = "Gimbo";
-        table.ArrangeAsAtHandStart();
-        std::istringstream in(rows);
-        int row = 1;
-        int column = 1;
-        for (std::string word; in >> word; ++column) {
-            if (word == "/") {
-                ++row;
-                column = 0;
-            } else if (word != ".") {
-                const int onTable = CardNamed(word);
-                state.CardAt({row, column}) = onTable;
-                const PictureBox slot = engine.SlotPosition({row, column});
-                table.HeadlessTable::PlacePicture(onTable, slot.left, slot.top);
-                state.Drawn[onTable] = true;
-                ++state.TableCount;
-            }
-        }
+        state.Table = TableNamed(rows);
+        state.Drawn = state.Table.Cards();
         if (card.empty()) return;
         state.Turn = turn;
         state.TurnCount = 5;
-        SetCurrentAndLast(state, CardNamed(card), last.empty() ? 0 : CardNamed(last));
-        state.Drawn[state.CurrentCard] = true;
-        const int pile = PileOf(turn);
-        table.HeadlessTable::PlacePicture(state.CurrentCard, 69, table.CardBox(pile).top);
+        state.CurrentCard = CardNamed(card);
+        state.CurrentPlace = CurrentCardPlace::OnPlaySpot;
+        state.Drawn.Add(*state.CurrentCard);
+        if (!last.empty()) {
+            state.LastCard = CardNamed(last);
+            state.Drawn.Add(*state.LastCard);
+        }
     }
 
     void Click(const std::string& cards) {
-        for (int card : CardsNamed(cards)) engine.CardClicked(card);
+        for (const Card card : CardsNamed(cards)) engine.CardClicked(card);
     }
 
-    std::vector<std::string> Matching(const std::string& prefix) const {
+    // Lets every held glide end, and those that start meanwhile.
+    void FinishGlides() {
+        while (table.heldGlide) (*std::exchange(table.heldGlide, std::nullopt))();
+    }
+
+    std::vector<std::string> Starting(const std::string& prefix) const {
         std::vector<std::string> found;
-        for (const auto& line : requests) {
+        for (const auto& line : table.lines) {
             if (line.starts_with(prefix)) found.push_back(line);
         }
         return found;
-    }
-
-    bool Made(const std::string& line) const { return std::ranges::count(requests, line) > 0; }
-
-    // The piles are placed from the drawing area's height, which is the maximised table's only
-    // once the window has been maximised.
-    bool MaximisedBeforePlacingThePiles() const {
-        const auto pile = std::ranges::find_if(requests, [](const std::string& line) {
-            return line.starts_with("place " + std::to_string(kComputerPile) + " ") ||
-                   line.starts_with("place " + std::to_string(kHumanPile) + " ");
-        });
-        return pile != requests.end() && std::ranges::find(requests, "maximise") < pile;
     }
 };
 

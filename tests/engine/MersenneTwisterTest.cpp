@@ -54,11 +54,12 @@ TEST(MersenneTwister64, GeneratorsSeededTogetherEachGiveTheirOwnSeedsNumbers) {
 struct StandardHand {
     StandardHand(uint64_t firstSeed, uint64_t hand) : engine(firstSeed + hand) {}
     double NextUniform() { return UniformFromBits(engine()); }
-    int NextCardNotDrawn(const DrawnCards& drawn) {
-        int card = static_cast<int>(NextUniform() * 40) + 1;
-        while (drawn[card]) card = static_cast<int>(NextUniform() * 40) + 1;
+    Card NextCardNotDrawn(const CardSet& drawn) {
+        Card card = NextCard();
+        while (drawn.Contains(card)) card = NextCard();
         return card;
     }
+    Card NextCard() { return CardAtDeckPosition(static_cast<int>(NextUniform() * 40)); }
     std::mt19937_64 engine;
 };
 
@@ -74,11 +75,12 @@ TEST(SeededRandom, EachHandDrawsTheCardsOfItsOwnSeedInTheirOrder) {
             // The cut cards, then the hand's cards, then numbers past the end of the state.
             for (int i = 0; i < 3; ++i)
                 ASSERT_EQ(source.NextUniform(), standard.NextUniform()) << where;
-            DrawnCards drawn{};
+            CardSet drawn;
             for (int i = 0; i < kCardCount; ++i) {
-                const int card = source.NextCardNotDrawn(drawn);
-                ASSERT_EQ(card, standard.NextCardNotDrawn(drawn)) << where << ", draw " << i;
-                drawn[card] = true;
+                const Card card = source.NextCardNotDrawn(drawn);
+                ASSERT_EQ(DeckPosition(card), DeckPosition(standard.NextCardNotDrawn(drawn)))
+                    << where << ", draw " << i;
+                drawn.Add(card);
             }
             for (int i = 0; i < 400 * static_cast<int>(hand % 2); ++i)
                 ASSERT_EQ(source.NextUniform(), standard.NextUniform()) << where;
@@ -99,7 +101,8 @@ TEST(SeededRandom, CardsFromTheBitsAreTheCardsFromTheirUniformNumber) {
     std::mt19937_64 dice(3);
     for (int i = 0; i < 100000; ++i) allBits.push_back(dice() >> (i % 64));
     for (const uint64_t bits : allBits)
-        ASSERT_EQ(CardFromBits(bits), CardFromUniform(UniformFromBits(bits))) << bits;
+        ASSERT_EQ(DeckPositionFromBits(bits), DeckPositionFromUniform(UniformFromBits(bits)))
+            << bits;
 }
 
 TEST(SeededRandom, BeforeItsFirstHandItGivesTheStandardDefaultNumbers) {

@@ -1,18 +1,18 @@
 // Every play of the engine against the reference play written from the rules: which clicks
-// are refused and with what message, which cards are taken, the points, the scopa, the score
-// caption and bars. On whole matches (VORBIA_SCORED_MATCHES, default 1000) whose human clicks
-// at random, with the bookkeeping checked between plays, and on single plays set up on random
+// are refused and with what message, which cards are taken, the points, the scopa and the
+// scores shown. On whole matches (VORBIA_SCORED_MATCHES, default 1000) whose human clicks at
+// random, with the bookkeeping checked between plays, and on single plays set up on random
 // tables (VORBIA_SCORED_TABLES, default 20000).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
-#include <numeric>
 #include <random>
 
 #include "EngineHarness.h"
 #include "ReferencePlay.h"
 #include "SimulationRun.h"
-#include "TableOrders.h"
+#include "TableLayout.h"
 
 namespace vorbia {
 namespace {
@@ -21,153 +21,150 @@ using reference::ClickResult;
 using reference::PlayResult;
 using reference::Position;
 
-// The reference numbers the players as the game does, 1 the human and 2 the computer.
-int NumberOf(Player player) { return static_cast<int>(player); }
-
 long long FromEnvironment(const char* name, long long fallback) {
     const char* text = std::getenv(name);
     return text != nullptr && *text != '\0' ? std::atoll(text) : fallback;
 }
 
-// What the engine shows during one click or one play, up to the moment it hands the turn on
-// (its first request of the turn colours), in the reference's terms.
-struct ObservedTable : HeadlessTable {
+// What the engine shows during one click or one play, up to the moment it hands the turn on,
+// in the reference's terms. Every step is shown at once.
+struct ObservedTable : UnseenTable {
     const MatchState* state = nullptr;
     PlayResult seen;
     bool handedOn = false;
-    bool cardsLeftSelected = false;
     int beeps = 0;
-    std::vector<int> drawnThisHand;
     int matchesEnded = 0;
     int matchesWithoutWinner = 0;
 
     bool ShowsAnything() const override { return true; }
-
     void StartWatching() {
         seen = {};
         handedOn = false;
-        cardsLeftSelected = false;
         beeps = 0;
     }
-    // The card uncovered in the turn before the current one.
-    int LastCard() const {
-        const size_t drawn = drawnThisHand.size();
-        return drawn >= 2 ? drawnThisHand[drawn - 2] : 0;
-    }
-
-    void ShowMessage(const std::string& text) override {
+    void Message(const std::string& text, StepDone shown) override {
         if (!handedOn) seen.messages.push_back(text);
+        shown();
     }
     void Beep() override {
         if (handedOn) return;
         seen.beep = true;
         ++beeps;
     }
-    void MoveCard(int picture, int startLeft, int startTop, int endLeft, int endTop) override {
-        HeadlessTable::MoveCard(picture, startLeft, startTop, endLeft, endTop);
-        // A card uncovered glides from its pile's left edge.
-        if (startLeft == 5 && picture <= kCardCount) drawnThisHand.push_back(picture);
-        if (!handedOn && endLeft == -59) seen.leftTheTable.push_back({picture, endTop});
+    void CardTaken(Card card, Player taker, StepDone shown) override {
+        if (!handedOn) seen.taken.push_back({card, taker});
+        shown();
     }
-    void HideAllCards() override {
-        HeadlessTable::HideAllCards();
-        drawnThisHand.clear();
-    }
-    void SetCaption(Element element, const std::string& text) override {
-        if (handedOn ||
-            (element != Element::HumanScoreCaption && element != Element::ComputerScoreCaption))
-            return;
-        seen.captionOf =
-            NumberOf(element == Element::HumanScoreCaption ? Player::Human : Player::Computer);
-        seen.caption = text;
-    }
-    void DrawScoreBar(int bar, int right, Colour) override {
+    void ScoreChanged(Player scorer, const PerPlayer<int>& scores) override {
         if (handedOn) return;
-        seen.barsDrawn = true;
-        seen.barRight[static_cast<size_t>(bar)] = right;
+        seen.scoreShownFor = scorer;
+        seen.scoreShown = scores;
     }
-    void SetTextColour(Element, Colour) override {
+    void TurnPassed(Player) override {
         if (handedOn) return;
         handedOn = true;
-        seen.tableAfter = state->TableGrid;
-        seen.scoreAfter = state->Score.values;
-        std::ranges::sort(seen.leftTheTable);
-        cardsLeftSelected = state->Selected.any();
+        for (const Slot slot : kScanOrder) seen.tableAfter[slot.row][slot.column] = state->Table.At(slot);
+        seen.scoreAfter = state->Score;
     }
-    void ShowEndOfMatch(const MatchState& s) override {
+    void MatchOver(const MatchState& s, StepDone shown) override {
         ++matchesEnded;
         matchesWithoutWinner += std::max(s.Score[Player::Human], s.Score[Player::Computer]) < 51;
+        shown();
     }
 };
 
-Position PositionOf(const MatchState& state, const ObservedTable& table, int lastCard) {
-    return {.table = state.TableGrid,
-            .player = NumberOf(state.Turn),
-            .card = state.CurrentCard,
-            .lastCard = lastCard,
-            .messages = state.ShowMessages,
-            .score = state.Score.values,
-            .pileTop = {0, table.CardBox(kHumanPile).top, table.CardBox(kComputerPile).top},
-            .barWidth = table.ElementBox(Element::HumanScoreBar).width};
+Position PositionOf(const MatchState& state) {
+    Position position{.player = *state.Turn,
+                      .card = *state.CurrentCard,
+                      .lastCard = state.LastCard,
+                      .messages = state.ShowMessages,
+                      .score = state.Score};
+    for (const Slot slot : kScanOrder) position.table[slot.row][slot.column] = state.Table.At(slot);
+    return position;
 }
 
-std::vector<int> TableCards(const MatchState& state, bool selectedOnly = false) {
-    std::vector<int> cards;
-    for (const auto& row : state.TableGrid) {
-        for (int card : row) {
-            if (card != 0 && (!selectedOnly || state.Selected[card])) cards.push_back(card);
-        }
+std::vector<Card> TableCards(const MatchState& state, bool selectedOnly = false) {
+    std::vector<Card> cards;
+    for (const auto [slot, card] : state.Table.OccupiedSlots()) {
+        if (!selectedOnly || state.Selected.Contains(card)) cards.push_back(card);
     }
     return cards;
 }
 
-// Between two plays: each card drawn once and laid at most once, selected only on the table;
-// CardsDrawn and TableCount agree, and TurnCount counts one turn per card drawn.
+// Between two plays: every table card drawn, in one slot and in the table's set of cards; only
+// table cards selected; the card in hand drawn and on its play spot; one turn per card drawn.
 std::string BrokenBookkeeping(const MatchState& s) {
-    std::array<int, kCardCount + 1> cells{};
-    for (int card : TableCards(s)) ++cells[card];
-    int drawn = 0;
-    int occupied = 0;
-    for (int card = 1; card <= kCardCount; ++card) {
-        drawn += s.Drawn[card];
-        occupied += cells[card];
-        if (cells[card] > s.Drawn[card] || (cells[card] == 0 && s.Selected[card]))
-            return "card " + std::to_string(card) + " undrawn, twice or selected off the table";
+    CardSet inSlots;
+    for (const Slot slot : kScanOrder) {
+        const std::optional<Card> card = s.Table.At(slot);
+        if (!card) continue;
+        if (inSlots.Contains(*card) || !s.Drawn.Contains(*card)) {
+            return CardName(*card) + " undrawn or in two slots";
+        }
+        inSlots.Add(*card);
     }
-    if (drawn != s.CardsDrawn || occupied != s.TableCount) return "CardsDrawn or TableCount";
-    if (s.TurnCount > 41 || (s.TurnCount != drawn && s.TurnCount != drawn + 1))
+    if (inSlots != s.Table.Cards() || inSlots.Count() != s.Table.Count()) return "table's cards";
+    for (int position = 0; position < kCardCount; ++position) {
+        const Card card = CardAtDeckPosition(position);
+        if (s.Selected.Contains(card) && !inSlots.Contains(card)) return "selected off the table";
+    }
+    if (!s.Drawn.Contains(*s.CurrentCard) || s.PlaceOf(*s.CurrentCard) != CardPlace::Uncovered) {
+        return "the card in hand";
+    }
+    const int drawn = s.CardsDrawn();
+    if (s.TurnCount > 41 || (s.TurnCount != drawn && s.TurnCount != drawn + 1)) {
         return "TurnCount " + std::to_string(s.TurnCount) + " after " + std::to_string(drawn);
+    }
     return "";
 }
 
-// Plays the clicks and then the card in hand through the engine as its player would, and
-// returns "" or what differed from the reference.
+reference::Scopa ScopaScored(const MatchEngine& engine, Player player,
+                             const std::array<int, kScopaKinds>& before) {
+    const std::array<int, kScopaKinds>& after = engine.ScopasScored()[player];
+    for (const ScopaKind kind : {ScopaKind::EmptyTable, ScopaKind::LastCard, ScopaKind::SameSuit}) {
+        const auto index = static_cast<size_t>(kind);
+        if (after[index] == before[index] + 1) return static_cast<reference::Scopa>(index + 1);
+    }
+    return after == before ? reference::Scopa::None : static_cast<reference::Scopa>(-1);
+}
+
+// Plays the clicks and then the card in hand through the engine as its player would, or the
+// computer's move when `computerMoves`, and returns "" or what differed from the reference.
 std::string PlayAndCompare(MatchEngine& engine, const MatchState& state, ObservedTable& table,
-                           const Position& position, const std::vector<int>& clicks) {
-    std::string where = "player " + std::to_string(position.player) + " plays " +
-                        std::to_string(position.card) + " after " +
-                        std::to_string(position.lastCard) + ", clicks";
-    for (int card : clicks) where += ' ' + std::to_string(card);
+                           const Position& position, const std::vector<Card>& clicks,
+                           bool computerMoves = false) {
     PlayResult before;
-    before.tableAfter = position.table;
     before.scoreAfter = position.score;
+    before.tableAfter = position.table;
+    std::string where = CardName(position.card) +
+                        (position.player == Player::Human ? " by the human" : " by the computer") +
+                        " after " + (position.lastCard ? CardName(*position.lastCard) : "none") +
+                        ", clicks";
+    for (const Card card : clicks) where += " " + CardName(card);
     where += "; before, " + reference::Describe(before);
 
     reference::ReferencePlay expected(position);
-    const bool human = position.player == NumberOf(Player::Human);
-    for (int card : clicks) {
+    const bool human = position.player == Player::Human;
+    const std::array<int, kScopaKinds> scopas = engine.ScopasScored()[position.player];
+    if (computerMoves) {
+        for (const Card card : clicks) expected.Click(card);
         table.StartWatching();
-        human ? engine.CardClicked(card) : engine.ToggleTableCard(card);
-        const ClickResult click{table.seen.messages, TableCards(state, true)};
-        if (click != expected.Click(card)) return "click on " + std::to_string(card) + ", " + where;
+        engine.ComputerMove();
+    } else {
+        for (const Card card : clicks) {
+            table.StartWatching();
+            human ? engine.CardClicked(card) : engine.ToggleTableCard(card);
+            const ClickResult click{table.seen.messages, TableCards(state, true)};
+            if (click != expected.Click(card)) return "click on " + CardName(card) + ", " + where;
+        }
+        table.StartWatching();
+        human ? engine.CardClicked(position.card) : engine.PlayCurrentCard(position.card);
     }
-    table.StartWatching();
-    human ? engine.CardClicked(position.card) : engine.PlayCurrentCard(position.card);
     const PlayResult play = expected.Play();
     if (!table.handedOn) return "the turn was not handed on, " + where;
-    if (table.seen == play && table.beeps <= 1 && !table.cardsLeftSelected) return "";
-    return std::string(table.cardsLeftSelected ? "cards left selected" : "") +
-           "\n engine:    " + reference::Describe(table.seen) +
+    table.seen.scopa = ScopaScored(engine, position.player, scopas);
+    if (table.seen == play && table.beeps <= 1) return "";
+    return "\n engine:    " + reference::Describe(table.seen) +
            "\n reference: " + reference::Describe(play) + "\n " + where;
 }
 
@@ -177,28 +174,28 @@ struct RandomClicker {
     std::mt19937 dice;
 
     // Cards adding up to `target`, tried in a random order; empty when none do.
-    std::vector<int> AddingUpTo(std::vector<int> cards, int target) {
+    std::vector<Card> AddingUpTo(std::vector<Card> cards, int target) {
         std::shuffle(cards.begin(), cards.end(), dice);
-        std::vector<int> chosen;
+        std::vector<Card> chosen;
         auto search = [&](auto& self, size_t from, int left) -> bool {
             if (left == 0) return true;
             for (size_t i = from; i < cards.size(); ++i) {
-                if (CardValue(cards[i]) > left) continue;
+                if (cards[i].value > left) continue;
                 chosen.push_back(cards[i]);
-                if (self(self, i + 1, left - CardValue(cards[i]))) return true;
+                if (self(self, i + 1, left - cards[i].value)) return true;
                 chosen.pop_back();
             }
             return false;
         };
-        return search(search, 0, target) ? chosen : std::vector<int>{};
+        return search(search, 0, target) ? chosen : std::vector<Card>{};
     }
 
-    std::vector<int> Clicks(const MatchState& state) {
-        std::vector<int> cards = TableCards(state);
-        const int v = state.CurrentValue;
+    std::vector<Card> Clicks(const MatchState& state) {
+        std::vector<Card> cards = TableCards(state);
+        const int v = state.CurrentCard->value;
         const int above = v + 1 + static_cast<int>(dice() % static_cast<unsigned>(11 - v));
         const int below = 1 + static_cast<int>(dice() % static_cast<unsigned>(v));
-        std::vector<int> clicks;
+        std::vector<Card> clicks;
         switch (dice() % 7) {
             case 0:
             case 1:
@@ -223,7 +220,7 @@ struct RandomClicker {
         }
         std::shuffle(clicks.begin(), clicks.end(), dice);
         if (!clicks.empty() && dice() % 4 == 0) {
-            const int again = clicks[dice() % clicks.size()];
+            const Card again = clicks[dice() % clicks.size()];
             clicks.insert(clicks.begin() + static_cast<long>(dice() % (clicks.size() + 1)), again);
             if (dice() % 2 == 0) clicks.push_back(again);
         }
@@ -246,17 +243,18 @@ TEST(PlayDifferential, EveryPlayOfWholeMatchesScoresAsTheRulesSay) {
         state.PlayerName[Player::Human] = "Gimbo";
         engine.NewMatch();
         while (table.matchesEnded < perSeed) {
-            ASSERT_TRUE(!engine.Busy() && engine.CurrentCardOnPlaySpot())
+            ASSERT_TRUE(!engine.Busy() && state.CurrentCardOnPlaySpot())
                 << "no player to decide, seed " << seed;
             ASSERT_EQ(BrokenBookkeeping(state), "") << "seed " << seed << ", play " << plays;
             state.ShowMessages = clicker.dice() % 2 == 0;
-            const Position before = PositionOf(state, table, table.LastCard());
-            std::vector<int> clicks = clicker.Clicks(state);
-            if (state.Turn == Player::Computer) {
+            const Position before = PositionOf(state);
+            std::vector<Card> clicks = clicker.Clicks(state);
+            const bool computer = state.Turn == Player::Computer;
+            if (computer) {
                 const ComputerChoice choice = ChooseComputerCapture(state);
                 clicks.assign(choice.begin(), choice.end());
             }
-            ASSERT_EQ(PlayAndCompare(engine, state, table, before, clicks), "")
+            ASSERT_EQ(PlayAndCompare(engine, state, table, before, clicks, computer), "")
                 << "seed " << seed << ", play " << plays;
             scoring += table.seen.scoreAfter != before.score;
             ASSERT_LT(++plays, matches * 1000) << "matches do not end";
@@ -287,44 +285,38 @@ struct RandomSinglePlay {
     SeededRandom random;
     MatchEngine engine{state, table, random};
     Position position;
-    std::vector<int> clicks;
+    std::vector<Card> clicks;
 
     RandomSinglePlay(std::mt19937& dice, RandomClicker& clicker) : random(dice()) {
         table.state = &state;
-        table.ArrangeAsAtHandStart();
         auto below = [&dice](int bound) { return static_cast<int>(dice() % unsigned(bound)); };
-        std::vector<int> deck(kCardCount);
-        std::iota(deck.begin(), deck.end(), 1);
+        std::vector<Card> deck;
+        for (int at = 0; at < kCardCount; ++at) deck.push_back(CardAtDeckPosition(at));
         std::shuffle(deck.begin(), deck.end(), dice);
-        const int current = deck.back();
+        const Card current = deck.back();
         deck.pop_back();
-        std::vector<int> slots(deck.begin(), deck.begin() + (below(6) == 0 ? kSlots : below(22)));
+        std::vector<std::optional<Card>> slots(deck.begin(),
+                                               deck.begin() + (below(6) == 0 ? kSlots : below(22)));
         slots.resize(kSlots);
         std::shuffle(slots.begin(), slots.end(), dice);
 
         state.Turn = below(2) == 0 ? Player::Human : Player::Computer;
         state.TurnCount = 10;
         state.ShowMessages = below(2) == 0;
-        state.Score = {0, below(56), below(56)};
-        int last = below(3) == 0 ? 0 : deck[static_cast<size_t>(below(kCardCount - 1))];
-        for (int p = 1; p <= kSlots; ++p) {
-            const int card = slots[static_cast<size_t>(p - 1)];
-            if (card == 0) continue;
-            state.CardAt(kScanOrder[p - 1]) = card;
-            const PictureBox slot = engine.SlotPosition(kScanOrder[p - 1]);
-            table.HeadlessTable::PlacePicture(card, slot.left, slot.top);
-            ++state.TableCount;
-            if (CardValue(card) == CardValue(current) && below(2) == 0) last = card;
+        state.Score = {below(56), below(56)};
+        if (below(3) != 0) state.LastCard = deck[static_cast<size_t>(below(kCardCount - 1))];
+        for (int index = 0; index < kSlots; ++index) {
+            const std::optional<Card> card = slots[static_cast<size_t>(index)];
+            if (!card) continue;
+            state.Table.Put(SlotAtScanIndex(index), *card);
+            if (card->value == current.value && below(2) == 0) state.LastCard = card;
         }
-        testing::SetCurrentAndLast(state, current, last);
-        for (int card = 1; card <= kCardCount; ++card) {
-            const bool drawn = card == current || card == last || std::ranges::count(slots, card);
-            state.Drawn[card] = drawn;
-            state.CardsDrawn += drawn;
-        }
-        const int pile = PileOf(state.Turn);
-        table.HeadlessTable::PlacePicture(current, 69, table.CardBox(pile).top);
-        position = PositionOf(state, table, last);
+        state.CurrentCard = current;
+        state.CurrentPlace = CurrentCardPlace::OnPlaySpot;
+        state.Drawn = state.Table.Cards();
+        state.Drawn.Add(current);
+        if (state.LastCard) state.Drawn.Add(*state.LastCard);
+        position = PositionOf(state);
         clicks = clicker.Clicks(state);
     }
 };
@@ -336,12 +328,22 @@ TEST(PlayDifferential, SinglePlaysOnRandomTablesScoreAsTheRulesSay) {
     long long fullTables = 0;
     for (long long done = 0; done < tables; ++done) {
         RandomSinglePlay play(dice, clicker);
-        fullTables += play.state.TableCount == kSlots;
+        fullTables += play.state.Table.Count() == kSlots;
         ASSERT_EQ(PlayAndCompare(play.engine, play.state, play.table, play.position, play.clicks),
                   "")
             << "table " << done;
     }
     EXPECT_GT(fullTables, tables / 10);
+}
+
+// The score bars end in proportion to the score against 51, less 3, rounded to the nearest
+// pixel: at 1 point the bar's end lies at -1.69, at 51 the bar is full.
+TEST(ScoreBar, EndsWhereTheScoreTakesIt) {
+    for (int score = 0; score <= 60; ++score) {
+        const int exact51ths = score * kScoreBarSize.width - 3 * 51;
+        const int rounded = (exact51ths + (exact51ths < 0 ? -25 : 25)) / 51;
+        EXPECT_EQ(ScoreBarRight(score), rounded) << score;
+    }
 }
 
 }  // namespace

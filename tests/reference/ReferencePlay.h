@@ -1,46 +1,50 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "Card.h"
+#include "Players.h"
+
 namespace vorbia::reference {
 
-// One play worked out straight from the rules, with nothing of the engine but the numbering of
-// the cards: the table cards clicked one by one, then the card in hand played. The yardstick
-// the engine's plays are compared with.
+// One play worked out straight from the rules, with nothing of the engine but its names for
+// cards and players: the table cards clicked one by one, then the card in hand played. The
+// yardstick the engine's plays are compared with.
 
-using Table = std::array<std::array<int, 8>, 4>;  // [row 1..3][column 1..7]; 0 an empty slot
+// [row][column] from 0, row 0 on the human's side; empty for an empty slot.
+using Table = std::array<std::array<std::optional<Card>, 7>, 3>;
 
 struct Position {
     Table table{};
-    int player = 1;         // 1 the human, 2 the computer
-    int card = 0;           // the card in hand
-    int lastCard = 0;       // the card uncovered in the turn before; 0 none in this hand
-    bool messages = false;  // the explanatory messages switch
-    std::array<int, 3> score{};
-    std::array<int, 3> pileTop{};  // where each player's pile stands, for the cards it takes
-    int barWidth = 67;
+    Player player = Player::Human;
+    Card card{};                    // the card in hand
+    std::optional<Card> lastCard;   // the card uncovered in the turn before, if any in this hand
+    bool messages = false;          // the explanatory messages switch
+    PerPlayer<int> score{};
 };
 
 struct ClickResult {
     std::vector<std::string> messages;
-    std::vector<int> selected;  // afterwards, in scan order
+    std::vector<Card> selected;  // afterwards, in scan order
     bool operator==(const ClickResult&) const = default;
 };
+
+enum class Scopa { None, EmptyTable, LastCard, SameSuit };
 
 struct PlayResult {
     std::vector<std::string> messages;
     bool beep = false;
-    // Every card that went off the table's left edge, with the top it went to, by card number.
-    std::vector<std::pair<int, int>> leftTheTable;
+    // The cards that left the table for a pile, in the order they left, with the pile's owner.
+    std::vector<std::pair<Card, Player>> taken;
     Table tableAfter{};
-    std::array<int, 3> scoreAfter{};
-    int captionOf = 0;  // the player whose score caption is rewritten; 0 none
-    std::string caption;
-    bool barsDrawn = false;
-    std::array<int, 2> barRight{};  // the human's bar, the computer's
+    PerPlayer<int> scoreAfter{};
+    Scopa scopa = Scopa::None;
+    std::optional<Player> scoreShownFor;  // whose score the table shows anew, with both scores
+    PerPlayer<int> scoreShown{};
     bool operator==(const PlayResult&) const = default;
 };
 
@@ -50,14 +54,15 @@ class ReferencePlay {
   public:
     explicit ReferencePlay(const Position& position) : p_(position) {}
 
-    ClickResult Click(int card);  // a click on a table card
-    PlayResult Play();            // the click on the card in hand
+    ClickResult Click(Card card);  // a click on a table card
+    PlayResult Play();             // the click on the card in hand
 
   private:
-    std::vector<int> SelectedInScanOrder() const;
+    std::vector<Card> SelectedInScanOrder() const;
+    bool IsSelected(Card card) const;
 
     Position p_;
-    std::array<bool, 41> selected_{};
+    std::vector<Card> selected_;
 };
 
 }  // namespace vorbia::reference

@@ -28,7 +28,11 @@ using Settings = std::tuple<std::string, int, bool>;  // name, card speed, messa
 
 MatchState StateWith(const Settings& settings) {
     const auto& [name, speed, messages] = settings;
-    return {.PlayerName = {"", name}, .CardSpeed = speed, .ShowMessages = messages};
+    MatchState state;
+    state.PlayerName[Player::Human] = name;
+    state.CardSpeed = speed;
+    state.ShowMessages = messages;
+    return state;
 }
 
 Settings Of(const MatchState& state) {
