@@ -78,7 +78,7 @@ class DialogsTest : public QObject {
                                     const char* button = "okButton") {
         MatchState state;
         state.PlayerName[Player::Human] = name;
-        state.Score = {0, human, computer};
+        state.Score = {{human, computer}};
         QTimer::singleShot(0, &ending_, [this, button] {
             if (button == nullptr) {
                 ending_.close();
@@ -86,7 +86,14 @@ class DialogsTest : public QObject {
                 QTest::mouseClick(Find<QToolButton>(ending_, button), Qt::LeftButton);
             }
         });
-        return ending_.ShowResult(state, QString::fromStdString(name));
+        std::optional<EndOfMatchDialog::Choice> chosen;
+        const QMetaObject::Connection heard = connect(
+            &ending_, &EndOfMatchDialog::Chosen, this,
+            [&chosen](EndOfMatchDialog::Choice choice) { chosen = choice; });
+        ending_.ShowResult(state, QString::fromStdString(name));
+        [&] { QVERIFY(QTest::qWaitFor([&] { return chosen.has_value(); }, 5000)); }();
+        disconnect(heard);
+        return chosen.value_or(EndOfMatchDialog::Choice::PlayAgain);
     }
     QString Text(const char* label) const { return Find<QLabel>(ending_, label)->text(); }
     QString Line(int row) const {
@@ -102,7 +109,9 @@ class DialogsTest : public QObject {
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
     void init() {
         opened_.clear();
-        state_ = {.PlayerName = {"", "Gimbo"}, .CardSpeed = 35, .ShowMessages = false};
+        state_ = MatchState{};
+        state_.PlayerName = {{"Gimbo", ""}};
+        state_.CardSpeed = 35;
     }
 
     void optionsOpenWithTheStateAndEnterSavesTheChanges() {

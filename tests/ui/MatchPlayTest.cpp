@@ -11,7 +11,6 @@
 #include "KeyboardPlay.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
-#include "TableOrders.h"
 #include "TableTestSupport.h"
 
 using namespace vorbia;
@@ -21,17 +20,20 @@ namespace {
 
 const QString kNewMatch = QStringLiteral("si inizia una nuova partita.");
 
-std::vector<int> TableCardsInScanOrder(const MatchState& state) {
-    std::vector<int> cards;
-    for (const Slot slot : OccupiedSlots(state)) cards.push_back(state.CardAt(slot));
+std::vector<Card> TableCardsInScanOrder(const MatchState& state) {
+    std::vector<Card> cards;
+    for (const auto [slot, card] : state.Table.OccupiedSlots()) cards.push_back(card);
     return cards;
 }
 
-// The card that has the keyboard focus, 0 for none.
-int FocusedCard() {
+// The card that has the keyboard focus.
+std::optional<Card> FocusedCard() {
     const auto* card = qobject_cast<CardPicture*>(QApplication::focusWidget());
-    return card != nullptr ? card->Index() : 0;
+    if (card == nullptr) return std::nullopt;
+    return card->ShownCard();
 }
+
+QString NameOf(Card card) { return QString::fromStdString(CardName(card)); }
 
 // A key as the system delivers it: to the focused element, else to the window.
 void Press(CardTable& table, Qt::Key key) {
@@ -65,11 +67,12 @@ QImage Image(const QPixmap& pixmap) {
 }
 
 // Plays the human's turns until `done`: a table card of the same value when there is one, then
-// the card in hand; clicked, or reached with Tab and pressed with Space and Enter.
-bool PlayUntil(CardTable& table, bool keys, const std::function<bool()>& done, int timeoutMs) {
-    const auto press = [&](int card, Qt::Key key) {
-        if (!keys)
-            return QTest::mouseClick(CardPictureOf(table, card), Qt::LeftButton, {}, {20, 40});
+// the card in hand; clicked, or reached with Tab and pressed with Space and Enter. `look` sees
+// each turn as the human is about to play it.
+bool PlayUntil(CardTable& table, bool keys, const std::function<bool()>& done, int timeoutMs,
+               const std::function<void()>& look = [] {}) {
+    const auto press = [&](Card card, Qt::Key key) {
+        if (!keys) return QTest::mouseClick(&table.PictureOf(card), Qt::LeftButton, {}, {20, 40});
         for (int step = 0; step < kSlots + 2 && FocusedCard() != card; ++step)
             Press(table, Qt::Key_Tab);
         if (FocusedCard() == card) Press(table, key);
@@ -78,10 +81,11 @@ bool PlayUntil(CardTable& table, bool keys, const std::function<bool()>& done, i
         [&] {
             if (done()) return true;
             if (!HumanMayPlay(table)) return false;
+            look();
             const MatchState& state = table.State();
-            const int current = state.CurrentCard;
-            for (int card : TableCardsInScanOrder(state)) {
-                if (CardValue(card) != state.CurrentValue) continue;
+            const Card current = *state.CurrentCard;
+            for (const Card card : TableCardsInScanOrder(state)) {
+                if (card.value != current.value) continue;
                 press(card, Qt::Key_Space);
                 break;
             }
@@ -100,31 +104,26 @@ class MatchPlayTest : public QObject {
     void initTestCase() { LoadFonts(); }
 
     void aHandIsReadAndPlayedWithKeysInScanOrder() {
-        const QStringList names{"Asso di Denare", "7 di Coppe", "Fante di Bastoni",
-                                "Cavallo di Spade", "Re di Denare"};
-        for (int index = 0; int card : {1, 17, 28, 39, 10})
-            QCOMPARE(CardName(card), names[index++]);
-
         PlayTable t(3, "Giocatore1=Gimbo\r\n");
         CardTable& table = *t.table;
         const MatchState& state = table.State();
         QTest::keyClick(&table, Qt::Key_F2);
         QVERIFY(WaitForHumanTurn(table, [&] {
-            if (state.TableCount >= 3) return true;
+            if (state.Table.Count() >= 3) return true;
             Press(table, Qt::Key_Return);
             return false;
         }));
 
         // The card arrived on its play spot with the focus, read as a push button.
-        const int current = state.CurrentCard;
-        CardPicture* uncovered = CardPictureOf(table, current);
+        const Card current = *state.CurrentCard;
+        CardPicture* uncovered = &table.PictureOf(current);
         QCOMPARE(FocusedCard(), current);
         QCOMPARE(Reader(uncovered)->role(), QAccessible::PushButton);
-        QCOMPARE(Reader(uncovered)->text(QAccessible::Name), CardName(current));
+        QCOMPARE(Reader(uncovered)->text(QAccessible::Name), NameOf(current));
         QVERIFY(Reader(uncovered)->state().focused);
         for (const auto& [pile, owner] :
-             {std::pair{kHumanPile, "Gimbo"}, {kComputerPile, "Dino (Computer)"}})
-            QCOMPARE(Reader(CardPictureOf(table, pile))->text(QAccessible::Name),
+             {std::pair{Player::Human, "Gimbo"}, {Player::Computer, "Dino (Computer)"}})
+            QCOMPARE(Reader(&table.PileOf(pile))->text(QAccessible::Name),
                      QString("Mazzo di %1 - ancora %2 carte").arg(owner).arg(state.PileCount()));
         auto* humanPanel = table.findChild<StatusPanel*>("humanNamePanel");
         auto* computerPanel = table.findChild<StatusPanel*>("computerNamePanel");
@@ -134,8 +133,8 @@ class MatchPlayTest : public QObject {
         QCOMPARE(Reader(computerPanel)->text(QAccessible::Description), QString());
 
         // Three keys forward and three back, each wrapping around.
-        std::vector<int> stops{current};
-        for (int card : TableCardsInScanOrder(state)) stops.push_back(card);
+        std::vector<Card> stops{current};
+        for (const Card card : TableCardsInScanOrder(state)) stops.push_back(card);
         const size_t count = stops.size();
         size_t at = 0;
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Backtab, Qt::Key_Left,
@@ -156,36 +155,36 @@ class MatchPlayTest : public QObject {
         QCOMPARE(Image(uncovered->grab()), Image(uncovered->ImagePixmap()));
 
         // Space and Enter on a table card select and deselect it, as clicks do.
-        QAccessibleInterface* checkBox = Reader(CardPictureOf(table, stops[1]));
+        QAccessibleInterface* checkBox = Reader(&table.PictureOf(stops[1]));
         QCOMPARE(checkBox->role(), QAccessible::CheckBox);
-        QCOMPARE(checkBox->text(QAccessible::Name), CardName(stops[1]));
+        QCOMPARE(checkBox->text(QAccessible::Name), NameOf(stops[1]));
         Press(table, Qt::Key_Tab);
         Press(table, Qt::Key_Space);
-        QVERIFY(state.Selected[stops[1]] && checkBox->state().checked);
+        QVERIFY(state.Selected.Contains(stops[1]) && checkBox->state().checked);
         Press(table, Qt::Key_Enter);
-        QVERIFY(!state.Selected[stops[1]] && !checkBox->state().checked);
+        QVERIFY(!state.Selected.Contains(stops[1]) && !checkBox->state().checked);
         // A held key is one press: its repeats do nothing.
         QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
         QApplication::sendEvent(QApplication::focusWidget(), &repeated);
-        QVERIFY(!state.Selected[stops[1]]);
+        QVERIFY(!state.Selected.Contains(stops[1]));
 
         // Enter on the uncovered card plays it; the computer's move is heard: its card, then
         // the last-card caption as the human's turn comes round.
         Press(table, Qt::Key_Backtab);
         const int turnCount = state.TurnCount;
         Press(table, Qt::Key_Return);
-        QCOMPARE(state.TurnCount, turnCount + 1);
-        QVERIFY(QTest::qWaitFor([&] { return state.Turn == Player::Computer; }, 10000));
-        const int computersCard = state.CurrentCard;
-        QVERIFY(QTest::qWaitFor([&] { return table.Engine().CurrentCardOnPlaySpot(); }, 10000));
-        QCOMPARE(Reader(CardPictureOf(table, computersCard))->role(), QAccessible::Graphic);
-        QCOMPARE(Reader(CardPictureOf(table, computersCard))->text(QAccessible::Name),
-                 CardName(computersCard));
+        QVERIFY(QTest::qWaitFor([&] { return state.TurnCount == turnCount + 1; }, 10000));
+        QCOMPARE(state.Turn, Player::Computer);
+        QVERIFY(QTest::qWaitFor([&] { return state.CurrentCardOnPlaySpot(); }, 10000));
+        const Card computersCard = *state.CurrentCard;
+        QCOMPARE(Reader(&table.PictureOf(computersCard))->role(), QAccessible::Graphic);
+        QCOMPARE(Reader(&table.PictureOf(computersCard))->text(QAccessible::Name),
+                 NameOf(computersCard));
         QCOMPARE(Reader(computerPanel)->text(QAccessible::Description), QString("Di turno"));
         QCOMPARE(Reader(humanPanel)->text(QAccessible::Description), QString());
         QVERIFY(WaitForHumanTurn(table));
         QCOMPARE(Reader(table.findChild<QLabel*>("lastCardCaption"))->text(QAccessible::Name),
-                 "Ultima: " + CardName(computersCard));
+                 "Ultima: " + NameOf(computersCard));
         QCOMPARE(Reader(table.findChild<QLabel*>("computerScoreCaption"))
                      ->text(QAccessible::Description),
                  QString("Punteggio di Dino (Computer)"));
@@ -212,32 +211,32 @@ class MatchPlayTest : public QObject {
         bool triedInGlide = false;
         bool triedOnComputersTurn = false;
         const auto tryCard = [&](bool& tried) {
-            const std::vector<int> cards = TableCardsInScanOrder(state);
+            const std::vector<Card> cards = TableCardsInScanOrder(state);
             if (tried || cards.empty()) return;
             tried = true;
-            CardPicture* card = CardPictureOf(table, cards.front());
+            CardPicture* card = &table.PictureOf(cards.front());
             const auto selected = state.Selected;
             const int turnCount = state.TurnCount;
             card->setFocus();
             QTest::keyClick(card, Qt::Key_Space);
             QTest::keyClick(card, Qt::Key_Return);
             if (state.Selected != selected || state.TurnCount != turnCount)
-                wrong = QString("card %1 answered a key").arg(card->Index());
+                wrong = NameOf(cards.front()) + " answered a key";
+        };
+        const auto lookAtTheFocus = [&] {
+            CardPicture* card = &table.PictureOf(*state.CurrentCard);
+            if (keys || !card->hasFocus()) return;
+            ++focusedCardsSeen;
+            if (table.Keyboard().FocusMarkShown() ||
+                Image(card->grab()) != Image(card->ImagePixmap()))
+                wrong = NameOf(*state.CurrentCard) + " marked";
         };
         EveryPass probe([&] {
             if (!table.isVisible() || QApplication::activeModalWidget() != nullptr) return;
-            if (!keys && HumanMayPlay(table)) {
-                CardPicture* card = CardPictureOf(table, state.CurrentCard);
-                if (!card->hasFocus()) return;
-                ++focusedCardsSeen;
-                if (table.Keyboard().FocusMarkShown() ||
-                    Image(card->grab()) != Image(card->ImagePixmap()))
-                    wrong = QString("card %1 marked").arg(card->Index());
-            }
             if (!keys) return;
             if (table.Engine().Busy() && state.Turn == Player::Human) tryCard(triedInGlide);
             if (!table.Engine().Busy() && state.Turn == Player::Computer &&
-                table.Engine().CurrentCardOnPlaySpot())
+                state.CurrentCardOnPlaySpot())
                 tryCard(triedOnComputersTurn);
         });
         // Each dialog, once it has the focus, is read: its role, its fields' names, all it says.
@@ -278,11 +277,22 @@ class MatchPlayTest : public QObject {
             // the options.
             Press(table, Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), table.findChild<StatusPanel*>("humanNamePanel"));
+            // Each dialog is read and closed before the table goes on; the offscreen platform
+            // has no window manager to hand the table its activation back.
+            const auto readAndClosed = [&](const char* title) {
+                return QTest::qWaitFor(
+                    [&] {
+                        return reads.contains(title) &&
+                               QApplication::activeModalWidget() == nullptr;
+                    },
+                    10000);
+            };
             Press(table, Qt::Key_Return);
-            // The offscreen platform has no window manager to hand the table its activation back.
+            QVERIFY(readAndClosed("La VORBIA - Opzioni"));
             table.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&table));
             Press(table, Qt::Key_F4);
+            QVERIFY(readAndClosed("La VORBIA - About"));
             QCOMPARE(Missing(reads.value("La VORBIA - Opzioni"),
                              {"dialog", "nameBox: Nome giocatore", "speedScrollBar: Velocità carta",
                               "Visualizza messaggi durante il gioco", "OK", "Annulla"}),
@@ -297,7 +307,8 @@ class MatchPlayTest : public QObject {
             QTest::mouseClick(table.findChild<QAbstractButton*>("newMatchButton"), Qt::LeftButton);
         }
         QVERIFY(PlayUntil(
-            table, keys, [&] { return winningScore > 0 && !table.Engine().Busy(); }, 240000));
+            table, keys, [&] { return winningScore > 0 && !table.Engine().Busy(); }, 240000,
+            lookAtTheFocus));
         QVERIFY(winningScore >= 51);
         QCOMPARE(wrong, QString());
         QVERIFY(keys ? triedInGlide && triedOnComputersTurn : focusedCardsSeen > 0);
@@ -328,29 +339,29 @@ class MatchPlayTest : public QObject {
         QSignalSpy ended(&table, &CardTable::ProgramEnded);
         QTest::keyClick(&table, Qt::Key_F2);
 
-        // The command while the computer's card is on its way from its play spot to the table;
-        // until a new hand is announced that card must not move another step.
-        int cutCard = 0;
+        // The command while the computer's card glides from its play spot to the table; until
+        // a new hand is announced that card must not move another step.
+        std::optional<Card> cutCard;
         QPoint cutAt;
         qsizetype messagesBefore = 0;
         QList<QPoint> movedOn;
         EveryPass cut([&] {
             const MatchState& state = table.State();
-            if (cutCard != 0) {
-                const QPoint at = CardPictureOf(table, cutCard)->pos();
+            if (cutCard) {
+                const QPoint at = table.PictureOf(*cutCard).pos();
                 if (t.messages.size() == messagesBefore && at != cutAt) movedOn << at;
-            } else if (table.Engine().Busy() && state.Turn == Player::Computer &&
-                       state.TurnCount > 6 && state.CurrentCard > 0 &&
-                       CardPictureOf(table, state.CurrentCard)->x() > 69) {
+            } else if (table.ShowingStep() && state.Turn == Player::Computer &&
+                       state.TurnCount > 6 && state.CurrentCard &&
+                       state.PlaceOf(*state.CurrentCard) == CardPlace::OnTable) {
                 cutCard = state.CurrentCard;
-                cutAt = CardPictureOf(table, cutCard)->pos();
+                cutAt = table.PictureOf(*cutCard).pos();
                 messagesBefore = t.messages.size();
                 QTest::keyClick(&table, newMatch ? Qt::Key_F2 : Qt::Key_F4,
                                 newMatch ? Qt::NoModifier : Qt::ControlModifier);
             }
         });
         QVERIFY(PlayUntil(
-            table, false, [&] { return cutCard != 0 && !table.Engine().Busy(); }, 60000));
+            table, false, [&] { return cutCard && !table.Engine().Busy(); }, 60000));
         QCOMPARE(movedOn, QList<QPoint>{});
 
         // The cut-short move never comes back: once the new hand waits for the human, or the
@@ -367,7 +378,7 @@ class MatchPlayTest : public QObject {
             QCOMPARE(t.messages.size(), messagesBefore + 1);
             QVERIFY(t.messages.last().contains(kNewMatch));
             QCOMPARE(table.State().Score, PerPlayer<int>{});
-            QCOMPARE(table.State().CardsDrawn, turnCount);
+            QCOMPARE(table.State().CardsDrawn(), turnCount);
         }
     }
 };

@@ -14,7 +14,7 @@
 #include "DrawingArea.h"
 #include "MessageBoxes.h"
 #include "ScoreBar.h"
-#include "TableGeometry.h"
+#include "TableLayout.h"
 
 namespace vorbia::testing {
 
@@ -41,18 +41,15 @@ class TestTable {
     }
     // On the drawing area the table was designed around, its hands seeded from `seed`.
     bool StartUp(uint64_t seed = 7) {
-        table = std::make_unique<CardTable>(
-            CardTableOptions{dir_.path().toStdString(), kDesignDrawingArea, seed});
+        table = std::make_unique<CardTable>(CardTableOptions{
+            dir_.path().toStdString(), QSize(kDesignDrawingArea.width, kDesignDrawingArea.height),
+            seed});
         return table->StartUp();
     }
 
     QStringList messages;
     std::unique_ptr<CardTable> table;
 };
-
-inline CardPicture* CardPictureOf(const CardTable& table, int index) {
-    return table.findChild<CardPicture*>(QStringLiteral("cardPicture(%1)").arg(index));
-}
 
 // Runs `check` at every pass of any event loop, glides' and dialogs' own included.
 class EveryPass : public QTimer {
@@ -67,32 +64,29 @@ class EveryPass : public QTimer {
 // empty when they hold, else what is wrong.
 inline QString BrokenInvariant(const CardTable& table) {
     const MatchState& state = table.State();
-    std::array<int, kCardCount + 1> cells{};
-    int occupied = 0;
-    for (const auto& row : state.TableGrid) {
-        for (int card : row) {
-            if (card == 0) continue;
-            ++occupied;
-            if (card < 0 || card > kCardCount || ++cells[card] > 1 || !state.Drawn[card])
-                return QString("card %1 laid twice, undrawn or unknown").arg(card);
+    for (const auto [slot, card] : state.Table.OccupiedSlots()) {
+        if (!state.Drawn.Contains(card)) {
+            return QString("%1 lies on the table undrawn").arg(CardName(card).c_str());
         }
     }
-    // A capture empties cells one by one and recounts once at its end.
+    // During a play the played card belongs to the capture without a frame of its own.
     if (table.Engine().Busy()) return {};
-    if (occupied != state.TableCount) return QString("TableCount %1").arg(state.TableCount);
     // A black frame around each selected table card and nowhere else.
     std::vector<QRect> blackFrames;
     for (const DrawingArea::Frame& frame : table.Area().Frames()) {
         if (frame.colour == QColor(Qt::black)) blackFrames.push_back(frame.rect);
     }
     int selected = 0;
-    for (int card = 1; card <= kCardCount; ++card) {
-        if (!state.Selected[card]) continue;
+    for (int position = 0; position < kCardCount; ++position) {
+        const Card card = CardAtDeckPosition(position);
+        if (!state.Selected.Contains(card)) continue;
         ++selected;
-        if (cells[card] == 0) return QString("card %1 selected off the table").arg(card);
-        const QRect around = CardPictureOf(table, card)->geometry();
+        if (!state.Table.Contains(card)) {
+            return QString("%1 selected off the table").arg(CardName(card).c_str());
+        }
+        const QRect around = table.PictureOf(card).geometry();
         if (std::ranges::none_of(blackFrames, [&](const QRect& f) { return f.contains(around); }))
-            return QString("card %1 selected without a black frame").arg(card);
+            return QString("%1 selected without a black frame").arg(CardName(card).c_str());
     }
     if (static_cast<int>(blackFrames.size()) != selected) return "a black frame too many";
     // Each score bar in its player's colour.
@@ -108,7 +102,7 @@ inline QString BrokenInvariant(const CardTable& table) {
 
 inline bool HumanMayPlay(const CardTable& table) {
     return !table.Engine().Busy() && table.State().Turn == Player::Human &&
-           table.Engine().CurrentCardOnPlaySpot();
+           table.State().CurrentCardOnPlaySpot();
 }
 
 // Waits until the human may play and `ready` agrees.

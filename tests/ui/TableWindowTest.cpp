@@ -11,7 +11,7 @@
 #include "PointerHints.h"
 #include "ScoreBar.h"
 #include "StatusPanel.h"
-#include "TableOrders.h"
+#include "CardGlide.h"
 #include "TableTestSupport.h"
 
 using namespace vorbia;
@@ -54,26 +54,33 @@ class TableWindowTest : public QObject {
         // A glide runs diagonally then straight and shows every step, handling events between
         // them at the display's pace.
         t.table->show();
-        CardPicture* card = CardPictureOf(*t.table, 17);
+        CardPicture& card = t.table->PictureOf(Card{Suit::Coppe, 7});
+        card.show();
         QList<QPoint> seen;
         EveryPass watcher([&] {
-            if (seen.isEmpty() || seen.last() != card->pos()) seen.append(card->pos());
+            if (seen.isEmpty() || seen.last() != card.pos()) seen.append(card.pos());
         });
-        QElapsedTimer clock;
-        clock.start();
-        t.table->MoveCard(17, 69, 100, 169, 130);
-        QVERIFY(clock.elapsed() >= 40);
+        // How long the glide took, -1 when it never arrived.
+        const auto glide = [&](QPoint start, QPoint end) -> qint64 {
+            bool arrived = false;
+            QElapsedTimer clock;
+            clock.start();
+            CardGlide moving(card, start, end, t.table->State().CardSpeed, [] { return false; },
+                             [&] { arrived = true; }, nullptr);
+            return QTest::qWaitFor([&] { return arrived; }, 5000) ? clock.elapsed() : -1;
+        };
+        QVERIFY(glide({69, 100}, {169, 130}) >= 40);
         QCOMPARE(seen.size(), 10);
         QCOMPARE(seen.mid(0, 4), (QList<QPoint>{{79, 110}, {89, 120}, {99, 130}, {109, 130}}));
         QCOMPARE(seen.last(), QPoint(169, 130));
         // Left and up, clamped from below; from where it stands, one step.
         seen.clear();
-        t.table->MoveCard(17, 163, 562, -59, 67);
+        QVERIFY(glide({163, 562}, {-59, 67}) >= 0);
         QCOMPARE(seen.size(), 50);
         for (const QPoint& step : seen) QVERIFY(step.x() >= -59 && step.y() >= 67);
         QCOMPARE(seen.last(), QPoint(-59, 67));
         seen.clear();
-        t.table->MoveCard(17, 5, 5, 5, 5);
+        QVERIFY(glide({5, 5}, {5, 5}) >= 0);
         QCOMPARE(seen, QList<QPoint>{QPoint(5, 5)});
     }
 
@@ -101,12 +108,12 @@ class TableWindowTest : public QObject {
         PlayTable t(7);
         CardTable& table = *t.table;
         table.Engine().NewMatch();
-        QVERIFY(QTest::qWaitFor([&] { return table.Engine().CurrentCardOnPlaySpot(); }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return table.State().CurrentCardOnPlaySpot(); }, 10000));
         const auto geometry = [&](const char* name) {
             return table.findChild<QWidget*>(name)->geometry();
         };
-        QCOMPARE(geometry("cardPicture(41)"), QRect(5, 67, 58, 99));
-        QCOMPARE(geometry("cardPicture(42)"), QRect(5, 562, 58, 99));
+        QCOMPARE(geometry("computerPile"), QRect(5, 67, 58, 99));
+        QCOMPARE(geometry("humanPile"), QRect(5, 562, 58, 99));
         QCOMPARE(geometry("computerScoreCaption"), QRect(4, 176, 67, 16));
         QCOMPARE(geometry("humanScoreCaption"), QRect(3, 536, 67, 16));
         QCOMPARE(geometry("computerScoreBar"), QRect(4, 192, 67, 7));
@@ -116,12 +123,14 @@ class TableWindowTest : public QObject {
         QVERIFY(table.findChild<QLabel*>("backgroundPicture")->isHidden());
 
         // Every slot where designed, and every card the hand has laid so far on its slot.
+        const TableLayout layout(kDesignDrawingArea.width, kDesignDrawingArea.height);
         for (const Slot slot : kScanOrder) {
-            const QPoint designed(163 + 130 * (slot.column - 1), 562 - 247 * (slot.row - 1));
-            const PictureBox position = table.Engine().SlotPosition(slot);
+            const QPoint designed(163 + 130 * slot.column, 562 - 247 * slot.row);
+            const Position position = layout.SlotPosition(slot);
             QCOMPARE(QPoint(position.left, position.top), designed);
-            const int card = table.State().CardAt(slot);
-            if (card != 0) QCOMPARE(CardPictureOf(table, card)->pos(), designed);
+            if (const auto card = table.State().Table.At(slot)) {
+                QCOMPARE(table.PictureOf(*card).pos(), designed);
+            }
         }
     }
 
@@ -129,31 +138,39 @@ class TableWindowTest : public QObject {
         MatchState state;
         state.PlayerName[Player::Human] = "Anna";
         const QString played("Carta già giocata, clicca per sceglierla.");
-        const struct {
-            int picture, left, turnCount;
-            QString hint;
-        } cases[] = {
-            {kHumanPile, 5, 1, "Mazzo di Anna - ancora 20 carte"},
-            {kComputerPile, 5, 3, "Mazzo di Dino (Computer) - ancora 19 carte"},
-            {kHumanPile, 5, 41, "Mazzo di Anna - ancora 0 carte"},
-            {12, 137, 5, "Scegli a destra le carte da prendere quindi clicca su questa carta."},
-            {12, 138, 5, played},
-        };
-        for (const auto& c : cases) {
-            state.TurnCount = c.turnCount;
-            QCOMPARE(CardHint(c.picture, c.left, state), c.hint);
+        for (const auto& [owner, turnCount, hint] :
+             {std::tuple{Player::Human, 1, "Mazzo di Anna - ancora 20 carte"},
+              {Player::Computer, 3, "Mazzo di Dino (Computer) - ancora 19 carte"},
+              {Player::Human, 41, "Mazzo di Anna - ancora 0 carte"}}) {
+            state.TurnCount = turnCount;
+            QCOMPARE(PileHint(owner, state), QString(hint));
         }
+        // The uncovered card tells how to play it until it is laid; any other card is played.
+        const Card uncovered{Suit::Coppe, 2};
+        state.CurrentCard = uncovered;
+        for (const CurrentCardPlace place :
+             {CurrentCardPlace::OnItsWay, CurrentCardPlace::OnPlaySpot}) {
+            state.CurrentPlace = place;
+            QCOMPARE(CardHint(uncovered, state),
+                     QString("Scegli a destra le carte da prendere quindi clicca su questa carta."));
+        }
+        state.CurrentPlace = CurrentCardPlace::Played;
+        state.Table.Put({1, 1}, uncovered);
+        QCOMPARE(CardHint(uncovered, state), played);
+        QCOMPARE(CardHint(Card{Suit::Spade, 9}, state), played);
 
         // The window writes them in the title; over the bare table the title comes back.
         PlayTable t(7);
         CardTable& table = *t.table;
+        table.Engine().NewMatch();
+        QVERIFY(WaitForHumanTurn(table, [&] { return !table.State().Table.Empty(); }));
         auto* title = table.findChild<StatusPanel*>("titlePanel");
-        table.PlacePicture(9, 293, 315);
-        QTest::mouseMove(CardPictureOf(table, 9), QPoint(10, 10));
+        CardPicture& onTable = table.PictureOf((*table.State().Table.OccupiedSlots().begin()).card);
+        QTest::mouseMove(&onTable, QPoint(10, 10));
         QCOMPARE(title->Caption(), played);
         QTest::mouseMove(&table.Area(), QPoint(600, 200));
         QCOMPARE(title->Caption(), QString("La Vorbia"));
-        QCOMPARE(CardPictureOf(table, 9)->toolTip(), played);
+        QCOMPARE(onTable.toolTip(), played);
     }
 
     void theOrbitKeepsTheRadiusOfItsFirstTick() {
@@ -165,15 +182,11 @@ class TableWindowTest : public QObject {
 
     void onlyThePanelOfThePlayerToMoveBlinks() {
         NameBlinking blinking;
-        QVERIFY(!blinking.Tick(Player::Nobody));
         // Each panel swaps its two colours; the computer's carries over to its next turn.
         QList<int> colours;
         for (const Player turn : {Player::Computer, Player::Computer, Player::Computer,
                                   Player::Human, Player::Human, Player::Computer}) {
-            const auto change = blinking.Tick(turn);
-            QCOMPARE(change->panel, turn == Player::Computer ? Element::ComputerNamePanel
-                                                             : Element::HumanNamePanel);
-            colours << change->paletteIndex;
+            colours << blinking.Tick(turn);
         }
         QCOMPARE(colours, (QList<int>{1, 9, 1, 4, 12, 9}));
     }
