@@ -65,6 +65,8 @@ TEST(Lifecycle, AfterTheFortiethCardTheNextHandKeepsTheScoresAndSaysSo) {
         h.random.cards = Deal("D1 D8");
         h.Click("S6");  // laid on the table
         EXPECT_EQ(h.state.Score, c.score);
+        // Shown by the next draw, and in a new hand only from its second draw on.
+        EXPECT_EQ(h.Starting("last card").size(), 1u);
         if (c.summary.empty()) {
             // The computer drew the 40th card and takes its turn.
             EXPECT_EQ(h.Starting("message"), Lines{});
