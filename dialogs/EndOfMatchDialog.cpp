@@ -95,7 +95,7 @@ EndOfMatchDialog::EndOfMatchDialog(QWidget* parent) : QDialog(parent) {
                                  TwipsRect(4200, 1110, 1845, 285), nameFont);
     nameCaptions_[1]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     nameCaptions_[1]->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
-    nameCaptions_[1]->setText(QStringLiteral("Dino (Computer)"));
+    nameCaptions_[1]->setText(QString::fromUtf8(kComputerName.data(), kComputerName.size()));
 
     scores_[1] = MakeLabel(this, QStringLiteral("computerScore"), TwipsRect(3630, 1080, 540, 375),
                            scoreFont);

@@ -45,8 +45,8 @@ std::filesystem::path ProgramFolder(const std::filesystem::path& chosen) {
     return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
 }
 
-// The picture's name was always written in mixed case; on a system that tells letter cases
-// apart any spelling of it counts.
+// Players name the picture in any mix of cases ("Vorbia.bmp", "VORBIA.BMP"); on a system
+// that tells letter cases apart, any spelling of the name counts.
 QString FindBackgroundPicture(const QDir& folder) {
     const QStringList files = folder.entryList(QDir::Files);
     for (const QString& file : files) {

@@ -17,7 +17,7 @@ class StatusPanel;
 // Playing from the keyboard: Tab, Shift+Tab and the arrow keys move the focus over the human's
 // uncovered card and the table cards, Space or Enter clicks the focused card. The focus mark is
 // drawn only once a key has been used on the table and goes at the next mouse click, so that
-// the mouse game looks as it always has.
+// a player who uses the mouse never sees it.
 class KeyboardPlay : public QObject {
     Q_OBJECT
 

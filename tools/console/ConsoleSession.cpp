@@ -83,7 +83,7 @@ bool ConsoleSession::SetUp(const std::string& command, std::istringstream& argum
         int human = 0;
         int computer = 0;
         if (!(arguments >> human >> computer)) return Fail("score needs two numbers");
-        // Scores have always been taken as 16-bit numbers here; a larger one wraps as it did.
+        // Scores are 16-bit numbers in the protocol; a larger one wraps.
         state_.Score[Player::Human] = static_cast<int16_t>(human);
         state_.Score[Player::Computer] = static_cast<int16_t>(computer);
     } else if (command == "turn") {
