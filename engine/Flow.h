@@ -87,9 +87,6 @@ class [[nodiscard]] Flow {
         if (handle_) handle_.destroy();
     }
 
-    bool Ended() const { return !handle_ || handle_.done(); }
-    explicit operator bool() const { return static_cast<bool>(handle_); }
-
     bool await_ready() const noexcept { return handle_.done(); }
     void await_suspend(std::coroutine_handle<> awaiter) noexcept {
         handle_.promise().awaiter = awaiter;

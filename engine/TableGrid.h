@@ -75,15 +75,7 @@ class TableGrid {
 
     int Count() const { return std::popcount(occupied_); }
     bool Empty() const { return occupied_ == 0; }
-    std::optional<Slot> SlotOf(Card card) const {
-        if (!Contains(card)) return std::nullopt;
-        for (const auto [slot, onTable] : OccupiedSlots()) {
-            if (onTable == card) return slot;
-        }
-        return std::nullopt;
-    }
     bool Contains(Card card) const { return cardsOnTable_.Contains(card); }
-    const CardSet& Cards() const { return cardsOnTable_; }
     // The card of an occupied slot, by its scan index.
     Card CardAtScanIndex(int index) const { return cards_[index]; }
 
