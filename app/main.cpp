@@ -6,6 +6,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The installed desktop entry's name: the app id on Wayland, and on X11 the window's
+    // desktop file property, by which the desktop shows the game's own icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lavorbia"));
     vorbia::LoadFonts();
 
     vorbia::CardTable table;
