@@ -100,7 +100,7 @@ class CardTable : public QMainWindow, public TableWindow {
   private:
     void BuildTable();
     bool FillsScreen() const;
-    void FitFrameToScreen();
+    void FitFrameTo(const QRect& workArea);
     void ConnectCommands();
     void FatalStartUpError(int number);
     void EndProgram();
