@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "BusyPointer.h"
 #include "CardGlide.h"
 #include "CardPicture.h"
 #include "CardTable.h"
@@ -161,15 +162,7 @@ void CardTable::SetComputerTimer(bool on) {
     }
 }
 
-void CardTable::SetBusyPointer(bool busy) {
-    if (busy == busyPointer_) return;
-    busyPointer_ = busy;
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
-}
+void CardTable::SetBusyPointer(bool busy) { vorbia::SetBusyPointer(busyPointer_, busy); }
 
 void CardTable::ShowMessage(const std::string& text) {
     ShowMessageBox(this, QString::fromStdString(text));
