@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "Bell.h"
 #include "BusyPointer.h"
 #include "CardGlide.h"
 #include "CardPicture.h"
@@ -174,6 +175,6 @@ void CardTable::ShowEndOfMatch(const MatchState& state) {
     if (choice == EndOfMatchDialog::Choice::Quit) EndProgram();
 }
 
-void CardTable::Beep() { QApplication::beep(); }
+void CardTable::Beep() { RingBell(); }
 
 }  // namespace vorbia

@@ -5,7 +5,8 @@
 # the hand-start box at once (also after a restore, which must leave the whole table within
 # the work area), and key-only play must not crash the program, with the protocol log on (it
 # slows the client) and off.
-# Usage: wayland.sh PROGRAM SCREENSHOT_FOLDER
+# A Qt Test of the busy pointer and the bell, if given, runs as a Wayland client too.
+# Usage: wayland.sh PROGRAM SCREENSHOT_FOLDER [POINTER_AND_BELL_TEST]
 set -euo pipefail
 
 program=$(realpath "$1")
@@ -138,7 +139,7 @@ echo "F2 to the hand-start box, restored: $waited_restored ms"
 ((waited_restored <= longest_hand_start_ms)) ||
   fail "the hand-start box came $waited_restored ms after F2 on the restored table"
 
-play_with_keys "$program_pid" 20
+play_with_keys "$program_pid" 16
 import -window root "$shots/wayland-play.png"
 end_program "$program_pid" "key-only play with the protocol log" "$game"
 
@@ -148,7 +149,13 @@ program_pid=$(start_program "$game" 0)
 sleep 2
 xdotool key --clearmodifiers F2
 sleep 1
-play_with_keys "$program_pid" 12
+play_with_keys "$program_pid" 10
 end_program "$program_pid" "key-only play" "$game"
+
+if [ -n "${3:-}" ]; then
+  QT_QPA_PLATFORM=wayland "$3" >"$work/pointer-and-bell.log" 2>&1 ||
+    fail "the busy pointer or the bell on Wayland: $(grep -E 'FAIL|Loc' "$work/pointer-and-bell.log")"
+fi
 echo "PASS: app id lavorbia, hand-start box $waited and $waited_restored ms after F2, restored" \
-  "within the work area, no crash in key-only play with and without the protocol log"
+  "within the work area, no crash in key-only play with and without the protocol log${3:+," \
+  "busy pointer and bell as Wayland needs them}"
