@@ -6,8 +6,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    // The installed desktop entry's name: the app id on Wayland, and on X11 the window's
-    // desktop file property, by which the desktop shows the game's own icon and name.
+    // The installed desktop entry's name, given as the app id on Wayland, by which the desktop
+    // shows the game's own icon and name; on X11 the entry names the windows' class instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("lavorbia"));
     vorbia::LoadFonts();
 
