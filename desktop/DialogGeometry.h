@@ -14,7 +14,7 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
 }
 
 // Places a top-level window with its frame in the middle of the whole screen (not just the
-// free area beside panels), as the game has always done.
+// free area beside panels), as the game has always done; on Wayland the compositor places it.
 void CentreOnScreen(QWidget* window);
 
 }  // namespace vorbia
