@@ -16,7 +16,7 @@ namespace {
 constexpr int kSize = 24;
 
 // An hourglass drawn here, in one frame. On Wayland, Qt 6.4 deletes the frame callback of an
-// animated theme pointer (the busy one is animated in most themes) while that callback is
+// animated theme pointer (such as Adwaita's busy one, Debian's default) while that callback is
 // still running whenever the next frame's time has come first, and then reads the freed
 // memory: the program crashes when that memory has been handed out again meanwhile. A pointer
 // of one frame asks for no frame callbacks at all.
