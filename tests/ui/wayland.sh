@@ -33,24 +33,17 @@ wait_for 10 xdotool search --class "Weston Compositor" >/dev/null || fail "no we
 compositor=$(xdotool search --class "Weston Compositor" | head -1)
 wait_for 10 sh -c "grep -q weston-desktop-shell '$work/weston.log'" || fail "no desktop shell"
 
-# Milliseconds on the protocol log's clock of the first line matching $2 in log $1 after the
-# time $3.
-log_time() {
-  awk -v after="${3:-0}" -v pattern="$2" '
-    { time = $0; sub(/^\[ */, "", time); sub(/\].*/, "", time) }
-    time + 0 > after && $0 ~ pattern { print time; exit }' "$1"
-}
 last_line() { grep -E "$2" "$1" | tail -1; }
 alive() { kill -0 "$1" 2>/dev/null; }
 
-# Starts a copy of the program; $1 its folder, $2 1 for the protocol log.
+# Starts a copy of the program as $program_pid; $1 its folder, $2 1 for the protocol log.
 start_program() {
   mkdir -p "$1"
   cp "$program" "$(dirname "$program")/Vorbia.bmp" "$(dirname "$program")/vorbia.htm" "$1/"
   (cd "$1" && ulimit -c 0 && WAYLAND_DEBUG=$2 QT_QPA_PLATFORM=wayland \
     exec ./"$(basename "$program")") >"$1/program.log" 2>&1 &
-  pids+=("$!")
-  echo "$!"
+  program_pid=$!
+  pids+=("$program_pid")
 }
 
 # Presses keys on the game for $2 seconds while the program $1 lives, the pointer resting on
@@ -63,26 +56,36 @@ play_with_keys() {
   done
 }
 
+# Ends the program $1, which must still run, or have ended with status 0: the keys may reach
+# the end-of-match dialog's button that ends the game.
 end_program() {
-  alive "$1" || fail "$2: the program died: $(grep -v '^\[' "$3/program.log" | tail -3)"
-  kill "$1"
-  wait "$1" 2>/dev/null || true
+  local status=0
+  if alive "$1"; then
+    kill "$1"
+    wait "$1" 2>/dev/null || true
+    return
+  fi
+  wait "$1" || status=$?
+  ((status == 0)) ||
+    fail "$2: the program ended with status $status: $(grep -v '^\[' "$3/program.log" | tail -3)"
 }
 
 xdotool windowactivate --sync "$compositor"
-eval "$(xdotool getwindowgeometry --shell "$compositor")"
 xdotool mousemove --window "$compositor" $((output_width / 2)) $((output_height / 2))
 
 # With the protocol log.
 game=$work/logged
-program_pid=$(start_program "$game" 1)
+start_program "$game" 1
 log=$game/program.log
 wait_for 20 grep -q 'set_title("La Vorbia 2002")' "$log" || fail "the table did not open"
-table=$(grep -o 'xdg_toplevel@[0-9]*[.]set_title("La Vorbia 2002")' "$log" | head -1 | cut -d. -f1)
+table=$(grep -o 'xdg_toplevel@[0-9]*[.]set_title("La Vorbia 2002")' "$log" | head -1 |
+  cut -d. -f1)
+table_surface=$(grep -o "xdg_surface@[0-9]*[.]get_toplevel(new id $table)" "$log" | cut -d. -f1)
+[ -n "$table" ] && [ -n "$table_surface" ] || fail "no table in the protocol log"
 grep -q 'xdg_toplevel@[0-9]*\.set_app_id("lavorbia")' "$log" ||
   fail "the app id is not lavorbia: $(grep -m1 set_app_id "$log")"
 # weston gives a size only to a maximised window.
-maximised='xdg_toplevel@[0-9]+[.]configure[(][1-9][0-9]*, [1-9]'
+maximised="$table[.]configure[(][1-9][0-9]*, [1-9]"
 wait_for 10 grep -Eq "$maximised" "$log" || fail "the table was not maximised"
 read -r maximised_width maximised_height < <(last_line "$log" "$maximised" |
   sed 's/.*configure(\([0-9]*\), \([0-9]*\),.*/\1 \2/') || fail "no size for the maximised table"
@@ -98,8 +101,8 @@ start_hand() {
   xdotool key --clearmodifiers F2
   wait_for 10 sh -c "[ \$(grep -Ec '$box_titled' '$log') -gt $boxes_before ]" ||
     fail "no hand-start box after F2"
-  pressed=$(grep -E "$f2_pressed" "$log" | sed -n "$((keys_before + 1))s/^\[ *\([0-9.]*\)\].*/\1/p")
-  shown=$(grep -E "$box_titled" "$log" | sed -n "$((boxes_before + 1))s/^\[ *\([0-9.]*\)\].*/\1/p")
+  pressed=$(grep -E "$f2_pressed" "$log" | sed -n "$((keys_before + 1))s/$time_stamp/\1/p")
+  shown=$(grep -E "$box_titled" "$log" | sed -n "$((boxes_before + 1))s/$time_stamp/\1/p")
   [ -n "$pressed" ] && [ -n "$shown" ] || fail "no F2 or no box in the protocol log"
   # The table's last state from the compositor before the box came.
   box_line=$(grep -En "$box_titled" "$log" | sed -n "$((boxes_before + 1))s/:.*//p")
@@ -114,6 +117,7 @@ start_hand() {
     'BEGIN { d = b - a; if (d < 0) d += 4294967.296; printf "%d", d }')
 }
 f2_pressed='wl_keyboard@[0-9]+[.]key[(][0-9]+, [0-9]+, 60, 1[)]'
+time_stamp='^\[ *\([0-9.]*\)\].*'
 box_titled='set_title[(]"La VORBIA 2002"[)]'
 
 # F2 on the maximised table.
@@ -128,7 +132,7 @@ sleep 1
 xdotool mousemove --window "$compositor" $((output_width - 40)) $((32 + 15)) click 1
 wait_for 5 grep -q 'unset_maximized()' "$log" || fail "the table could not be restored"
 sleep 1.5
-read -r restored_width restored_height < <(last_line "$log" 'set_window_geometry' |
+read -r restored_width restored_height < <(last_line "$log" "$table_surface[.]set_window_geometry" |
   sed 's/.*set_window_geometry([0-9-]*, [0-9-]*, \([0-9]*\), \([0-9]*\)).*/\1 \2/') ||
   fail "no size for the restored table"
 ((restored_width <= maximised_width && restored_height <= maximised_height)) ||
@@ -150,7 +154,7 @@ end_program "$program_pid" "key-only play with the protocol log" "$game"
 
 # Without it.
 game=$work/quiet
-program_pid=$(start_program "$game" 0)
+start_program "$game" 0
 sleep 2
 xdotool key --clearmodifiers F2
 sleep 1
@@ -162,7 +166,8 @@ end_program "$program_pid" "key-only play" "$game"
 if [ -n "${3:-}" ]; then
   QT_QPA_PLATFORM=wayland ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 \
     "$3" >"$work/pointer-and-bell.log" 2>&1 ||
-    fail "the busy pointer or the bell on Wayland: $(grep -vE '^(PASS|Config)' "$work/pointer-and-bell.log")"
+    fail "the busy pointer or the bell on Wayland:" \
+      "$(grep -vE '^(PASS|Config)' "$work/pointer-and-bell.log")"
 fi
 echo "PASS: app id lavorbia, hand-start box $waited and $waited_restored ms after F2, restored" \
   "within the work area, no crash in key-only play with and without the protocol log" \
