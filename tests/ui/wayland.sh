@@ -5,8 +5,9 @@
 # the hand-start box at once (also after a restore, which must leave the whole table within
 # the work area), and key-only play must not crash the program, with the protocol log on (it
 # slows the client) and off.
-# A Qt Test of the busy pointer and the bell, if given, runs as a Wayland client too.
-# Usage: wayland.sh PROGRAM SCREENSHOT_FOLDER [POINTER_AND_BELL_TEST]
+# A Qt Test of the busy pointer, the bell and dialog placement, if given, runs as a Wayland
+# client too.
+# Usage: wayland.sh PROGRAM SCREENSHOT_FOLDER [WINDOW_SYSTEM_TEST]
 set -euo pipefail
 
 program=$(realpath "$1")
@@ -165,10 +166,10 @@ end_program "$program_pid" "key-only play" "$game"
 # objects to the end of the process.
 if [ -n "${3:-}" ]; then
   QT_QPA_PLATFORM=wayland ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 \
-    "$3" >"$work/pointer-and-bell.log" 2>&1 ||
-    fail "the busy pointer or the bell on Wayland:" \
-      "$(grep -vE '^(PASS|Config)' "$work/pointer-and-bell.log")"
+    "$3" >"$work/window-system.log" 2>&1 ||
+    fail "the busy pointer, the bell or dialog placement on Wayland:" \
+      "$(grep -vE '^(PASS|Config)' "$work/window-system.log")"
 fi
 echo "PASS: app id lavorbia, hand-start box $waited and $waited_restored ms after F2, restored" \
   "within the work area, no crash in key-only play with and without the protocol log" \
-  "${3:+and the busy pointer and the bell as Wayland needs them}"
+  "${3:+and the busy pointer, the bell and the dialogs as Wayland needs them}"

@@ -1,7 +1,9 @@
-// The busy pointer and the bell as the platform the test runs on gets them: offscreen in the
-// suite, and as a Wayland client under weston in tests/ui/wayland.sh.
+// What differs between the window systems: the busy pointer, the bell and dialog placement, as
+// the platform the test runs on gets them: offscreen in the suite, and as a Wayland client
+// under weston in tests/ui/wayland.sh.
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -9,11 +11,12 @@
 
 #include "Bell.h"
 #include "BusyPointer.h"
+#include "DialogFrame.h"
 #include "WindowSystem.h"
 
 using namespace vorbia;
 
-class BusyPointerAndBellTest : public QObject {
+class WindowSystemTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -90,7 +93,25 @@ class BusyPointerAndBellTest : public QObject {
         }
         qputenv("PATH", path);
     }
+
+    // Centred where the program may place its windows; on Wayland, where the compositor alone
+    // does, the dialog is left where it is.
+    void DialogCentredWherePlacingIsAllowed() {
+        QDialog dialog;
+        dialog.resize(200, 100);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QRect before = dialog.geometry();
+        const QRect area(1000, 2000, 600, 400);
+        CentreWithFrame(&dialog, [area] { return area; });
+        QTest::qWait(200);
+        if (OnWayland()) {
+            QCOMPARE(dialog.geometry(), before);
+        } else {
+            QCOMPARE(dialog.geometry(), QRect(1200, 2150, 200, 100));
+        }
+    }
 };
 
-QTEST_MAIN(BusyPointerAndBellTest)
-#include "BusyPointerAndBellTest.moc"
+QTEST_MAIN(WindowSystemTest)
+#include "WindowSystemTest.moc"
