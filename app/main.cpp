@@ -6,6 +6,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The installed desktop entry's name, given as the app id on Wayland, by which the desktop
+    // shows the game's own icon and name; on X11 the entry names the windows' class instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lavorbia"));
     vorbia::LoadFonts();
 
     vorbia::CardTable table;

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "WindowSystem.h"
+
 #ifdef VORBIA_HAS_XCB
 #include <xcb/xcb.h>
 #endif
@@ -133,6 +135,8 @@ void FrameWithCloseOnly(QWidget* window) {
 }
 
 void CentreWithFrame(QWidget* window, std::function<QRect()> area) {
+    // Wayland's compositor alone places windows: it ignores a position and sends no frame.
+    if (OnWayland()) return;
     Centre(window, area());
     new FrameWatch(window, std::move(area));
 }

@@ -14,7 +14,8 @@ void FrameWithCloseOnly(QWidget* window);
 
 // Centres the window's outer size, frame included, in the rectangle that `area` gives. The
 // window manager adds the frame only after the window is shown, so a window placed before its
-// frame is known is placed again, once, as soon as it is.
+// frame is known is placed again, once, as soon as it is. Does nothing on Wayland, where the
+// compositor places every window.
 void CentreWithFrame(QWidget* window, std::function<QRect()> area);
 
 // The window with the frame the window manager has put around it.

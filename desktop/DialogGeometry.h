@@ -14,7 +14,8 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
 }
 
 // Places a top-level window with its frame in the middle of the whole screen (not just the
-// free area beside panels), where the player expects the game's dialogs.
+// free area beside panels), where the player expects the game's dialogs; on Wayland the
+// compositor places it.
 void CentreOnScreen(QWidget* window);
 
 }  // namespace vorbia

@@ -110,7 +110,7 @@ class CardTable : public QMainWindow, public TableDisplay {
     // Maximises the window, then calls `then`: at once when there is nothing to wait for.
     void Maximise(std::function<void()> then = {});
     void MaximiseSettled();
-    void FitFrameToScreen();
+    void FitFrameTo(const QRect& workArea);
     void ConnectCommands();
     void FatalStartUpError(int number);
     void EndProgram();
@@ -176,6 +176,8 @@ class CardTable : public QMainWindow, public TableDisplay {
     QPoint pileRest_;
     std::function<void()> afterMaximise_;
     QTimer maximiseLimit_;
+    bool maximisedByCompositor_ = false;
+    QPointer<QObject> compositorAnswer_;
 
     std::unique_ptr<TableAccessibility> accessibility_;
     KeyboardPlay* keyboard_ = nullptr;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLabel>
 
+#include "Bell.h"
+#include "BusyPointer.h"
 #include "CardGlide.h"
 #include "CardPicture.h"
 #include "CardTable.h"
@@ -237,20 +239,12 @@ void CardTable::ComputerTimerSwitched(bool on) {
     }
 }
 
-void CardTable::ComputerThinking(bool thinking) {
-    if (thinking == busyPointer_) return;
-    busyPointer_ = thinking;
-    if (thinking) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
-}
+void CardTable::ComputerThinking(bool thinking) { SetBusyPointer(busyPointer_, thinking); }
 
 void CardTable::Message(const std::string& text, StepDone shown) {
     OpenMessageBox(this, QString::fromStdString(text), [shown] { shown(); });
 }
 
-void CardTable::Beep() { QApplication::beep(); }
+void CardTable::Beep() { RingBell(); }
 
 }  // namespace vorbia

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The table and its boxes as a window manager sees them, measured from outside: a restore
-# gives the whole screen, a new hand after a shrink is laid out for the maximised table, the
-# dialogs and boxes are centred with their frames and offer no minimise or maximise, and each
-# carries the icon it should.
+# The table and its boxes as a window manager sees them, measured from outside: its class is
+# the desktop entry's, a restore gives the work area (the whole screen: openbox has no panel), a
+# new hand after a shrink is laid out for the maximised table, the dialogs and boxes are
+# centred with their frames and offer no minimise or maximise, and each carries the icon it
+# should.
 # Usage: window_manager.sh PROGRAM SCREENSHOT_FOLDER
 set -euo pipefail
 
@@ -80,11 +81,15 @@ wait_for 20 window_named "La Vorbia 2002" >/dev/null || fail "the table window d
 table=$(window_named "La Vorbia 2002")
 wait_for 10 sh -c "xprop -id $table _NET_WM_STATE | grep -q MAXIMIZED" || fail "not maximised"
 has_icon "$table" || fail "the table has no icon"
+# The desktop finds the game's menu entry, and its icon, by the class of its windows.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../assets/lavorbia.desktop")
+[[ -n $wm_class && $(xprop -id "$table" WM_CLASS) == *", \"$wm_class\"" ]] ||
+  fail "the table's class is not the desktop entry's \"$wm_class\": $(xprop -id "$table" WM_CLASS)"
 program_icon=$(icon_of "$table")
 sleep 0.5
 import -window root "$shots/wm-start.png"
 
-# Restored by a double click on its title, the table fills the screen, frame included.
+# Restored by a double click on its title, the table fills the work area, frame included.
 read -r x y w h < <(outer "$table")
 xdotool mousemove $((x + w / 2)) $((y + 5)) click --repeat 2 --delay 80 1
 wait_for 5 sh -c "! xprop -id $table _NET_WM_STATE | grep -q MAXIMIZED" ||
