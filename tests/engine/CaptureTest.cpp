@@ -8,8 +8,6 @@ namespace {
 
 using namespace vorbia::testing;
 
-using Lines = std::vector<std::string>;
-
 // A click counts only on the human's turn and while no step is being shown: a click during
 // the glides of a play must neither change its selection nor play the card a second time.
 TEST(Capture, OnlyTheHumanClicksAndNotWhileAPlayIsUnderWay) {
@@ -20,12 +18,11 @@ TEST(Capture, OnlyTheHumanClicksAndNotWhileAPlayIsUnderWay) {
     h.state.Turn = Player::Human;
     h.table.holdGlides = true;
     h.Click("C3 B2 D5");
-    ASSERT_EQ(h.table.lines.back(), "laid D5 at 1,0");
-    h.Click("S4 D5");  // S4 would take the selection past 10
+    ASSERT_EQ(h.table.lines.back(), "laid 5 di Denare at 1,0");
+    h.Click("S4 D5");  // S4 would be taken too, or take the selection past 10
     h.FinishGlides();
     EXPECT_EQ(h.Starting("taken"),
-              (Lines{"taken C3 by human", "taken B2 by human", "taken D5 by human"}));
-    EXPECT_EQ(h.Starting("selected S4"), Lines{});
+              (Lines{"taken 3 di Coppe", "taken 2 di Bastoni", "taken 5 di Denare"}));
     EXPECT_EQ(h.Starting("message"), Lines{});
     EXPECT_EQ(h.state.Table, TableNamed(". . S4"));
     EXPECT_EQ(h.state.Turn, Player::Computer);

@@ -24,8 +24,9 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"the human's last card first", "B6", "C6", "B2 B4 / . . C6", "C6"},
+    {"the human's last card first", "B6", "C6", "D6 B2 B4 / . . C6", "C6"},
     {"another 6: the same-suit pair", "B6", "C6", "B2 B4 / . . D6", "B2 B4"},
+    {"a pair of its own suit before more points", "D7", "C8", "S1 D4 / S6 D3", "D4 D3"},
     {"a same-suit four before a three", "C10", "S5", "C1 C2 C3 C4 / . . . . C7", "C1 C2 C3 C4"},
     {"four in one column fail: the same-suit three", "C10", "S5", "C1 C2 C3 / C4 . . . C7",
      "C1 C2 C7"},

@@ -19,14 +19,12 @@ inline void PrintTo(Card card, std::ostream* out) { *out << CardName(card); }
 
 namespace vorbia::testing {
 
+using Lines = std::vector<std::string>;
+
 // A card as a player reads it, its suit's initial and its value: "C6" is the 6 of Coppe.
 inline Card CardNamed(const std::string& word) {
     const auto suit = static_cast<Suit>(std::string("DCBS").find(word.at(0)));
     return {suit, static_cast<uint8_t>(std::stoi(word.substr(1)))};
-}
-
-inline std::string NameOf(Card card) {
-    return std::string(1, "DCBS"[static_cast<int>(card.suit)]) + std::to_string(card.value);
 }
 
 inline std::vector<Card> CardsNamed(const std::string& words) {
@@ -57,6 +55,9 @@ inline TableGrid TableNamed(const std::string& rows) {
 struct ScriptedRandom : RandomSource {
     std::deque<Card> cards;
     SeededRandom fallback{12345};
+    void Deal(const std::string& names) {
+        for (const Card card : CardsNamed(names)) cards.push_back(card);
+    }
     void ReseedForNewHand() override {}
     double NextUniform() override {
         if (cards.empty()) return fallback.NextUniform();
@@ -69,55 +70,35 @@ struct ScriptedRandom : RandomSource {
 // A table that writes down what the rules tell it, in game terms, one line a call. Steps are
 // over at once unless `holdGlides` is set: then a glide waits in `heldGlide` until the test
 // calls it, as the window's animations make the rules wait.
-struct WatchedTable : TableDisplay {
+struct WatchedTable : UnseenTable {
     std::vector<std::string> lines;
     bool holdGlides = false;
     std::optional<StepDone> heldGlide;
+    bool computerThinking = false;
 
+    bool ShowsAnything() const override { return true; }
     void Glide(const std::string& line, StepDone shown) {
         lines.push_back(line);
-        if (holdGlides) {
-            heldGlide = shown;
-        } else {
-            shown();
-        }
+        if (!holdGlides) return shown();
+        heldGlide = shown;
     }
-    void HandStarts(StepDone shown) override {
-        lines.push_back("hand starts");
-        shown();
+    void CardUncovered(Player, Card card, std::optional<Slot>, StepDone shown) override {
+        Glide("uncovered " + CardName(card), shown);
     }
-    void CardsCut(const PerPlayer<Card>& cut) override {
-        lines.push_back("cut " + NameOf(cut[Player::Human]) + " " + NameOf(cut[Player::Computer]));
+    void CardLaid(Card card, Slot slot, StepDone shown) override {
+        Glide("laid " + CardName(card) + " at " + std::to_string(slot.row) + "," +
+                  std::to_string(slot.column),
+              shown);
     }
-    void CutOver(const PerPlayer<Card>&) override {}
-    void CardsGathered() override { lines.push_back("gathered"); }
+    void CardTaken(Card card, Player, StepDone shown) override {
+        Glide("taken " + CardName(card), shown);
+    }
     void MatchOver(const MatchState& state, StepDone shown) override {
         lines.push_back("match over " + std::to_string(state.Score[Player::Human]) + " " +
                         std::to_string(state.Score[Player::Computer]));
         shown();
     }
-    void PilePressed(Player, StepDone shown) override { shown(); }
-    void CardUncovered(Player, Card card, std::optional<Slot> slot, StepDone shown) override {
-        Glide("uncovered " + NameOf(card) + (slot ? " onto the table" : ""), shown);
-    }
-    void CardLaid(Card card, Slot slot, StepDone shown) override {
-        Glide("laid " + NameOf(card) + " at " + std::to_string(slot.row) + "," +
-                  std::to_string(slot.column),
-              shown);
-    }
-    void CardTaken(Card card, Player taker, StepDone shown) override {
-        Glide("taken " + NameOf(card) + (taker == Player::Human ? " by human" : " by computer"),
-              shown);
-    }
     void LastCardShown(Card card) override { lines.push_back("last card " + CardName(card)); }
-    void TurnPassed(Player) override {}
-    void CardClickable(Card, bool) override {}
-    void SelectionChanged(Card card, bool selected) override {
-        lines.push_back((selected ? "selected " : "deselected ") + NameOf(card));
-    }
-    void ScoresReset(Player) override { lines.push_back("scores reset"); }
-    void ScoreChanged(Player, const PerPlayer<int>&) override {}
-    void ComputerTimerSwitched(bool on) override { timerOn = on; }
     void ComputerThinking(bool thinking) override { computerThinking = thinking; }
     void Message(const std::string& text, StepDone shown) override {
         lines.push_back("message " + text);
@@ -125,9 +106,6 @@ struct WatchedTable : TableDisplay {
     }
     void Beep() override { lines.push_back("beep"); }
     void StepCutShort() override { lines.push_back("cut short"); }
-
-    bool timerOn = false;
-    bool computerThinking = false;
 };
 
 // A hand in progress as earlier turns would have left it. `rows` is the table as TableNamed
@@ -143,17 +121,15 @@ struct Harness {
                      const std::string& card = "", const std::string& last = "") {
         state.PlayerName[Player::Human] = "Gimbo";
         state.Table = TableNamed(rows);
-        state.Drawn = state.Table.Cards();
+        for (const auto [slot, onTable] : state.Table.OccupiedSlots()) state.Drawn.Add(onTable);
         if (card.empty()) return;
         state.Turn = turn;
         state.TurnCount = 5;
         state.CurrentCard = CardNamed(card);
         state.CurrentPlace = CurrentCardPlace::OnPlaySpot;
         state.Drawn.Add(*state.CurrentCard);
-        if (!last.empty()) {
-            state.LastCard = CardNamed(last);
-            state.Drawn.Add(*state.LastCard);
-        }
+        if (!last.empty()) state.LastCard = CardNamed(last);
+        if (state.LastCard) state.Drawn.Add(*state.LastCard);
     }
 
     void Click(const std::string& cards) {
@@ -165,8 +141,8 @@ struct Harness {
         while (table.heldGlide) (*std::exchange(table.heldGlide, std::nullopt))();
     }
 
-    std::vector<std::string> Starting(const std::string& prefix) const {
-        std::vector<std::string> found;
+    Lines Starting(const std::string& prefix) const {
+        Lines found;
         for (const auto& line : table.lines) {
             if (line.starts_with(prefix)) found.push_back(line);
         }

@@ -31,25 +31,6 @@ TEST(MersenneTwister64, GivesTheStandardEnginesNumbersAcrossSeedsAndPastTheEndOf
     }
 }
 
-TEST(MersenneTwister64, GeneratorsSeededTogetherEachGiveTheirOwnSeedsNumbers) {
-    // The last seeds wrap around the 64 bits.
-    for (const uint64_t first : {0ull, 5489ull, ~0ull - 1}) {
-        std::array<MersenneTwister64, 3> ours;
-        ours[1].Seed(99);  // replaced by the seeding together
-        MersenneTwister64::SeedConsecutive(first, ours);
-        std::array<std::mt19937_64, 3> standard{std::mt19937_64(first), std::mt19937_64(first + 1),
-                                                std::mt19937_64(first + 2)};
-        // Uneven turns, so that each runs past the end of its state at its own time.
-        for (int round = 0; round < 300; ++round) {
-            for (size_t k = 0; k < ours.size(); ++k) {
-                for (size_t i = 0; i <= k; ++i)
-                    ASSERT_EQ(ours[k](), standard[k]())
-                        << "seed " << first + k << ", round " << round;
-            }
-        }
-    }
-}
-
 // The numbers of hand `hand` as the standard engine gives them, made into cards as the rules do.
 struct StandardHand {
     StandardHand(uint64_t firstSeed, uint64_t hand) : engine(firstSeed + hand) {}
@@ -103,15 +84,6 @@ TEST(SeededRandom, CardsFromTheBitsAreTheCardsFromTheirUniformNumber) {
     for (const uint64_t bits : allBits)
         ASSERT_EQ(DeckPositionFromBits(bits), DeckPositionFromUniform(UniformFromBits(bits)))
             << bits;
-}
-
-TEST(SeededRandom, BeforeItsFirstHandItGivesTheStandardDefaultNumbers) {
-    SeededRandom ours(42);
-    std::mt19937_64 standard;
-    for (int i = 0; i < 400; ++i) ASSERT_EQ(ours.NextUniform(), UniformFromBits(standard())) << i;
-    ours.ReseedForNewHand();
-    standard.seed(42);
-    for (int i = 0; i < 10; ++i) ASSERT_EQ(ours.NextUniform(), UniformFromBits(standard())) << i;
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include "EngineHarness.h"
 #include "ReferencePlay.h"
 #include "SimulationRun.h"
-#include "TableLayout.h"
 
 namespace vorbia {
 namespace {
@@ -24,6 +23,12 @@ using reference::Position;
 long long FromEnvironment(const char* name, long long fallback) {
     const char* text = std::getenv(name);
     return text != nullptr && *text != '\0' ? std::atoll(text) : fallback;
+}
+
+reference::Table TableOf(const TableGrid& grid) {
+    reference::Table table{};
+    for (const Slot slot : kScanOrder) table[slot.row][slot.column] = grid.At(slot);
+    return table;
 }
 
 // What the engine shows during one click or one play, up to the moment it hands the turn on,
@@ -63,7 +68,7 @@ struct ObservedTable : UnseenTable {
     void TurnPassed(Player) override {
         if (handedOn) return;
         handedOn = true;
-        for (const Slot slot : kScanOrder) seen.tableAfter[slot.row][slot.column] = state->Table.At(slot);
+        seen.tableAfter = TableOf(state->Table);
         seen.scoreAfter = state->Score;
     }
     void MatchOver(const MatchState& s, StepDone shown) override {
@@ -74,13 +79,8 @@ struct ObservedTable : UnseenTable {
 };
 
 Position PositionOf(const MatchState& state) {
-    Position position{.player = *state.Turn,
-                      .card = *state.CurrentCard,
-                      .lastCard = state.LastCard,
-                      .messages = state.ShowMessages,
-                      .score = state.Score};
-    for (const Slot slot : kScanOrder) position.table[slot.row][slot.column] = state.Table.At(slot);
-    return position;
+    return {TableOf(state.Table), *state.Turn,         *state.CurrentCard,
+            state.LastCard,       state.ShowMessages, state.Score};
 }
 
 std::vector<Card> TableCards(const MatchState& state, bool selectedOnly = false) {
@@ -92,25 +92,22 @@ std::vector<Card> TableCards(const MatchState& state, bool selectedOnly = false)
 }
 
 // Between two plays: every table card drawn, in one slot and in the table's set of cards; only
-// table cards selected; the card in hand drawn and on its play spot; one turn per card drawn.
+// table cards selected; the card in hand drawn; one turn per card drawn.
 std::string BrokenBookkeeping(const MatchState& s) {
     CardSet inSlots;
     for (const Slot slot : kScanOrder) {
         const std::optional<Card> card = s.Table.At(slot);
-        if (!card) continue;
-        if (inSlots.Contains(*card) || !s.Drawn.Contains(*card)) {
+        if (card && (inSlots.Contains(*card) || !s.Drawn.Contains(*card))) {
             return CardName(*card) + " undrawn or in two slots";
         }
-        inSlots.Add(*card);
+        if (card) inSlots.Add(*card);
     }
-    if (inSlots != s.Table.Cards() || inSlots.Count() != s.Table.Count()) return "table's cards";
     for (int position = 0; position < kCardCount; ++position) {
         const Card card = CardAtDeckPosition(position);
+        if (s.Table.Contains(card) != inSlots.Contains(card)) return "table's cards";
         if (s.Selected.Contains(card) && !inSlots.Contains(card)) return "selected off the table";
     }
-    if (!s.Drawn.Contains(*s.CurrentCard) || s.PlaceOf(*s.CurrentCard) != CardPlace::Uncovered) {
-        return "the card in hand";
-    }
+    if (!s.Drawn.Contains(*s.CurrentCard)) return "the card in hand undrawn";
     const int drawn = s.CardsDrawn();
     if (s.TurnCount > 41 || (s.TurnCount != drawn && s.TurnCount != drawn + 1)) {
         return "TurnCount " + std::to_string(s.TurnCount) + " after " + std::to_string(drawn);
@@ -118,14 +115,13 @@ std::string BrokenBookkeeping(const MatchState& s) {
     return "";
 }
 
-reference::Scopa ScopaScored(const MatchEngine& engine, Player player,
-                             const std::array<int, kScopaKinds>& before) {
-    const std::array<int, kScopaKinds>& after = engine.ScopasScored()[player];
-    for (const ScopaKind kind : {ScopaKind::EmptyTable, ScopaKind::LastCard, ScopaKind::SameSuit}) {
-        const auto index = static_cast<size_t>(kind);
-        if (after[index] == before[index] + 1) return static_cast<reference::Scopa>(index + 1);
+// The kind of scopa the engine counted, in the reference's terms.
+reference::Scopa ScopaCounted(const std::array<int, kScopaKinds>& before,
+                              const std::array<int, kScopaKinds>& after) {
+    for (size_t kind = 0; kind < kScopaKinds; ++kind) {
+        if (after[kind] != before[kind]) return static_cast<reference::Scopa>(kind + 1);
     }
-    return after == before ? reference::Scopa::None : static_cast<reference::Scopa>(-1);
+    return reference::Scopa::None;
 }
 
 // Plays the clicks and then the card in hand through the engine as its player would, or the
@@ -136,10 +132,9 @@ std::string PlayAndCompare(MatchEngine& engine, const MatchState& state, Observe
     PlayResult before;
     before.scoreAfter = position.score;
     before.tableAfter = position.table;
-    std::string where = CardName(position.card) +
-                        (position.player == Player::Human ? " by the human" : " by the computer") +
-                        " after " + (position.lastCard ? CardName(*position.lastCard) : "none") +
-                        ", clicks";
+    std::string where = (position.player == Player::Human ? "human plays " : "computer plays ") +
+                        CardName(position.card) + " after " +
+                        (position.lastCard ? CardName(*position.lastCard) : "none") + ", clicks";
     for (const Card card : clicks) where += " " + CardName(card);
     where += "; before, " + reference::Describe(before);
 
@@ -162,7 +157,7 @@ std::string PlayAndCompare(MatchEngine& engine, const MatchState& state, Observe
     }
     const PlayResult play = expected.Play();
     if (!table.handedOn) return "the turn was not handed on, " + where;
-    table.seen.scopa = ScopaScored(engine, position.player, scopas);
+    table.seen.scopa = ScopaCounted(scopas, engine.ScopasScored()[position.player]);
     if (table.seen == play && table.beeps <= 1) return "";
     return "\n engine:    " + reference::Describe(table.seen) +
            "\n reference: " + reference::Describe(play) + "\n " + where;
@@ -195,28 +190,15 @@ struct RandomClicker {
         const int v = state.CurrentCard->value;
         const int above = v + 1 + static_cast<int>(dice() % static_cast<unsigned>(11 - v));
         const int below = 1 + static_cast<int>(dice() % static_cast<unsigned>(v));
+        const int targets[] = {v, v, 10, std::min(above, 10), below};
+        const auto kind = dice() % 7;
         std::vector<Card> clicks;
-        switch (dice() % 7) {
-            case 0:
-            case 1:
-                clicks = AddingUpTo(cards, v);
-                break;
-            case 2:
-                clicks = AddingUpTo(cards, 10);
-                break;
-            case 3:
-                clicks = AddingUpTo(cards, std::min(above, 10));
-                break;
-            case 4:
-                clicks = AddingUpTo(cards, below);
-                break;
-            case 5:
-                std::shuffle(cards.begin(), cards.end(), dice);
-                cards.resize(std::min<size_t>(cards.size(), dice() % 6));
-                clicks = cards;
-                break;
-            default:
-                break;
+        if (kind < std::size(targets)) {
+            clicks = AddingUpTo(cards, targets[kind]);
+        } else if (kind == std::size(targets)) {
+            std::shuffle(cards.begin(), cards.end(), dice);
+            cards.resize(std::min<size_t>(cards.size(), dice() % 6));
+            clicks = cards;
         }
         std::shuffle(clicks.begin(), clicks.end(), dice);
         if (!clicks.empty() && dice() % 4 == 0) {
@@ -313,7 +295,7 @@ struct RandomSinglePlay {
         }
         state.CurrentCard = current;
         state.CurrentPlace = CurrentCardPlace::OnPlaySpot;
-        state.Drawn = state.Table.Cards();
+        for (const auto [slot, onTable] : state.Table.OccupiedSlots()) state.Drawn.Add(onTable);
         state.Drawn.Add(current);
         if (state.LastCard) state.Drawn.Add(*state.LastCard);
         position = PositionOf(state);
@@ -334,16 +316,6 @@ TEST(PlayDifferential, SinglePlaysOnRandomTablesScoreAsTheRulesSay) {
             << "table " << done;
     }
     EXPECT_GT(fullTables, tables / 10);
-}
-
-// The score bars end in proportion to the score against 51, less 3, rounded to the nearest
-// pixel: at 1 point the bar's end lies at -1.69, at 51 the bar is full.
-TEST(ScoreBar, EndsWhereTheScoreTakesIt) {
-    for (int score = 0; score <= 60; ++score) {
-        const int exact51ths = score * kScoreBarSize.width - 3 * 51;
-        const int rounded = (exact51ths + (exact51ths < 0 ? -25 : 25)) / 51;
-        EXPECT_EQ(ScoreBarRight(score), rounded) << score;
-    }
 }
 
 }  // namespace

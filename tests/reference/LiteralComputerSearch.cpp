@@ -14,8 +14,6 @@ struct Slots {
     std::array<std::optional<Card>, kSlots> card{};
     std::array<int, kSlots> value{};
     std::array<int, kSlots> suit{};
-    std::array<int, kSlots> row{};
-    std::array<int, kSlots> column{};
 };
 
 using Indices = std::initializer_list<int>;
@@ -23,9 +21,7 @@ using Indices = std::initializer_list<int>;
 Slots ReadSlots(const MatchState& state) {
     Slots slots;
     for (int p = 0; p < kSlots; ++p) {
-        slots.row[p] = p / kColumns;
-        slots.column[p] = p % kColumns;
-        slots.card[p] = state.Table.At({slots.row[p], slots.column[p]});
+        slots.card[p] = state.Table.At({p / kColumns, p % kColumns});
         // An empty slot reads as value 10 and no suit: it can never complete a capture.
         slots.value[p] = slots.card[p] ? slots.card[p]->value : 10;
         slots.suit[p] = slots.card[p] ? static_cast<int>(slots.card[p]->suit) : kNoSuit;
@@ -40,13 +36,13 @@ int Points(Card card) {
 
 // Every two of the slots lie in different rows, or every two in different columns. For two
 // slots this reads "not the same slot".
-bool Distinct(const Slots& s, Indices indices) {
+bool Distinct(Indices indices) {
     bool rows = true;
     bool columns = true;
     for (const int* i = indices.begin(); i != indices.end(); ++i) {
         for (const int* j = i + 1; j != indices.end(); ++j) {
-            rows = rows && s.row[*i] != s.row[*j];
-            columns = columns && s.column[*i] != s.column[*j];
+            rows = rows && *i / kColumns != *j / kColumns;
+            columns = columns && *i % kColumns != *j % kColumns;
         }
     }
     return rows || columns;
@@ -62,7 +58,7 @@ bool Captures(const Slots& s, int n, int v, Take take) {
                 for (int k = 0; k < kSlots; ++k) {
                     for (int l = 0; l < kSlots; ++l) {
                         if (s.value[i] + s.value[j] + s.value[k] + s.value[l] == v &&
-                            Distinct(s, {i, j, k, l}) && take({i, j, k, l}))
+                            Distinct({i, j, k, l}) && take({i, j, k, l}))
                             return true;
                     }
                 }
@@ -72,7 +68,7 @@ bool Captures(const Slots& s, int n, int v, Take take) {
         for (int i = 0; i < kSlots; ++i) {
             for (int j = 0; j < kSlots; ++j) {
                 for (int k = 0; k < kSlots; ++k) {
-                    if (s.value[i] + s.value[j] + s.value[k] == v && Distinct(s, {i, j, k}) &&
+                    if (s.value[i] + s.value[j] + s.value[k] == v && Distinct({i, j, k}) &&
                         take({i, j, k}))
                         return true;
                 }
@@ -81,7 +77,7 @@ bool Captures(const Slots& s, int n, int v, Take take) {
     } else {
         for (int i = 0; i < kSlots; ++i) {
             for (int j = 0; j < kSlots; ++j) {
-                if (s.value[i] + s.value[j] == v && Distinct(s, {i, j}) && take({i, j}))
+                if (s.value[i] + s.value[j] == v && Distinct({i, j}) && take({i, j}))
                     return true;
             }
         }

@@ -105,23 +105,23 @@ PlayResult ReferencePlay::Play() {
         return result;
     }
 
-    // The played card belongs to the capture, wherever it lies.
-    std::vector<Card> taken = chosen;
-    if (laid) {
-        selected_ = chosen;
-        selected_.push_back(p_.card);
-        taken = SelectedInScanOrder();
-        selected_.clear();
-    } else {
-        taken.push_back(p_.card);
-    }
+    // The played card belongs to the capture: taken with the others in scan order, or already
+    // on its way to the pile.
+    std::vector<Card> taken;
+    InScanOrder([&](int row, int column) {
+        const std::optional<Card> card = p_.table[row][column];
+        if (card && (*card == p_.card || std::ranges::count(chosen, *card) > 0)) {
+            taken.push_back(*card);
+            result.taken.push_back({*card, player});
+        }
+    });
+    if (!laid) taken.push_back(p_.card);
     int total = 0;
     int scopaPoints = 0;
     std::optional<Suit> lastTakenSuit;
     bool oneSuit = true;
     int& score = result.scoreAfter[player];
     for (const Card card : taken) {
-        if (laid || card != p_.card) result.taken.push_back({card, player});
         if (card != p_.card) lastTakenSuit = card.suit;
         oneSuit = oneSuit && card.suit == taken.front().suit;
         total += card.value;
