@@ -25,6 +25,7 @@
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
 #include "TableGeometry.h"
+#include "TableSnapshots.h"
 #include "UnscaledPictureButton.h"
 
 namespace vorbia {
@@ -91,6 +92,8 @@ CardTable::CardTable(CardTableOptions options, QWidget* parent)
         state_, TableAccessibility::Elements{cardPictures_, titlePanel_, computerNamePanel_,
                                              humanNamePanel_, scoreCaptions_, lastCardCaption_});
     keyboard_ = new KeyboardPlay(*this, state_, cardPictures_, *humanNamePanel_);
+    if (!options_.snapshotFolder.isEmpty())
+        snapshots_ = std::make_unique<TableSnapshots>(*area_, options_.snapshotFolder);
 }
 
 CardTable::~CardTable() {
@@ -164,7 +167,7 @@ void CardTable::BuildTable() {
     orbitTimer_.setInterval(100);
     nameBlinkTimer_.setInterval(1400);
     computerMoveTimer_.start();
-    nameBlinkTimer_.start();
+    if (options_.snapshotFolder.isEmpty()) nameBlinkTimer_.start();
 }
 
 void CardTable::ConnectCommands() {

@@ -16,6 +16,7 @@
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
 #include "TableGeometry.h"
+#include "TableSnapshots.h"
 
 namespace vorbia {
 
@@ -94,6 +95,7 @@ void CardTable::MoveCard(int picture, int startLeft, int startTop, int endLeft, 
                      [this] { return engine_.Interrupted(); });
     accessibility_->Refresh();
     keyboard_->CardArrived(picture);
+    if (snapshots_ && !engine_.Interrupted()) snapshots_->GlideEnded(picture);
 }
 
 void CardTable::PressPile(int pile) {
@@ -172,15 +174,21 @@ void CardTable::SetBusyPointer(bool busy) {
 }
 
 void CardTable::ShowMessage(const std::string& text) {
+    if (snapshots_) snapshots_->BoxOpening(QString::fromStdString(text));
     ShowMessageBox(this, QString::fromStdString(text));
 }
 
 void CardTable::ShowEndOfMatch(const MatchState& state) {
     if (endOfMatchDialog_ == nullptr) endOfMatchDialog_ = new EndOfMatchDialog(this);
+    if (snapshots_)
+        snapshots_->EndOfMatch(state.Score[Player::Human], state.Score[Player::Computer]);
     const auto choice = endOfMatchDialog_->ShowResult(state, humanNamePanel_->Caption());
     if (choice == EndOfMatchDialog::Choice::Quit) EndProgram();
 }
 
-void CardTable::Beep() { QApplication::beep(); }
+void CardTable::Beep() {
+    if (snapshots_) snapshots_->Beeped();
+    QApplication::beep();
+}
 
 }  // namespace vorbia
