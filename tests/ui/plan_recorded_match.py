@@ -122,7 +122,8 @@ def play_match(program, seed):
                      if value(grid[a]) + value(grid[b]) > 10]
             if pairs:
                 a, b = pairs[0]
-                plan.append(f"over10 mouse {card} {count} {a} {b}")
+                plan.append(f"over10 mouse {card} {count} {len(occupied) + 1} "
+                            + " ".join(stops(grid, [a, b])))
                 prefix = [f"toggle {grid[a]}", f"toggle {grid[b]}"]
                 done.add("over10")
                 # The clicks leave the focus on a table card: this turn goes on by mouse.

@@ -33,7 +33,7 @@ fail() {
 seed=1231
 plan="\
 wrong mouse 19 5 3 0/1
-over10 mouse 29 12 0 7
+over10 mouse 29 12 3 0/1 7/2
 capture mouse 29 13 3 7/2
 lay keys 36 19 3
 scopa-last mouse 32 23 5 15/4
@@ -77,41 +77,47 @@ box_open() { window_named "La VORBIA 2002" || window_named "La VORBIA - Fine par
 window_shown() { xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1"; }
 window_gone() { ! window_shown "$1"; }
 
-# Every box is answered with Return, as soon as it has opened over the table. The next box
-# may open right after, so it is this box that must go.
+# A box is answered with Return; the end-of-match dialog has no default button, so its OK is
+# pressed through its Alt+O. The next box may open right after, so it is this box that must go.
 answer_box() {
-  local box
+  local box key=Return
   box=$(box_open) || return 1
+  [ "$(xdotool getwindowname "$box")" = "La VORBIA - Fine partita" ] && key=alt+o
   xdotool windowactivate --sync "$box"
-  xdotool key --clearmodifiers Return
+  xdotool key --clearmodifiers "$key"
   wait_for 10 window_gone "$box" || fail "Return did not close the box at moment $(moments)"
 }
 
-# Waits, answering boxes, until the table has recorded $1 moments and waits for the human;
-# a box that opened at the last moment is answered too.
+# Waits until the table has recorded $1 moments and waits for the human. A box opens right
+# after its moment is recorded and holds the table until answered, so while the last moment
+# is an unanswered box, the box is coming or open.
+answered=0
 wait_for_moment() {
-  local deadline=$((SECONDS + 60))
-  while (($(moments) < $1)); do
-    ((SECONDS < deadline)) || fail "only $(moments) of $1 moments; the last: $(moment "$(moments)")"
-    answer_box || sleep 0.05
-  done
-  case "$(moment "$1")" in
-    message* | end-of-match*)
-      wait_for 10 box_open >/dev/null || fail "no box at moment $1"
+  local deadline=$((SECONDS + 60)) count
+  while true; do
+    count=$(moments)
+    if ((count > answered)) && [[ "$(moment "$count")" =~ ^(message|end-of-match) ]]; then
+      wait_for 10 box_open >/dev/null || fail "no box at moment $count"
       answer_box
-      ;;
-  esac
-  (($(moments) == $1)) || fail "moment $1 was followed by: $(moment $(($1 + 1)))"
+      answered=$count
+      continue
+    fi
+    ((count >= $1)) && break
+    ((SECONDS < deadline)) || fail "only $count of $1 moments; the last: $(moment "$count")"
+    sleep 0.05
+  done
+  ((count == $1)) || fail "moment $1 was followed by: $(moment $(($1 + 1)))"
 }
 
 # Table positions in the drawing area, as the rules lay them out: the area fills the window
 # below its menu bar, and its size is that of the recorded pictures.
 locate_area() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$table")"
+  local geometry
+  geometry=$(xwininfo -id "$table")
   read -r area_width area_height < <(identify -format '%w %h\n' "$snapshots/0001.png")
-  area_left=$X
-  area_top=$((Y + HEIGHT - area_height))
+  area_left=$(sed -n 's/ *Absolute upper-left X: *//p' <<<"$geometry")
+  area_top=$(($(sed -n 's/ *Absolute upper-left Y: *//p' <<<"$geometry") +
+    $(sed -n 's/ *Height: *//p' <<<"$geometry") - area_height))
   human_top=$((area_height - 39 - 99))
   row_step=$(((human_top - 67) / 2))
   column_step=$(((area_width - 158 - 58 - 20) / 6))
@@ -146,8 +152,7 @@ while read -r what how card count stop_count selection; do
   xdotool windowactivate --sync "$table"
   if [ "$what" = over10 ]; then
     # Two table cards worth more than 10 together: the second is refused with a box.
-    click_slot "${selection%% *}"
-    click_slot "${selection##* }"
+    for chosen in $selection; do click_slot "${chosen%/*}"; done
     wait_for_moment $((count + 1))
     continue
   fi
@@ -163,9 +168,11 @@ while read -r what how card count stop_count selection; do
   done
   if [ "$how" = mouse ]; then
     if [ "$what" = f2 ]; then
-      # A new match while the card glides: the glide is cut short and leaves no moment.
+      # A new match while the card glides: the glide is cut short and leaves no moment. The
+      # glide takes two steps of 5 ms, so F2 follows the button's release at once ("click"
+      # and "key" would each wait 12 ms).
       xdotool mousemove --sync $((area_left + 69 + 29)) $((area_top + human_top + 50)) \
-        click 1 key F2
+        mousedown 1 mouseup 1 keydown F2 keyup F2
     else
       click_uncovered_card
     fi
