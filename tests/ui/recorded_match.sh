@@ -194,7 +194,8 @@ done <"$log" >"$actual"
 
 if [ "${VORBIA_RECORD:-0}" = 1 ]; then
   cp "$actual" "$expectation"
-  echo "RECORDED: $(wc -l <"$actual") moments in $expectation"
+  keep_pictures
+  echo "RECORDED: $(wc -l <"$actual") moments in $expectation (pictures in $shots/recorded-match)"
   exit 0
 fi
 if ! cmp -s "$actual" "$expectation"; then
