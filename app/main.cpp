@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <string_view>
 

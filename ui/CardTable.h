@@ -43,7 +43,7 @@ struct CardTableOptions {
     std::optional<uint64_t> seed;
     // Where to record the table at every settled moment (see TableSnapshots); empty: nowhere.
     // The names' blinking, which follows the clock, then stays off.
-    QString snapshotFolder;
+    QString snapshotFolder = {};
 };
 
 // The card table: the program's main window. It owns the match and its engine, shows what the

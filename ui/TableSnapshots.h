@@ -9,8 +9,8 @@ namespace vorbia {
 
 // Records what the table shows at the moments that do not depend on the clock, so that a
 // scripted match can be compared picture by picture with an earlier run: DIR/NNNN.png is the
-// drawing area with its panels as drawn, DIR/log.txt names each moment ("NNNN glide 7", "NNNN message ...",
-// "NNNN end-of-match 51 38", "NNNN beep").
+// drawing area with its panels as drawn, DIR/log.txt names each moment ("NNNN glide 7",
+// "NNNN message ...", "NNNN end-of-match 51 38", "NNNN beep").
 class TableSnapshots {
   public:
     TableSnapshots(QWidget& table, const QString& folder);

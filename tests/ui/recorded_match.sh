@@ -29,7 +29,8 @@ fail() {
 # The plan comes from plan_recorded_match.py on the text front end, which deals the same hands
 # from the same seed: per decision of the human, what it does, how, its uncovered card, the
 # number of moments recorded when it may act, the number of focus stops (its card and the
-# table cards), and the table cards to select as scan-order slot/focus stop.
+# table cards), and the table cards to select as scan-order slot/focus stop. Made with
+#     tests/ui/plan_recorded_match.py build/bin/vorbia-console $(seq 1500)
 seed=1231
 plan="\
 wrong mouse 19 5 3 0/1
@@ -188,7 +189,8 @@ echo "played in $((SECONDS - started)) s, $(moments) moments"
 actual=$work/actual
 while read -r number rest; do
   sum=-
-  [ -f "$snapshots/$number.png" ] && sum=$(convert "$snapshots/$number.png" rgba:- | md5sum | cut -c1-32)
+  picture=$snapshots/$number.png
+  [ -f "$picture" ] && sum=$(convert "$picture" rgba:- | md5sum | cut -c1-32)
   echo "$sum $number $rest"
 done <"$log" >"$actual"
 
