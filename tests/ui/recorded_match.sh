@@ -201,8 +201,8 @@ if [ "${VORBIA_RECORD:-0}" = 1 ]; then
   exit 0
 fi
 if ! cmp -s "$actual" "$expectation"; then
-  first=$(diff "$expectation" "$actual" | grep -m1 '^[<>]' || true)
-  line=$(cmp "$actual" "$expectation" 2>&1 | sed -n 's/.*line \([0-9]*\).*/\1/p')
+  line=$( (cmp "$actual" "$expectation" 2>&1 || true) | sed -n 's/.*line \([0-9]*\).*/\1/p')
+  cp "$actual" "$snapshots/actual.txt"
   fail "moment ${line:-?} differs: expected '$(sed -n "${line:-1}p" "$expectation")'," \
     "got '$(sed -n "${line:-1}p" "$actual")' (pictures in $shots/recorded-match)"
 fi
