@@ -24,6 +24,7 @@
 #include "SettingsLocation.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
+#include "TableSnapshots.h"
 #include "UnscaledPictureButton.h"
 
 namespace vorbia {
@@ -93,6 +94,8 @@ CardTable::CardTable(CardTableOptions options, QWidget* parent)
                                              computerNamePanel_, humanNamePanel_, scoreCaptions_,
                                              lastCardCaption_});
     keyboard_ = new KeyboardPlay(*this, state_, cardPictures_, *humanNamePanel_);
+    if (!options_.snapshotFolder.isEmpty())
+        snapshots_ = std::make_unique<TableSnapshots>(*area_, options_.snapshotFolder);
 }
 
 CardTable::~CardTable() {
@@ -178,7 +181,7 @@ void CardTable::BuildTable() {
     orbitTimer_.setInterval(100);
     nameBlinkTimer_.setInterval(1400);
     computerMoveTimer_.start();
-    nameBlinkTimer_.start();
+    if (options_.snapshotFolder.isEmpty()) nameBlinkTimer_.start();
 
     pilePress_.setSingleShot(true);
     pilePress_.setInterval(100);

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
+#include <QString>
 #include <QTimer>
 #include <array>
 #include <cstdint>
@@ -31,6 +32,7 @@ class CardPicture;
 class DrawingArea;
 class KeyboardPlay;
 class TableAccessibility;
+class TableSnapshots;
 class EndOfMatchDialog;
 class ScoreBar;
 class StatusPanel;
@@ -43,6 +45,9 @@ struct CardTableOptions {
     std::optional<QSize> fixedDrawingArea;
     // Seeds the hands in turn from this number instead of the time of day.
     std::optional<uint64_t> seed;
+    // Where to record the table at every settled moment (see TableSnapshots); empty: nowhere.
+    // The names' blinking, which follows the clock, then stays off.
+    QString snapshotFolder = {};
 };
 
 // The card table: the program's main window. It owns the match and its engine, shows what the
@@ -181,6 +186,7 @@ class CardTable : public QMainWindow, public TableDisplay {
 
     std::unique_ptr<TableAccessibility> accessibility_;
     KeyboardPlay* keyboard_ = nullptr;
+    std::unique_ptr<TableSnapshots> snapshots_;
 };
 
 }  // namespace vorbia

@@ -16,6 +16,7 @@
 #include "ScoreBar.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
+#include "TableSnapshots.h"
 
 namespace vorbia {
 
@@ -142,6 +143,9 @@ void CardTable::MatchOver(const MatchState& state, StepDone shown) {
                 });
     }
     BeginStep(shown);
+    if (snapshots_) {
+        snapshots_->EndOfMatch(state.Score[Player::Human], state.Score[Player::Computer]);
+    }
     endOfMatchDialog_->ShowResult(state, humanNamePanel_->Caption());
 }
 
@@ -162,6 +166,7 @@ void CardTable::Glide(CardPicture& picture, QPoint start, QPoint end) {
             glide_->deleteLater();
             accessibility_->Refresh();
             keyboard_->CardArrived(picture);
+            if (snapshots_) snapshots_->GlideEnded(DeckPosition(*picture.ShownCard()) + 1);
             FinishStep();
         },
         this);
@@ -242,9 +247,13 @@ void CardTable::ComputerTimerSwitched(bool on) {
 void CardTable::ComputerThinking(bool thinking) { SetBusyPointer(busyPointer_, thinking); }
 
 void CardTable::Message(const std::string& text, StepDone shown) {
+    if (snapshots_) snapshots_->BoxOpening(QString::fromStdString(text));
     OpenMessageBox(this, QString::fromStdString(text), [shown] { shown(); });
 }
 
-void CardTable::Beep() { RingBell(); }
+void CardTable::Beep() {
+    if (snapshots_) snapshots_->Beeped();
+    RingBell();
+}
 
 }  // namespace vorbia
