@@ -4,6 +4,7 @@
 
 #include "Card.h"
 #include "ComputerSearch.h"
+#include "Lookahead.h"
 
 namespace vorbia {
 
@@ -50,6 +51,8 @@ std::optional<HumanPolicy> ParseHumanPolicy(std::string_view name) {
     if (name == "greedy") return HumanPolicy::Greedy;
     if (name == "random") return HumanPolicy::Random;
     if (name == "plain") return HumanPolicy::Plain;
+    if (name == "coach") return HumanPolicy::Coach;
+    if (name == "oracle") return HumanPolicy::Oracle;
     return std::nullopt;
 }
 
@@ -63,6 +66,10 @@ const char* HumanPolicyName(HumanPolicy policy) {
             return "random";
         case HumanPolicy::Plain:
             return "plain";
+        case HumanPolicy::Coach:
+            return "coach";
+        case HumanPolicy::Oracle:
+            return "oracle";
     }
     return "?";
 }
@@ -80,6 +87,17 @@ void SimulatedHuman::PlayTurn(MatchEngine& engine, const MatchState& state) {
             ChooseRandom(state);
             break;
         case HumanPolicy::Plain:
+            break;
+        case HumanPolicy::Coach: {
+            const CardSet advice = ChooseCoachCapture(state);
+            for (int position = 0; position < kCardCount; ++position) {
+                const Card card = CardAtDeckPosition(position);
+                if (advice.Contains(card)) selection_.push_back(card);
+            }
+            break;
+        }
+        case HumanPolicy::Oracle:
+            ChooseWithOrder(state);
             break;
     }
     for (const Card card : selection_) engine.ToggleTableCard(card);
@@ -117,6 +135,37 @@ void SimulatedHuman::ChooseRandom(const MatchState& state) {
     // One more choice than there are captures: laying the card without taking anything.
     const uint64_t pick = dice_() % (captures_.size() + 1);
     if (pick < captures_.size()) SelectSet(table, captures_[pick], selection_);
+}
+
+// The rest of the hand is known, so the lookahead has no chance to weigh: only the human's
+// choices branch, and it can look much further within the same work.
+void SimulatedHuman::ChooseWithOrder(const MatchState& state) {
+    constexpr long long kMostNodes = 400000;
+    if (state.Table.Empty()) return;
+    SeededRandom generator = *deckOrder_;
+    CardSet drawn = state.Drawn;
+    std::vector<Card> order;
+    while (drawn.Count() < kCardCount) {
+        const Card card = generator.NextCardNotDrawn(drawn);
+        drawn.Add(card);
+        order.push_back(card);
+    }
+    SeenPosition position;
+    position.table = state.Table;
+    position.deck = UndrawnCards(state);
+    position.score = state.Score;
+    LookaheadSearch search;
+    search.KnowOrder(order);
+    uint64_t best = 0;
+    for (int turns = 1; turns <= static_cast<int>(order.size()); ++turns) {
+        const long long before = search.Nodes();
+        best = search.BestPlay(position, *state.CurrentCard, state.LastCard, turns);
+        // A human's turn multiplies the positions by its choices, a few at most.
+        if ((search.Nodes() - before) * 4 > kMostNodes) break;
+    }
+    for (uint64_t bits = best; bits != 0; bits &= bits - 1) {
+        selection_.push_back(CardAtDeckPosition(std::countr_zero(bits)));
+    }
 }
 
 }  // namespace vorbia

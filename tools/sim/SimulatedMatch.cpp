@@ -55,6 +55,7 @@ MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy policy) {
     MatchEngine engine(state, table, random);
     table.Attach(engine);
     SimulatedHuman human(policy, SplitMix(matchSeed ^ 0x68756D616Eull));
+    if (policy == HumanPolicy::Oracle) human.SeeDeckOrder(random);
 
     engine.ClearTable();
     engine.NewMatch();

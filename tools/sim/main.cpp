@@ -11,8 +11,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vorbia-sim [--matches N] [--seed S] [--human computer|greedy|random|plain]\n"
-    "                  [--threads T]\n";
+    "usage: vorbia-sim [--matches N] [--seed S] [--threads T]\n"
+    "                  [--human computer|greedy|random|plain|coach|oracle]\n";
 
 template <class Number>
 bool ReadNumber(std::string_view text, Number& number) {
