@@ -75,6 +75,11 @@ const char* HumanPolicyName(HumanPolicy policy) {
 }
 
 void SimulatedHuman::PlayTurn(MatchEngine& engine, const MatchState& state) {
+    for (const Card card : Choose(state)) engine.ToggleTableCard(card);
+    engine.PlayCurrentCard(*state.CurrentCard);
+}
+
+const std::vector<Card>& SimulatedHuman::Choose(const MatchState& state) {
     selection_.clear();
     switch (policy_) {
         case HumanPolicy::Computer:
@@ -100,8 +105,7 @@ void SimulatedHuman::PlayTurn(MatchEngine& engine, const MatchState& state) {
             ChooseWithOrder(state);
             break;
     }
-    for (const Card card : selection_) engine.ToggleTableCard(card);
-    engine.PlayCurrentCard(*state.CurrentCard);
+    return selection_;
 }
 
 void SimulatedHuman::ChooseGreedy(const MatchState& state) {

@@ -52,6 +52,8 @@ class SimulatedHuman {
         selection_.reserve(kSlots);
     }
     void PlayTurn(MatchEngine& engine, const MatchState& state);
+    // The table cards this human would select for its current card.
+    const std::vector<Card>& Choose(const MatchState& state);
     // The oracle reads the deck's order from a copy of the match's generator.
     void SeeDeckOrder(const SeededRandom& random) { deckOrder_ = &random; }
 
