@@ -78,6 +78,9 @@ class LookaheadSearch {
 // The coach's advice for the human's current card: the table cards to take (none: lay it).
 // It reads only what lies face up and the scores; with the undrawn cards it looks ahead over
 // every card that may come next, the computer's fixed reply and the human's best answer.
-CardSet ChooseCoachCapture(const MatchState& state);
+// Measured: a third turn won no more matches than the noise of 10,000 of them, at ten times
+// the cost.
+constexpr int kCoachTurns = 2;
+CardSet ChooseCoachCapture(const MatchState& state, int deepestTurns = kCoachTurns);
 
 }  // namespace vorbia

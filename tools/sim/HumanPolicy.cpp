@@ -94,7 +94,7 @@ const std::vector<Card>& SimulatedHuman::Choose(const MatchState& state) {
         case HumanPolicy::Plain:
             break;
         case HumanPolicy::Coach: {
-            const CardSet advice = ChooseCoachCapture(state);
+            const CardSet advice = ChooseCoachCapture(state, coachTurns_);
             for (int position = 0; position < kCardCount; ++position) {
                 const Card card = CardAtDeckPosition(position);
                 if (advice.Contains(card)) selection_.push_back(card);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "MatchEngine.h"
+#include "Lookahead.h"
 #include "MatchState.h"
 #include "RandomSource.h"
 
@@ -56,6 +57,7 @@ class SimulatedHuman {
     const std::vector<Card>& Choose(const MatchState& state);
     // The oracle reads the deck's order from a copy of the match's generator.
     void SeeDeckOrder(const SeededRandom& random) { deckOrder_ = &random; }
+    void SetCoachTurns(int turns) { coachTurns_ = turns; }
 
   private:
     void ChooseGreedy(const MatchState& state);
@@ -67,6 +69,7 @@ class SimulatedHuman {
     std::vector<Card> selection_;
     std::vector<uint32_t> captures_;  // sets of table-card indices, reused from turn to turn
     const SeededRandom* deckOrder_ = nullptr;
+    int coachTurns_ = kCoachTurns;
 };
 
 }  // namespace vorbia
