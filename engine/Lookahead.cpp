@@ -106,8 +106,7 @@ double LookaheadSearch::AfterTurn(const SeenPosition& position, Player next, int
     if (position.score[Player::Computer] >= kWinningScore) return 0;
     // At the end of the deck the cards left on the table score nothing.
     if (position.deck == 0 || turns == 0) return WinChance(position.score);
-    if (!order_.empty()) {
-        if (drawn >= static_cast<int>(order_.size())) return WinChance(position.score);
+    if (drawn < static_cast<int>(order_.size())) {
         return Turn(position, next, order_[static_cast<size_t>(drawn)], turns, drawn + 1);
     }
     double total = 0;

@@ -43,7 +43,7 @@ double WinChance(const PerPlayer<int>& score);
 
 // Both sides of the lookahead: the chance of the draws, the computer's fixed reply and the
 // human's best answer. `Next` stands for the cards the search may expect; the fair coach
-// averages over every undrawn card, the one that sees the deck's order follows it.
+// averages over every undrawn card, the players that see the deck's order follow it.
 class LookaheadSearch {
   public:
     LookaheadSearch();
@@ -53,8 +53,8 @@ class LookaheadSearch {
     uint64_t BestPlay(const SeenPosition& position, Card card, std::optional<Card> lastCard,
                       int turns, double* value = nullptr);
 
-    // The order of the cards still to be drawn in this hand, when the search may know it;
-    // empty: every undrawn card is as likely.
+    // The next cards to be drawn in this hand, when the search may know them; past them every
+    // undrawn card is as likely.
     void KnowOrder(std::vector<Card> order) { order_ = std::move(order); }
 
     long long Nodes() const { return nodes_; }

@@ -1,5 +1,6 @@
 #include "HumanPolicy.h"
 
+#include <algorithm>
 #include <array>
 
 #include "Card.h"
@@ -53,6 +54,7 @@ std::optional<HumanPolicy> ParseHumanPolicy(std::string_view name) {
     if (name == "plain") return HumanPolicy::Plain;
     if (name == "coach") return HumanPolicy::Coach;
     if (name == "oracle") return HumanPolicy::Oracle;
+    if (name == "peek") return HumanPolicy::Peek;
     return std::nullopt;
 }
 
@@ -70,6 +72,8 @@ const char* HumanPolicyName(HumanPolicy policy) {
             return "coach";
         case HumanPolicy::Oracle:
             return "oracle";
+        case HumanPolicy::Peek:
+            return "peek";
     }
     return "?";
 }
@@ -102,7 +106,10 @@ const std::vector<Card>& SimulatedHuman::Choose(const MatchState& state) {
             break;
         }
         case HumanPolicy::Oracle:
-            ChooseWithOrder(state);
+            ChooseWithOrder(state, kCardCount);
+            break;
+        case HumanPolicy::Peek:
+            ChooseWithOrder(state, 1);
             break;
     }
     return selection_;
@@ -141,15 +148,15 @@ void SimulatedHuman::ChooseRandom(const MatchState& state) {
     if (pick < captures_.size()) SelectSet(table, captures_[pick], selection_);
 }
 
-// The rest of the hand is known, so the lookahead has no chance to weigh: only the human's
-// choices branch, and it can look much further within the same work.
-void SimulatedHuman::ChooseWithOrder(const MatchState& state) {
+// While the cards are known the lookahead has no chance to weigh: only the human's choices
+// branch, and it can look much further within the same work.
+void SimulatedHuman::ChooseWithOrder(const MatchState& state, int cardsKnown) {
     constexpr long long kMostNodes = 400000;
     if (state.Table.Empty()) return;
     SeededRandom generator = *deckOrder_;
     CardSet drawn = state.Drawn;
     std::vector<Card> order;
-    while (drawn.Count() < kCardCount) {
+    while (drawn.Count() < kCardCount && static_cast<int>(order.size()) < cardsKnown) {
         const Card card = generator.NextCardNotDrawn(drawn);
         drawn.Add(card);
         order.push_back(card);
@@ -161,7 +168,9 @@ void SimulatedHuman::ChooseWithOrder(const MatchState& state) {
     LookaheadSearch search;
     search.KnowOrder(order);
     uint64_t best = 0;
-    for (int turns = 1; turns <= static_cast<int>(order.size()); ++turns) {
+    // Past the known cards it looks as far as the coach.
+    const int deepest = std::max(static_cast<int>(order.size()), coachTurns_);
+    for (int turns = 1; turns <= deepest; ++turns) {
         const long long before = search.Nodes();
         best = search.BestPlay(position, *state.CurrentCard, state.LastCard, turns);
         // A human's turn multiplies the positions by its choices, a few at most.

@@ -21,6 +21,7 @@ enum class HumanPolicy {
     Plain,     // never captures
     Coach,     // the coach's lookahead over the cards that may come
     Oracle,    // the same lookahead told the deck's order: a ceiling, not a fair player
+    Peek,      // the coach told only the computer's next card: what one card is worth
 };
 
 std::optional<HumanPolicy> ParseHumanPolicy(std::string_view name);
@@ -62,7 +63,7 @@ class SimulatedHuman {
   private:
     void ChooseGreedy(const MatchState& state);
     void ChooseRandom(const MatchState& state);
-    void ChooseWithOrder(const MatchState& state);
+    void ChooseWithOrder(const MatchState& state, int cardsKnown);
 
     HumanPolicy policy_;
     SplitMix64 dice_;

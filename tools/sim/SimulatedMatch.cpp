@@ -55,7 +55,7 @@ MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy policy, int coachTurns) {
     MatchEngine engine(state, table, random);
     table.Attach(engine);
     SimulatedHuman human(policy, SplitMix(matchSeed ^ 0x68756D616Eull));
-    if (policy == HumanPolicy::Oracle) human.SeeDeckOrder(random);
+    if (policy == HumanPolicy::Oracle || policy == HumanPolicy::Peek) human.SeeDeckOrder(random);
     human.SetCoachTurns(coachTurns);
 
     engine.ClearTable();

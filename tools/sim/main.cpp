@@ -12,7 +12,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vorbia-sim [--matches N] [--seed S] [--threads T]\n"
-    "                  [--human computer|greedy|random|plain|coach|oracle] [--coach-turns N]\n";
+    "                  [--human computer|greedy|random|plain|coach|oracle|peek]\n"
+    "                  [--coach-turns N]\n";
 
 template <class Number>
 bool ReadNumber(std::string_view text, Number& number) {
