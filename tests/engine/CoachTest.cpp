@@ -175,10 +175,13 @@ const Advice kAdvice[] = {
     {"the points that win now", "C8 B3 B5 S10", "D8", "", {{49, 50}}, "C8"},
     // Taking C2 leaves the 8 alone: any of three 8s sweeps it for 16. Laid, the D2 only lets
     // the two 2s left take it for a few points, and an 8 or a Re take one card without a scopa.
-    {"laying rather than leaving a lone card to sweep", "C2 / . . S8", "D2", "S8", {{10, 10}},
-     ""},
+    {"laying rather than leaving a lone card to sweep", "C2 / . . S8", "D2", "S8", {{10, 10}}, ""},
     // The last card the computer uncovered, taken alone, is a scopa; the other 5 is not.
-    {"the computer's last card, not another of its value", "B5 C5 D9", "D5", "C5", {{10, 10}},
+    {"the computer's last card, not another of its value",
+     "B5 C5 D9",
+     "D5",
+     "C5",
+     {{10, 10}},
      "C5"},
 };
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "MatchEngine.h"
 #include "Lookahead.h"
+#include "MatchEngine.h"
 #include "MatchState.h"
 #include "RandomSource.h"
 

@@ -122,8 +122,7 @@ void PrintReport(std::ostream& out, const SimulationOptions& options,
     out << "vorbia-sim: " << t.matches << " matches, seed " << options.seed << ", human "
         << HumanPolicyName(options.human);
     if (options.human == HumanPolicy::Coach) out << " (" << options.coachTurns << " turns ahead)";
-    out << ", " << options.threads << " thread"
-        << (options.threads == 1 ? "" : "s") << '\n'
+    out << ", " << options.threads << " thread" << (options.threads == 1 ? "" : "s") << '\n'
         << std::fixed << std::setprecision(2) << std::left << std::setw(28) << "" << std::right
         << std::setw(12) << "human" << std::setw(12) << "computer" << '\n';
     auto row = [&out](const std::string& name, auto human, auto computer) {
