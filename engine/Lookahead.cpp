@@ -215,17 +215,18 @@ CardSet ChooseCoachCapture(const MatchState& state, int deepestTurns) {
     position.score = state.Score;
     const Card card = *state.CurrentCard;
 
-    LookaheadSearch search;
+    // With nothing to take, laying the card is the only play.
     std::vector<uint64_t> captures;
     CapturesOf(state.Table, card.value, captures);
-    uint64_t best = 0;
     if (captures.empty()) return choice;
+
+    LookaheadSearch search;
+    uint64_t best = 0;
     const int deck = std::popcount(position.deck);
-    long long nodes = 0;
     for (int turns = 1; turns <= deepestTurns; ++turns) {
         const long long before = search.Nodes();
         best = search.BestPlay(position, card, state.LastCard, turns);
-        nodes = search.Nodes() - before;
+        const long long nodes = search.Nodes() - before;
         // The next turn multiplies the positions by the cards that may come, and a human's
         // turn by its choices too.
         const long long next = nodes * std::max(deck - turns, 1) * (turns % 2 == 1 ? 3 : 1);
