@@ -1,9 +1,11 @@
 #include "HumanPolicy.h"
 
+#include <algorithm>
 #include <array>
 
 #include "Card.h"
 #include "ComputerSearch.h"
+#include "Lookahead.h"
 
 namespace vorbia {
 
@@ -50,6 +52,9 @@ std::optional<HumanPolicy> ParseHumanPolicy(std::string_view name) {
     if (name == "greedy") return HumanPolicy::Greedy;
     if (name == "random") return HumanPolicy::Random;
     if (name == "plain") return HumanPolicy::Plain;
+    if (name == "coach") return HumanPolicy::Coach;
+    if (name == "oracle") return HumanPolicy::Oracle;
+    if (name == "peek") return HumanPolicy::Peek;
     return std::nullopt;
 }
 
@@ -63,11 +68,22 @@ const char* HumanPolicyName(HumanPolicy policy) {
             return "random";
         case HumanPolicy::Plain:
             return "plain";
+        case HumanPolicy::Coach:
+            return "coach";
+        case HumanPolicy::Oracle:
+            return "oracle";
+        case HumanPolicy::Peek:
+            return "peek";
     }
     return "?";
 }
 
 void SimulatedHuman::PlayTurn(MatchEngine& engine, const MatchState& state) {
+    for (const Card card : Choose(state)) engine.ToggleTableCard(card);
+    engine.PlayCurrentCard(*state.CurrentCard);
+}
+
+const std::vector<Card>& SimulatedHuman::Choose(const MatchState& state) {
     selection_.clear();
     switch (policy_) {
         case HumanPolicy::Computer:
@@ -81,9 +97,22 @@ void SimulatedHuman::PlayTurn(MatchEngine& engine, const MatchState& state) {
             break;
         case HumanPolicy::Plain:
             break;
+        case HumanPolicy::Coach: {
+            const CardSet advice = ChooseCoachCapture(state, coachTurns_);
+            for (int position = 0; position < kCardCount; ++position) {
+                const Card card = CardAtDeckPosition(position);
+                if (advice.Contains(card)) selection_.push_back(card);
+            }
+            break;
+        }
+        case HumanPolicy::Oracle:
+            ChooseWithOrder(state, kCardCount);
+            break;
+        case HumanPolicy::Peek:
+            ChooseWithOrder(state, 1);
+            break;
     }
-    for (const Card card : selection_) engine.ToggleTableCard(card);
-    engine.PlayCurrentCard(*state.CurrentCard);
+    return selection_;
 }
 
 void SimulatedHuman::ChooseGreedy(const MatchState& state) {
@@ -117,6 +146,39 @@ void SimulatedHuman::ChooseRandom(const MatchState& state) {
     // One more choice than there are captures: laying the card without taking anything.
     const uint64_t pick = dice_() % (captures_.size() + 1);
     if (pick < captures_.size()) SelectSet(table, captures_[pick], selection_);
+}
+
+// While the cards are known the lookahead has no chance to weigh: only the human's choices
+// branch, and it can look much further within the same work.
+void SimulatedHuman::ChooseWithOrder(const MatchState& state, int cardsKnown) {
+    constexpr long long kMostNodes = 400000;
+    if (state.Table.Empty()) return;
+    SeededRandom generator = *deckOrder_;
+    CardSet drawn = state.Drawn;
+    std::vector<Card> order;
+    while (drawn.Count() < kCardCount && static_cast<int>(order.size()) < cardsKnown) {
+        const Card card = generator.NextCardNotDrawn(drawn);
+        drawn.Add(card);
+        order.push_back(card);
+    }
+    SeenPosition position;
+    position.table = state.Table;
+    position.deck = UndrawnCards(state);
+    position.score = state.Score;
+    LookaheadSearch search;
+    search.KnowOrder(order);
+    uint64_t best = 0;
+    // Past the known cards it looks as far as the coach.
+    const int deepest = std::max(static_cast<int>(order.size()), coachTurns_);
+    for (int turns = 1; turns <= deepest; ++turns) {
+        const long long before = search.Nodes();
+        best = search.BestPlay(position, *state.CurrentCard, state.LastCard, turns);
+        // A human's turn multiplies the positions by its choices, a few at most.
+        if ((search.Nodes() - before) * 4 > kMostNodes) break;
+    }
+    for (uint64_t bits = best; bits != 0; bits &= bits - 1) {
+        selection_.push_back(CardAtDeckPosition(std::countr_zero(bits)));
+    }
 }
 
 }  // namespace vorbia

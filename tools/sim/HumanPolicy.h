@@ -6,8 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "Lookahead.h"
 #include "MatchEngine.h"
 #include "MatchState.h"
+#include "RandomSource.h"
 
 namespace vorbia {
 
@@ -17,6 +19,9 @@ enum class HumanPolicy {
     Greedy,    // the capture with the most point cards, then the most cards, then the first found
     Random,    // a uniformly random valid capture, or a plain laying
     Plain,     // never captures
+    Coach,     // the coach's lookahead over the cards that may come
+    Oracle,    // the same lookahead told the deck's order: a ceiling, not a fair player
+    Peek,      // the coach told only the computer's next card: what one card is worth
 };
 
 std::optional<HumanPolicy> ParseHumanPolicy(std::string_view name);
@@ -49,15 +54,23 @@ class SimulatedHuman {
         selection_.reserve(kSlots);
     }
     void PlayTurn(MatchEngine& engine, const MatchState& state);
+    // The table cards this human would select for its current card.
+    const std::vector<Card>& Choose(const MatchState& state);
+    // The oracle reads the deck's order from a copy of the match's generator.
+    void SeeDeckOrder(const SeededRandom& random) { deckOrder_ = &random; }
+    void SetCoachTurns(int turns) { coachTurns_ = turns; }
 
   private:
     void ChooseGreedy(const MatchState& state);
     void ChooseRandom(const MatchState& state);
+    void ChooseWithOrder(const MatchState& state, int cardsKnown);
 
     HumanPolicy policy_;
     SplitMix64 dice_;
     std::vector<Card> selection_;
     std::vector<uint32_t> captures_;  // sets of table-card indices, reused from turn to turn
+    const SeededRandom* deckOrder_ = nullptr;
+    int coachTurns_ = kCoachTurns;
 };
 
 }  // namespace vorbia

@@ -46,7 +46,7 @@ class SimulationTable : public UnseenTable {
 
 uint64_t MatchSeed(uint64_t runSeed, uint64_t index) { return SplitMix(SplitMix(runSeed) + index); }
 
-MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy policy) {
+MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy policy, int coachTurns) {
     MatchResult result;
     MatchState state;
     state.CardSpeed = 10;
@@ -55,6 +55,8 @@ MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy policy) {
     MatchEngine engine(state, table, random);
     table.Attach(engine);
     SimulatedHuman human(policy, SplitMix(matchSeed ^ 0x68756D616Eull));
+    if (policy == HumanPolicy::Oracle || policy == HumanPolicy::Peek) human.SeeDeckOrder(random);
+    human.SetCoachTurns(coachTurns);
 
     engine.ClearTable();
     engine.NewMatch();

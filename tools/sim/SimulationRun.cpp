@@ -77,7 +77,7 @@ SimulationReport RunSimulation(const SimulationOptions& options) {
             SimulationTotals& totals = blockTotals[static_cast<size_t>(block)];
             for (long long index = first; index < last; ++index) {
                 totals.Add(PlayMatch(MatchSeed(options.seed, static_cast<uint64_t>(index)),
-                                     options.human));
+                                     options.human, options.coachTurns));
             }
             matchesDone += last - first;
         }
@@ -120,8 +120,9 @@ void PrintReport(std::ostream& out, const SimulationOptions& options,
     const SimulationTotals& t = report.totals;
     const char* kindNames[kScopaKinds] = {"empty table", "last card", "same suit"};
     out << "vorbia-sim: " << t.matches << " matches, seed " << options.seed << ", human "
-        << HumanPolicyName(options.human) << ", " << options.threads << " thread"
-        << (options.threads == 1 ? "" : "s") << '\n'
+        << HumanPolicyName(options.human);
+    if (options.human == HumanPolicy::Coach) out << " (" << options.coachTurns << " turns ahead)";
+    out << ", " << options.threads << " thread" << (options.threads == 1 ? "" : "s") << '\n'
         << std::fixed << std::setprecision(2) << std::left << std::setw(28) << "" << std::right
         << std::setw(12) << "human" << std::setw(12) << "computer" << '\n';
     auto row = [&out](const std::string& name, auto human, auto computer) {

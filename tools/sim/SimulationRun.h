@@ -24,6 +24,7 @@ struct SimulationOptions {
     long long matches = 1000;
     uint64_t seed = 1;
     HumanPolicy human = HumanPolicy::Computer;
+    int coachTurns = kCoachTurns;
     int threads = 1;
     bool progress = true;  // a bar on standard error once the run lasts more than a second
 };

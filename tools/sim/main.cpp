@@ -11,8 +11,9 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vorbia-sim [--matches N] [--seed S] [--human computer|greedy|random|plain]\n"
-    "                  [--threads T]\n";
+    "usage: vorbia-sim [--matches N] [--seed S] [--threads T]\n"
+    "                  [--human computer|greedy|random|plain|coach|oracle|peek]\n"
+    "                  [--coach-turns N]\n";
 
 template <class Number>
 bool ReadNumber(std::string_view text, Number& number) {
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
             ok = ReadNumber(value, options.matches) && options.matches > 0;
         } else if (option == "--seed") {
             ok = ReadNumber(value, options.seed);
+        } else if (option == "--coach-turns") {
+            ok = ReadNumber(value, options.coachTurns) && options.coachTurns > 0;
         } else if (option == "--threads") {
             ok = ReadNumber(value, options.threads) && options.threads > 0;
         } else if (option == "--human") {
