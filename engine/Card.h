@@ -28,10 +28,17 @@ struct Card {
 constexpr int DeckPosition(Card card) {
     return static_cast<int>(card.suit) * kValuesPerSuit + card.value - 1;
 }
-constexpr Card CardAtDeckPosition(int position) {
-    return {static_cast<Suit>(position / kValuesPerSuit),
-            static_cast<uint8_t>(position % kValuesPerSuit + 1)};
-}
+// Looked up rather than divided: the draws and the selection's sums turn places into cards at
+// every turn.
+inline constexpr std::array<Card, kCardCount> kCardsInDeckOrder = [] {
+    std::array<Card, kCardCount> cards{};
+    for (int position = 0; position < kCardCount; ++position) {
+        cards[position] = {static_cast<Suit>(position / kValuesPerSuit),
+                           static_cast<uint8_t>(position % kValuesPerSuit + 1)};
+    }
+    return cards;
+}();
+constexpr Card CardAtDeckPosition(int position) { return kCardsInDeckOrder[position]; }
 
 constexpr Card kTwoOfSpade{Suit::Spade, 2};
 

@@ -8,14 +8,29 @@ void MatchEngine::ComputerMove() {
     if (runState_ != RunState::Ready) return;
     if (showsAnything_) display_.ComputerThinking(true);
     computerMoving_ = true;
-    Begin([this] { return ComputerPlays(ChooseComputerCapture(state_)); });
+    const ComputerChoice choice = ChooseComputerCapture(state_);
+    for (int next = 0; next < choice.size(); ++next) {
+        // Its own captures never pass the limit, but cards selected before its move may; the
+        // refusal then has to be told before the move goes on.
+        if (const std::optional<int> tooHigh = SelectOrFindTooHigh(choice.begin()[next])) {
+            Begin([this, choice, next, sum = *tooHigh] {
+                return ComputerPlaysAfterRefusal(choice, next + 1, sum);
+            });
+            return;
+        }
+    }
+    if (state_.CurrentCard) {
+        Begin([this] { return Play(*state_.CurrentCard); });
+    } else {
+        EndComputerMove();
+    }
 }
 
-Flow MatchEngine::ComputerPlays(ComputerChoice choice) {
-    for (const Card card : choice) {
-        // Its own captures never pass the limit, but cards selected before its move may.
-        if (const std::optional<int> tooHigh = SelectOrFindTooHigh(card)) {
-            co_await RefuseSelection(*tooHigh);
+Flow MatchEngine::ComputerPlaysAfterRefusal(ComputerChoice choice, int next, int tooHigh) {
+    co_await RefuseSelection(tooHigh);
+    for (; next < choice.size(); ++next) {
+        if (const std::optional<int> again = SelectOrFindTooHigh(choice.begin()[next])) {
+            co_await RefuseSelection(*again);
         }
     }
     if (state_.CurrentCard) co_await Play(*state_.CurrentCard);

@@ -140,7 +140,7 @@ class MatchEngine {
     void ShowScore();
 
     // The computer.
-    Flow ComputerPlays(ComputerChoice choice);
+    Flow ComputerPlaysAfterRefusal(ComputerChoice choice, int next, int tooHigh);
     void EndComputerMove();
     void SetComputerTimer(bool on);
 
