@@ -15,12 +15,9 @@ class FrameRecycler {
   public:
     static void* Allocate(std::size_t size) {
         const std::size_t sizeClass = SizeClass(size);
-        if (sizeClass < kSizeClasses && spare_[sizeClass] != nullptr) {
-            Spare* frame = spare_[sizeClass];
-            spare_[sizeClass] = frame->next;
-            return frame;
-        }
-        return ::operator new(sizeClass < kSizeClasses ? (sizeClass + 1) * kGrain : size);
+        if (sizeClass >= kSizeClasses) return ::operator new(size);
+        if (spare_[sizeClass] == nullptr) return AllocateNew(sizeClass);
+        return std::exchange(spare_[sizeClass], spare_[sizeClass]->next);
     }
     static void Free(void* frame, std::size_t size) {
         const std::size_t sizeClass = SizeClass(size);
@@ -28,9 +25,7 @@ class FrameRecycler {
             ::operator delete(frame);
             return;
         }
-        auto* spare = static_cast<Spare*>(frame);
-        spare->next = spare_[sizeClass];
-        spare_[sizeClass] = spare;
+        spare_[sizeClass] = new (frame) Spare{spare_[sizeClass]};
     }
 
   private:
@@ -40,6 +35,22 @@ class FrameRecycler {
     static constexpr std::size_t kGrain = 64;
     static constexpr std::size_t kSizeClasses = 16;
     static std::size_t SizeClass(std::size_t size) { return (size - 1) / kGrain; }
+
+    // The spare frames are given back when their thread ends, as a simulation's worker
+    // threads do. Only a new frame pays for making sure of that: the lists themselves stay
+    // plain, quick to reach.
+    struct GiveBackAtThreadEnd {
+        ~GiveBackAtThreadEnd() {
+            for (Spare*& spare : spare_) {
+                while (spare != nullptr) ::operator delete(std::exchange(spare, spare->next));
+            }
+        }
+    };
+    static void* AllocateNew(std::size_t sizeClass) {
+        thread_local GiveBackAtThreadEnd giveBack;
+        (void)giveBack;
+        return ::operator new((sizeClass + 1) * kGrain);
+    }
     static inline thread_local Spare* spare_[kSizeClasses] = {};
 };
 
