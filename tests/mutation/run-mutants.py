@@ -3,13 +3,23 @@
 runs the test suite; prints which faults the suite caught and which survived.
 
 Usage: run-mutants.py [--only ID[,ID...]] [--work FOLDER] [--prepare]
+                      [--every-test [--stages NAME,...] [--report FILE]]
+
+By default each fault stops at the first test that fails. --every-test runs every test of the
+chosen stages on every fault and records each test that fails: a GoogleTest case is its own ctest
+test, and a failing Qt Test binary is split into the test functions it reports as failed. It then
+prints, for each test, how many faults it catches and how many it alone catches. The findings are
+kept in FOLDER/every-test.json, so that runs over different faults or stages add up; --report
+writes the table of all findings so far as Markdown.
 
 The copy and its build live in FOLDER (default build-mutants/ beside the sources); the first run
 configures and builds it in full, later runs only what changed. Before any build, every mutant's
 snippet must occur exactly once in its file, or the run stops naming the stale ones.
 """
 import argparse
+import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -22,7 +32,7 @@ SOURCE = Path(__file__).resolve().parents[2]
 # only the build of those; each stage stops at its first failure.
 STAGES = [
     ("core", ["vorbia_core_tests", "vorbia-console", "vorbia-sim"],
-     ["-E", r"^(ui_|dialogs_|install_|package_)|^ComputerSearchDifferential\."],
+     ["-E", r"^(ui_|dialogs_|monkey_|install_|package_)|^ComputerSearchDifferential\."],
      120),
     ("core, long", ["vorbia_core_tests"], ["-R", r"^ComputerSearchDifferential\."],
      300),
@@ -124,6 +134,83 @@ def build(build_dir, log, targets=("all",)):
                log) == 0
 
 
+def stage_key(name):
+    return name.replace(", ", "-").replace(" ", "-")
+
+
+def failing_tests(build_dir, selection, timeout, log):
+    """Runs every selected test; the names of those that failed. A Qt Test binary that reports
+    failed functions gives one name per function, "ctest name::function"."""
+    output = build_dir / "Testing" / "every-test-output.txt"
+    failed = build_dir / "Testing" / "Temporary" / "LastTestsFailed.log"
+    failed.unlink(missing_ok=True)
+    output.unlink(missing_ok=True)
+    run(["ctest", "--timeout", str(timeout), "--output-on-failure", "--output-log", output,
+         *selection], log, cwd=build_dir)
+    names = [line.split(":", 1)[-1] for line in
+             (failed.read_text().split("\n") if failed.exists() else []) if line.strip()]
+    if not names:
+        return []
+    # ctest's log: each test's own output follows its result line; Qt Test marks a failed function
+    # with "FAIL!  : Class::function(...)".
+    functions, current = {}, None
+    for line in output.read_text(encoding="utf-8", errors="replace").splitlines():
+        match = re.match(r"\s*\d+/\d+ Test\s+#\d+: (\S+) ", line)
+        if match:
+            current = match.group(1)
+            continue
+        match = re.match(r"FAIL!\s+:\s+\w+::(\w+)\(", line)
+        if match and current in names:
+            functions.setdefault(current, []).append(match.group(1))
+    found = []
+    for name in names:
+        found += [f"{name}::{f}" for f in dict.fromkeys(functions.get(name, []))] or [name]
+    return found
+
+
+def every_failure(build_dir, log, stages):
+    """Every test of the given stages that fails, or None when a stage's targets do not build."""
+    found = []
+    for stage, targets, selection, timeout in STAGES:
+        if stage_key(stage) not in stages:
+            continue
+        if not build(build_dir, log, targets):
+            return None
+        found += failing_tests(build_dir, selection, timeout, log)
+    return found
+
+
+def load_findings(path):
+    return json.loads(path.read_text()) if path.exists() else {}
+
+
+def report_findings(findings, mutants):
+    """Markdown: for each test, the faults it catches and those it alone catches; then each fault
+    with the stages it was run on and the tests that caught it."""
+    known = {m.ident: m for m in mutants}
+    catches, alone = {}, {}
+    for ident, entry in findings.items():
+        for test in entry["caught_by"]:
+            catches.setdefault(test, []).append(ident)
+        if len(entry["caught_by"]) == 1:
+            alone.setdefault(entry["caught_by"][0], []).append(ident)
+    lines = ["| Test | Faults it catches | Faults only it catches |", "|---|---:|---|"]
+    for test in sorted(catches, key=lambda t: (-len(alone.get(t, [])), -len(catches[t]), t)):
+        only = alone.get(test, [])
+        lines.append(f"| {test} | {len(catches[test])} | {len(only)}"
+                     + (f": {', '.join(sorted(only))}" if only else "") + " |")
+    lines += ["", "| Fault | Stages run | Caught by |", "|---|---|---|"]
+    for ident in [m.ident for m in mutants if m.ident in findings]:
+        entry = findings[ident]
+        caught = entry["caught_by"]
+        shown = ("does not build" if entry.get("unbuilt") else
+                 ", ".join(caught) if caught else
+                 "SURVIVED" + (f" ({known[ident].unobservable})"
+                               if known[ident].unobservable else ""))
+        lines.append(f"| {ident} | {', '.join(entry['stages'])} | {shown} |")
+    return "\n".join(lines) + "\n"
+
+
 def first_failure(build_dir, log):
     """The stage and test that failed first, "build" when a stage's targets do not build, or
     None when the whole suite passed."""
@@ -146,7 +233,17 @@ def main():
     parser.add_argument("--only", help="comma-separated ids of the mutants to run")
     parser.add_argument("--work", default=str(SOURCE / "build-mutants"))
     parser.add_argument("--prepare", action="store_true", help="only copy and build the tree")
+    parser.add_argument("--every-test", action="store_true",
+                        help="run every test on every fault and record each that fails")
+    parser.add_argument("--stages", default=",".join(stage_key(s[0]) for s in STAGES),
+                        help="with --every-test, the stages to run: " +
+                        ", ".join(stage_key(s[0]) for s in STAGES))
+    parser.add_argument("--report", help="with --every-test, write the findings here (Markdown)")
     args = parser.parse_args()
+    stages = args.stages.split(",")
+    unknown_stages = set(stages) - {stage_key(s[0]) for s in STAGES}
+    if unknown_stages:
+        sys.exit(f"no such stages: {', '.join(sorted(unknown_stages))}")
 
     mutants = read_table(Path(__file__).with_name("mutants.txt"))
     check_snippets(mutants)
@@ -164,22 +261,33 @@ def main():
     sync_copy(copy)
     if not (build_dir / "CMakeCache.txt").exists():
         generator = ["-G", "Ninja"] if shutil.which("ninja") else []
-        if run(["cmake", "-S", copy, "-B", build_dir, *generator,
+        launcher = (["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else [])
+        if run(["cmake", "-S", copy, "-B", build_dir, *generator, *launcher,
                 "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DVORBIA_BUILD_BENCH=OFF",
                 "-DVORBIA_WARNINGS_AS_ERRORS=ON"], log) != 0:
             sys.exit(f"configuring the copy failed, see {log}")
     print("building the unchanged copy ...", flush=True)
-    if not build(build_dir, log):
+    # The per-test mode may run a few stages: only their targets need building.
+    targets = (sorted({t for stage, ts, _, _ in STAGES if stage_key(stage) in stages for t in ts})
+               if args.every_test else ["all"])
+    if not build(build_dir, log, targets):
         sys.exit(f"the unchanged copy does not build, see {log}")
     if args.prepare:
         return 0
     if os.environ.get("VORBIA_MUTANTS_SKIP_BASELINE") != "1":
         print("running the suite on the unchanged copy ...", flush=True)
-        failure = first_failure(build_dir, log)
+        if args.every_test:
+            failures = every_failure(build_dir, log, stages)
+            failure = "build" if failures is None else ", ".join(failures)
+        else:
+            failure = first_failure(build_dir, log)
         if failure:
             sys.exit(f"the suite fails without any mutant ({failure}), see {log}")
     else:
         print("(the unchanged copy's suite is not run)", flush=True)
+    if args.every_test:
+        return every_test(mutants, read_table(Path(__file__).with_name("mutants.txt")), copy,
+                          build_dir, log, work / "every-test.json", stages, args.report)
 
     results = []
     for index, m in enumerate(mutants, 1):
@@ -214,6 +322,42 @@ def main():
     print(f"Build and test output: {log}")
     unexplained = [m for m in survived if not m.unobservable]
     return 1 if unexplained or unbuilt else 0
+
+
+def every_test(mutants, table, copy, build_dir, log, store, stages, report):
+    findings = load_findings(store)
+    for index, m in enumerate(mutants, 1):
+        path = copy / m.file
+        original = path.read_text(encoding="utf-8")
+        started = time.monotonic()
+        try:
+            path.write_text(original.replace(m.find, m.replace, 1), encoding="utf-8")
+            caught = every_failure(build_dir, log, stages)
+        finally:
+            path.write_text(original, encoding="utf-8")
+        entry = findings.get(m.ident, {"stages": [], "caught_by": []})
+        if caught is None:
+            entry["unbuilt"] = True
+        else:
+            # Another run may have covered other stages: keep its findings for those.
+            entry["caught_by"] = sorted(set(entry["caught_by"]) | set(caught))
+        entry["stages"] = [stage_key(s[0]) for s in STAGES
+                           if stage_key(s[0]) in set(entry["stages"]) | set(stages)]
+        findings[m.ident] = entry
+        store.write_text(json.dumps(findings, indent=1, sort_keys=True))
+        shown = "does not build" if caught is None else (", ".join(caught) or "SURVIVED")
+        print(f"[{index}/{len(mutants)}] {m.ident}: {shown} ({time.monotonic() - started:.0f} s)",
+              flush=True)
+    table_text = report_findings(findings, table)
+    print()
+    print(table_text)
+    if report:
+        header = (f"Written {time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())} by "
+                  f"`tests/mutation/run-mutants.py {' '.join(sys.argv[1:])}`; findings of "
+                  f"earlier runs kept in the work folder are included.\n\n")
+        Path(report).write_text(header + table_text, encoding="utf-8")
+    print(f"Findings: {store}; build and test output: {log}")
+    return 0
 
 
 if __name__ == "__main__":
