@@ -20,6 +20,7 @@ run:
 
 test:
 	scripts/install-deps.sh test
+	scripts/check-format.sh
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORBIA_WARNINGS_AS_ERRORS=ON
 	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

@@ -90,16 +90,14 @@ Flow MatchEngine::Play(Card card) {
     state_.CurrentPlace = CurrentCardPlace::Played;
     if (showsAnything_) {
         if (slot) {
-            co_await Shown([this, card, slot](StepDone shown) {
-                display_.CardLaid(card, *slot, shown);
-            });
+            co_await Shown(
+                [this, card, slot](StepDone shown) { display_.CardLaid(card, *slot, shown); });
         } else {
             // All 21 slots taken: the card finds no room and goes straight to its player's
             // pile. It still belongs to its capture; when it takes nothing it simply leaves
             // the game.
-            co_await Shown([this, card, player](StepDone shown) {
-                display_.CardTaken(card, player, shown);
-            });
+            co_await Shown(
+                [this, card, player](StepDone shown) { display_.CardTaken(card, player, shown); });
         }
     }
 

@@ -87,9 +87,9 @@ class DialogsTest : public QObject {
             }
         });
         std::optional<EndOfMatchDialog::Choice> chosen;
-        const QMetaObject::Connection heard = connect(
-            &ending_, &EndOfMatchDialog::Chosen, this,
-            [&chosen](EndOfMatchDialog::Choice choice) { chosen = choice; });
+        const QMetaObject::Connection heard =
+            connect(&ending_, &EndOfMatchDialog::Chosen, this,
+                    [&chosen](EndOfMatchDialog::Choice choice) { chosen = choice; });
         ending_.ShowResult(state, QString::fromStdString(name));
         [&] { QVERIFY(QTest::qWaitFor([&] { return chosen.has_value(); }, 5000)); }();
         disconnect(heard);

@@ -69,8 +69,9 @@ QImage Image(const QPixmap& pixmap) {
 // Plays the human's turns until `done`: a table card of the same value when there is one, then
 // the card in hand; clicked, or reached with Tab and pressed with Space and Enter. `look` sees
 // each turn as the human is about to play it.
-bool PlayUntil(CardTable& table, bool keys, const std::function<bool()>& done, int timeoutMs,
-               const std::function<void()>& look = [] {}) {
+bool PlayUntil(
+    CardTable& table, bool keys, const std::function<bool()>& done, int timeoutMs,
+    const std::function<void()>& look = [] {}) {
     const auto press = [&](Card card, Qt::Key key) {
         if (!keys) return QTest::mouseClick(&table.PictureOf(card), Qt::LeftButton, {}, {20, 40});
         for (int step = 0; step < kSlots + 2 && FocusedCard() != card; ++step)

@@ -26,9 +26,9 @@ class TableSnapshotsTest : public QObject {
         TestTable t;
         t.Write("vorbia.ini", "VelocitaCarta=50\r\nDisplayMessaggi=-1\r\n");
         const QString folder = t.FilePath("snapshots");
-        t.table = std::make_unique<CardTable>(
-            CardTableOptions{t.FilePath("").toStdString(),
-                             QSize(kDesignDrawingArea.width, kDesignDrawingArea.height), 7, folder});
+        t.table = std::make_unique<CardTable>(CardTableOptions{
+            t.FilePath("").toStdString(),
+            QSize(kDesignDrawingArea.width, kDesignDrawingArea.height), 7, folder});
         QVERIFY(t.table->StartUp());
         t.table->show();
         t.table->activateWindow();

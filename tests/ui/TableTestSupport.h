@@ -41,9 +41,9 @@ class TestTable {
     }
     // On the drawing area the table was designed around, its hands seeded from `seed`.
     bool StartUp(uint64_t seed = 7) {
-        table = std::make_unique<CardTable>(CardTableOptions{
-            dir_.path().toStdString(), QSize(kDesignDrawingArea.width, kDesignDrawingArea.height),
-            seed});
+        table = std::make_unique<CardTable>(
+            CardTableOptions{dir_.path().toStdString(),
+                             QSize(kDesignDrawingArea.width, kDesignDrawingArea.height), seed});
         return table->StartUp();
     }
 

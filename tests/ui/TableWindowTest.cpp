@@ -5,13 +5,13 @@
 #include <QMenu>
 
 #include "BackgroundOrbit.h"
+#include "CardGlide.h"
 #include "DrawingArea.h"
 #include "Fonts.h"
 #include "NameBlinking.h"
 #include "PointerHints.h"
 #include "ScoreBar.h"
 #include "StatusPanel.h"
-#include "CardGlide.h"
 #include "TableTestSupport.h"
 
 using namespace vorbia;
@@ -65,8 +65,9 @@ class TableWindowTest : public QObject {
             bool arrived = false;
             QElapsedTimer clock;
             clock.start();
-            CardGlide moving(card, start, end, t.table->State().CardSpeed, [] { return false; },
-                             [&] { arrived = true; }, nullptr);
+            CardGlide moving(
+                card, start, end, t.table->State().CardSpeed, [] { return false; },
+                [&] { arrived = true; }, nullptr);
             return QTest::qWaitFor([&] { return arrived; }, 5000) ? clock.elapsed() : -1;
         };
         QVERIFY(glide({69, 100}, {169, 130}) >= 40);
@@ -151,8 +152,9 @@ class TableWindowTest : public QObject {
         for (const CurrentCardPlace place :
              {CurrentCardPlace::OnItsWay, CurrentCardPlace::OnPlaySpot}) {
             state.CurrentPlace = place;
-            QCOMPARE(CardHint(uncovered, state),
-                     QString("Scegli a destra le carte da prendere quindi clicca su questa carta."));
+            QCOMPARE(
+                CardHint(uncovered, state),
+                QString("Scegli a destra le carte da prendere quindi clicca su questa carta."));
         }
         state.CurrentPlace = CurrentCardPlace::Played;
         state.Table.Put({1, 1}, uncovered);
