@@ -201,7 +201,8 @@ class DialogsTest : public QObject {
         using Choice = EndOfMatchDialog::Choice;
         QCOMPARE(Answer("Gimbo", 53, 40), Choice::PlayAgain);
         QCOMPARE(Text("winnerCaption"), QStringLiteral("Ha vinto Gimbo!"));
-        QCOMPARE(Text("humanScore") + "-" + Text("computerScore"), QStringLiteral("53-40"));
+        QCOMPARE(Text("humanScore") + QStringLiteral("-") + Text("computerScore"),
+                 QStringLiteral("53-40"));
         QCOMPARE(Line(0), QStringLiteral(" 1) Gimbo 53   Dino(CPU) 40"));
         QCOMPARE(Text("winsTotal"), QStringLiteral("Totale: 1 - 0"));
 
