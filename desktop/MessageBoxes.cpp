@@ -51,7 +51,10 @@ void OpenMessageBox(QWidget* parent, const QString& text, std::function<void()> 
         return;
     }
     QMessageBox* box = MakeBox(parent, WithLineBreaks(text), title);
-    if (closed) QObject::connect(box, &QMessageBox::finished, box, [closed] { closed(); });
+    if (closed) {
+        QObject::connect(box, &QMessageBox::finished, box,
+                         [closed = std::move(closed)] { closed(); });
+    }
     box->open();
 }
 
