@@ -2,8 +2,8 @@
 """Injects each fault of mutants.txt, one at a time, into a copy of the tree, rebuilds it and
 runs the test suite; prints which faults the suite caught and which survived.
 
-Usage: run-mutants.py [--only ID[,ID...]] [--work FOLDER] [--prepare]
-                      [--every-test [--stages NAME,...] [--report FILE]]
+Usage: run-mutants.py [--only ID[,ID...]] [--work FOLDER] [--prepare] [--stages NAME,...]
+                      [--every-test [--report FILE]]
 
 By default each fault stops at the first test that fails. --every-test runs every test of the
 chosen stages on every fault and records each test that fails: a GoogleTest case is its own ctest
@@ -13,8 +13,8 @@ kept in FOLDER/every-test.json, so that runs over different faults or stages add
 writes the table of all findings so far as Markdown.
 
 The copy and its build live in FOLDER (default build-mutants/ beside the sources); the first run
-configures and builds it in full, later runs only what changed. Before any build, every mutant's
-snippet must occur exactly once in its file, or the run stops naming the stale ones.
+configures it and builds what the stages need, later runs only what changed. Before any build,
+every snippet must occur exactly once in its file, or the run stops naming the stale ones.
 """
 import argparse
 import json
@@ -32,15 +32,17 @@ SOURCE = Path(__file__).resolve().parents[2]
 # only the build of those; each stage stops at its first failure.
 STAGES = [
     ("core", ["vorbia_core_tests", "vorbia-console", "vorbia-sim"],
-     ["-E", r"^(ui_|dialogs_|monkey_|install_|package_)|^ComputerSearchDifferential\."],
+     ["-E", r"^(ui_|dialogs_|install_|package_)|^ComputerSearchDifferential\."],
      120),
     ("core, long", ["vorbia_core_tests"], ["-R", r"^ComputerSearchDifferential\."],
      300),
     ("dialogs", ["DialogsTest"], ["-R", r"^dialogs_"], 300),
     ("window", ["TableWindowTest", "MatchPlayTest"], ["-R", r"^ui_(TableWindowTest|MatchPlayTest)$"],
      300),
-    ("monkey", ["MonkeyTest"], ["-R", r"^monkey_"], 300),
-    ("end to end", ["all"], ["-R", r"^(ui_end_to_end|install_and_start)$"], 300),
+    ("widgets", ["NewMatchButtonTest", "WindowSystemTest"],
+     ["-R", r"^ui_(NewMatchButtonTest|NewMatchButtonTest_2x|WindowSystemTest)$"], 120),
+    ("end to end", ["all"], ["-R", r"^(ui_end_to_end|ui_recorded_match|install_and_start)$"],
+     420),
 ]
 
 
@@ -169,14 +171,15 @@ def failing_tests(build_dir, selection, timeout, log):
 
 
 def every_failure(build_dir, log, stages):
-    """Every test of the given stages that fails, or None when a stage's targets do not build."""
-    found = []
+    """For each of the given stages, every test of it that fails; None when a stage's targets
+    do not build."""
+    found = {}
     for stage, targets, selection, timeout in STAGES:
         if stage_key(stage) not in stages:
             continue
         if not build(build_dir, log, targets):
             return None
-        found += failing_tests(build_dir, selection, timeout, log)
+        found[stage_key(stage)] = failing_tests(build_dir, selection, timeout, log)
     return found
 
 
@@ -188,6 +191,10 @@ def report_findings(findings, mutants):
     """Markdown: for each test, the faults it catches and those it alone catches; then each fault
     with the stages it was run on and the tests that caught it."""
     known = {m.ident: m for m in mutants}
+    findings = {ident: entry for ident, entry in findings.items() if ident in known}
+    for entry in findings.values():
+        entry["caught_by"] = sorted({t for tests in entry["by_stage"].values() for t in tests})
+        entry["stages"] = [stage_key(s[0]) for s in STAGES if stage_key(s[0]) in entry["by_stage"]]
     catches, alone = {}, {}
     for ident, entry in findings.items():
         for test in entry["caught_by"]:
@@ -211,10 +218,12 @@ def report_findings(findings, mutants):
     return "\n".join(lines) + "\n"
 
 
-def first_failure(build_dir, log):
+def first_failure(build_dir, log, stages):
     """The stage and test that failed first, "build" when a stage's targets do not build, or
     None when the whole suite passed."""
     for stage, targets, selection, timeout in STAGES:
+        if stage_key(stage) not in stages:
+            continue
         if not build(build_dir, log, targets):
             return "build"
         failed = build_dir / "Testing" / "Temporary" / "LastTestsFailed.log"
@@ -236,7 +245,7 @@ def main():
     parser.add_argument("--every-test", action="store_true",
                         help="run every test on every fault and record each that fails")
     parser.add_argument("--stages", default=",".join(stage_key(s[0]) for s in STAGES),
-                        help="with --every-test, the stages to run: " +
+                        help="the stages to run, all by default: " +
                         ", ".join(stage_key(s[0]) for s in STAGES))
     parser.add_argument("--report", help="with --every-test, write the findings here (Markdown)")
     args = parser.parse_args()
@@ -267,9 +276,8 @@ def main():
                 "-DVORBIA_WARNINGS_AS_ERRORS=ON"], log) != 0:
             sys.exit(f"configuring the copy failed, see {log}")
     print("building the unchanged copy ...", flush=True)
-    # The per-test mode may run a few stages: only their targets need building.
-    targets = (sorted({t for stage, ts, _, _ in STAGES if stage_key(stage) in stages for t in ts})
-               if args.every_test else ["all"])
+    # A run of a few stages builds only what they need.
+    targets = sorted({t for stage, ts, _, _ in STAGES if stage_key(stage) in stages for t in ts})
     if not build(build_dir, log, targets):
         sys.exit(f"the unchanged copy does not build, see {log}")
     if args.prepare:
@@ -278,9 +286,10 @@ def main():
         print("running the suite on the unchanged copy ...", flush=True)
         if args.every_test:
             failures = every_failure(build_dir, log, stages)
-            failure = "build" if failures is None else ", ".join(failures)
+            failure = ("build" if failures is None else
+                       ", ".join(t for tests in failures.values() for t in tests))
         else:
-            failure = first_failure(build_dir, log)
+            failure = first_failure(build_dir, log, stages)
         if failure:
             sys.exit(f"the suite fails without any mutant ({failure}), see {log}")
     else:
@@ -296,7 +305,7 @@ def main():
         started = time.monotonic()
         try:
             path.write_text(original.replace(m.find, m.replace, 1), encoding="utf-8")
-            failure = first_failure(build_dir, log)
+            failure = first_failure(build_dir, log, stages)
             if failure == "build":
                 outcome = "does not build"
             else:
@@ -335,27 +344,29 @@ def every_test(mutants, table, copy, build_dir, log, store, stages, report):
             caught = every_failure(build_dir, log, stages)
         finally:
             path.write_text(original, encoding="utf-8")
-        entry = findings.get(m.ident, {"stages": [], "caught_by": []})
-        if caught is None:
-            entry["unbuilt"] = True
-        else:
-            # Another run may have covered other stages: keep its findings for those.
-            entry["caught_by"] = sorted(set(entry["caught_by"]) | set(caught))
-        entry["stages"] = [stage_key(s[0]) for s in STAGES
-                           if stage_key(s[0]) in set(entry["stages"]) | set(stages)]
+        # The stages run now replace their earlier findings; those of other stages are kept.
+        entry = findings.get(m.ident, {"by_stage": {}})
+        entry["unbuilt"] = caught is None
+        entry["by_stage"].update(caught or {})
         findings[m.ident] = entry
         store.write_text(json.dumps(findings, indent=1, sort_keys=True))
-        shown = "does not build" if caught is None else (", ".join(caught) or "SURVIVED")
+        caught = [t for tests in (caught or {}).values() for t in tests]
+        shown = "does not build" if entry["unbuilt"] else (", ".join(caught) or "SURVIVED")
         print(f"[{index}/{len(mutants)}] {m.ident}: {shown} ({time.monotonic() - started:.0f} s)",
               flush=True)
     table_text = report_findings(findings, table)
     print()
     print(table_text)
     if report:
-        header = (f"Written {time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())} by "
-                  f"`tests/mutation/run-mutants.py {' '.join(sys.argv[1:])}`; findings of "
-                  f"earlier runs kept in the work folder are included.\n\n")
-        Path(report).write_text(header + table_text, encoding="utf-8")
+        # The tables replace whatever follows the marker; the text before it is kept.
+        marker = "<!-- run-mutants.py writes below this line -->\n"
+        path = Path(report)
+        before = path.read_text(encoding="utf-8") if path.exists() else ""
+        before = before.partition(marker)[0] if marker in before else before
+        stamp = (f"Written {time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())} by "
+                 f"`tests/mutation/run-mutants.py {' '.join(sys.argv[1:])}`, with the findings "
+                 f"of earlier runs kept in the work folder.\n\n")
+        path.write_text(before + marker + "\n" + stamp + table_text, encoding="utf-8")
     print(f"Findings: {store}; build and test output: {log}")
     return 0
 
