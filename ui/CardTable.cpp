@@ -90,9 +90,9 @@ CardTable::CardTable(CardTableOptions options, QWidget* parent)
     BuildTable();
     ConnectCommands();
     accessibility_ = std::make_unique<TableAccessibility>(
-        state_, TableAccessibility::Elements{cardPictures_, pilePictures_, titlePanel_,
-                                             computerNamePanel_, humanNamePanel_, scoreCaptions_,
-                                             lastCardCaption_});
+        state_,
+        TableAccessibility::Elements{cardPictures_, pilePictures_, titlePanel_, computerNamePanel_,
+                                     humanNamePanel_, scoreCaptions_, lastCardCaption_});
     keyboard_ = new KeyboardPlay(*this, state_, cardPictures_, *humanNamePanel_);
     if (!options_.snapshotFolder.isEmpty())
         snapshots_ = std::make_unique<TableSnapshots>(*area_, options_.snapshotFolder);
@@ -196,8 +196,7 @@ void CardTable::ConnectCommands() {
     for (CardPicture* picture : cardPictures_) {
         const Card card = *picture->ShownCard();
         connect(picture, &CardPicture::Clicked, this, [this, card] { engine_.CardClicked(card); });
-        connect(picture, &CardPicture::PointerMoved, this,
-                [this, picture] { CardHint(*picture); });
+        connect(picture, &CardPicture::PointerMoved, this, [this, picture] { CardHint(*picture); });
     }
     for (CardPicture* pile : pilePictures_.values) {
         connect(pile, &CardPicture::PointerMoved, this, [this, pile] { CardHint(*pile); });
@@ -272,10 +271,11 @@ bool CardTable::StartUp() {
 }
 
 void CardTable::FatalStartUpError(int number) {
-    ShowMessageBoxAndWait(nullptr, QStringLiteral("Attenzione si e' verificato l'errore fatale Num.") +
-                                QLatin1Char(' ') + QString::number(number) +
-                                QStringLiteral(".  Questo programma verrà terminato - Contattare "
-                                               "l'autore per maggiori informazioni."));
+    ShowMessageBoxAndWait(nullptr,
+                          QStringLiteral("Attenzione si e' verificato l'errore fatale Num.") +
+                              QLatin1Char(' ') + QString::number(number) +
+                              QStringLiteral(".  Questo programma verrà terminato - Contattare "
+                                             "l'autore per maggiori informazioni."));
 }
 
 void CardTable::closeEvent(QCloseEvent* event) {

@@ -172,14 +172,13 @@ void CardTable::Glide(CardPicture& picture, QPoint start, QPoint end) {
         this);
 }
 
-void CardTable::CardUncovered(Player player, Card card, std::optional<Slot> slot,
-                              StepDone shown) {
+void CardTable::CardUncovered(Player player, Card card, std::optional<Slot> slot, StepDone shown) {
     BeginStep(shown);
     const TableLayout layout = Layout();
     const QPoint pile = PileOf(player).pos();
-    const QPoint end = slot ? ToQPoint(layout.SlotPosition(*slot))
-                            : pile + ToQPoint(layout.PlaySpot(player)) -
-                                  ToQPoint(layout.Pile(player));
+    const QPoint end =
+        slot ? ToQPoint(layout.SlotPosition(*slot))
+             : pile + ToQPoint(layout.PlaySpot(player)) - ToQPoint(layout.Pile(player));
     Glide(PictureOf(card), pile, end);
 }
 
@@ -209,7 +208,9 @@ void CardTable::TurnPassed(Player now) {
     accessibility_->Refresh();
 }
 
-void CardTable::CardClickable(Card card, bool clickable) { PictureOf(card).SetClickable(clickable); }
+void CardTable::CardClickable(Card card, bool clickable) {
+    PictureOf(card).SetClickable(clickable);
+}
 
 void CardTable::SelectionChanged(Card card, bool selected) {
     // From a pixel above and left of the card to a pixel beyond its right and bottom edges.

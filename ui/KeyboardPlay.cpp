@@ -31,7 +31,8 @@ std::vector<Card> KeyboardPlay::FocusStops() const {
     const auto stop = [&](Card card) {
         if (PictureOf(card).isVisible() && ReadCard(card, state_).focusStop) stops.push_back(card);
     };
-    if (state_.CurrentCard && ReadCard(*state_.CurrentCard, state_).role == QAccessible::PushButton) {
+    if (state_.CurrentCard &&
+        ReadCard(*state_.CurrentCard, state_).role == QAccessible::PushButton) {
         stop(*state_.CurrentCard);
     }
     for (const auto [slot, card] : state_.Table.OccupiedSlots()) stop(card);
