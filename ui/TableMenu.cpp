@@ -30,6 +30,11 @@ TableMenu BuildTableMenu(QMenuBar& bar) {
     QMenu* options = bar.addMenu(QStringLiteral("&Opzioni"));
     options->setObjectName(QStringLiteral("optionsMenu"));
     menu.optionsCommand = AddCommand(*options, "optionsCommand", QStringLiteral("&Settaggio ..."));
+    // The game's own addition comes after the menus as they always were. H, as KDE's games
+    // give their hint; the keyboard's play uses no letter.
+    options->addSeparator();
+    menu.adviceCommand =
+        AddCommand(*options, "adviceCommand", QStringLiteral("S&uggerimento"), Qt::Key_H);
 
     QMenu* help = bar.addMenu(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("helpMenu"));

@@ -10,6 +10,7 @@ struct TableMenu {
     QAction* newMatchCommand;
     QAction* quitCommand;
     QAction* optionsCommand;
+    QAction* adviceCommand;
     QAction* helpCommand;
     QAction* rulesCommand;
     QAction* mailCommand;
