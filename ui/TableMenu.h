@@ -10,12 +10,12 @@ struct TableMenu {
     QAction* newMatchCommand;
     QAction* quitCommand;
     QAction* optionsCommand;
-    QAction* adviceCommand;
     QAction* helpCommand;
     QAction* rulesCommand;
     QAction* mailCommand;
     QAction* homePageCommand;
     QAction* aboutCommand;
+    QAction* adviceCommand;
 };
 
 TableMenu BuildTableMenu(QMenuBar& bar);
