@@ -259,6 +259,7 @@ void CardTable::ComputerThinking(bool thinking) { SetBusyPointer(busyPointer_, t
 
 void CardTable::Message(const std::string& text, StepDone shown) {
     if (snapshots_) snapshots_->BoxOpening(QString::fromStdString(text));
+    UpdateAdviceCommand();
     OpenMessageBox(this, QString::fromStdString(text), [this, shown] {
         shown();
         UpdateAdviceCommand();
