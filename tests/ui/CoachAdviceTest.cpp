@@ -11,17 +11,12 @@ using namespace vorbia::testing;
 
 namespace {
 
-CardSet MarkedCards(const CardTable& table) {
-    CardSet marked;
-    for (const Card card : kCardsInDeckOrder) {
-        if (table.PictureOf(card).AdviceMarkShown()) marked.Add(card);
-    }
-    return marked;
-}
-
-CardSet TableCards(const MatchState& state) {
+// The cards for which `has` holds.
+CardSet CardsWhere(const std::function<bool(Card)>& has) {
     CardSet cards;
-    for (const auto [slot, card] : state.Table.OccupiedSlots()) cards.Add(card);
+    for (const Card card : kCardsInDeckOrder) {
+        if (has(card)) cards.Add(card);
+    }
     return cards;
 }
 
@@ -30,8 +25,9 @@ QString DescriptionOf(const CardTable& table, Card card) {
         ->text(QAccessible::Description);
 }
 
-QImage Image(const QPixmap& pixmap) {
-    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+bool LooksAsItsImage(CardPicture& card) {
+    return card.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+           card.ImagePixmap().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -47,56 +43,58 @@ class CoachAdviceTest : public QObject {
         CardTable& table = *t.table;
         const MatchState& state = table.State();
         const QAction* ask = table.Menu().adviceCommand;
-        QString wrongCommand;
+        int wrongCommandAtTurn = -1;
         EveryPass command([&] {
             if (table.isVisible() && ask->isEnabled() != HumanMayPlay(table))
-                wrongCommand = QStringLiteral("enabled %1 at turn %2")
-                                   .arg(ask->isEnabled())
-                                   .arg(state.TurnCount);
+                wrongCommandAtTurn = state.TurnCount;
         });
         const auto press = [&](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        const auto marked = [&] {
+            return CardsWhere([&](Card card) { return table.PictureOf(card).AdviceMarkShown(); });
+        };
+        const auto onTable = [&] {
+            return CardsWhere([&](Card card) { return state.Table.Contains(card); });
+        };
         QTest::keyClick(&table, Qt::Key_F2);
         QVERIFY(WaitForHumanTurn(table));
 
         // The hand's first turn: 7 di Spade against Asso di Spade and 6 di Denare, a scopa.
         const Card seven{Suit::Spade, 7};
         QCOMPARE(state.CurrentCard, seven);
-        QCOMPARE(TableCards(state).Count(), 2);
+        QCOMPARE(onTable().Count(), 2);
         QVERIFY(table.PictureOf(seven).hasFocus());
         const QStringList told = t.messages;
         press(Qt::Key_H);
-        QCOMPARE(MarkedCards(table), TableCards(state));
+        QCOMPARE(marked(), onTable());
         QVERIFY(state.Selected.Empty());
         QCOMPARE(DescriptionOf(table, seven),
                  QStringLiteral("Suggerimento: prendi Asso di Spade e 6 di Denare"));
-        const Card ace{Suit::Spade, 1};
-        CardPicture& marked = table.PictureOf(ace);
-        QVERIFY(Image(marked.grab()) != Image(marked.ImagePixmap()));
+        CardPicture& badged = table.PictureOf(Card{Suit::Spade, 1});
+        QVERIFY(!LooksAsItsImage(badged));
         QCOMPARE(t.messages, told);
 
         // Selecting a card takes the marks away; so does playing the card.
-        QTest::mouseClick(&marked, Qt::LeftButton, {}, {20, 40});
-        QCOMPARE(MarkedCards(table), CardSet{});
-        QTest::mouseClick(&marked, Qt::LeftButton, {}, {20, 40});
-        QVERIFY(state.Selected.Empty());
-        QCOMPARE(Image(marked.grab()), Image(marked.ImagePixmap()));
+        QTest::mouseClick(&badged, Qt::LeftButton, {}, {20, 40});
+        QCOMPARE(marked(), CardSet{});
+        QTest::mouseClick(&badged, Qt::LeftButton, {}, {20, 40});
+        QVERIFY(state.Selected.Empty() && LooksAsItsImage(badged));
         table.PictureOf(seven).setFocus();
         press(Qt::Key_H);
-        QCOMPARE(MarkedCards(table), TableCards(state));
+        QCOMPARE(marked(), onTable());
         press(Qt::Key_Return);
-        QCOMPARE(MarkedCards(table), CardSet{});
+        QCOMPARE(marked(), CardSet{});
         QVERIFY(!DescriptionOf(table, seven).startsWith(QStringLiteral("Suggerimento")));
 
         // The next: 3 di Bastoni, and no set of table cards adds up to 3.
         QVERIFY(WaitForHumanTurn(table));
         QCOMPARE(state.CurrentCard, (Card{Suit::Bastoni, 3}));
         press(Qt::Key_H);
-        QCOMPARE(MarkedCards(table), CardSet{});
+        QCOMPARE(marked(), CardSet{});
         QCOMPARE(t.messages.mid(told.size()),
                  QStringList{QStringLiteral("Nessuna presa possibile, posa la carta.")});
         QCOMPARE(DescriptionOf(table, *state.CurrentCard),
                  QStringLiteral("Suggerimento: nessuna presa possibile, posa la carta"));
-        QCOMPARE(wrongCommand, QString());
+        QCOMPARE(wrongCommandAtTurn, -1);
         QCOMPARE(t.broken, QString());
     }
 };
