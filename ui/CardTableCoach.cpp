@@ -1,6 +1,7 @@
 // The coach on request: its advice for the human's uncovered card, marked on the table and said
 // to a screen reader.
 #include <QApplication>
+#include <utility>
 
 #include "CardPicture.h"
 #include "CardTable.h"
