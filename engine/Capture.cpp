@@ -117,8 +117,9 @@ Flow MatchEngine::Play(Card card) {
                 if (!state_.Selected.Contains(takenCard)) continue;
                 ToggleSelection(takenCard);
                 if (showsAnything_) {
-                    co_await Shown([this, takenCard, player](StepDone shown) {
-                        display_.CardTaken(takenCard, player, shown);
+                    // A named copy: clang 14 cannot capture a structured binding.
+                    co_await Shown([this, cardTaken = takenCard, player](StepDone shown) {
+                        display_.CardTaken(cardTaken, player, shown);
                     });
                 }
                 tally.Take(takenCard);
