@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "AdviceMark.h"
 #include "FocusMark.h"
 #include "TableLayout.h"
 
@@ -41,6 +42,7 @@ QPixmap CardPicture::ImagePixmap() const { return image_.pixmap(size(), devicePi
 void CardPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(rect(), ImagePixmap());
+    if (adviceMark_) DrawAdviceMark(painter, rect());
     if (focusMark_ && hasFocus()) DrawFocusMark(painter, rect());
 }
 
@@ -51,6 +53,12 @@ void CardPicture::Click() {
 void CardPicture::SetFocusMark(bool shown) {
     focusMark_ = shown;
     if (hasFocus()) update();
+}
+
+void CardPicture::SetAdviceMark(bool shown) {
+    if (shown == adviceMark_) return;
+    adviceMark_ = shown;
+    update();
 }
 
 void CardPicture::mousePressEvent(QMouseEvent* event) {

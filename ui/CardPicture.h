@@ -35,6 +35,9 @@ class CardPicture : public QWidget {
 
     // Drawn while the picture has the focus.
     void SetFocusMark(bool shown);
+    // The coach would take this card.
+    void SetAdviceMark(bool shown);
+    bool AdviceMarkShown() const { return adviceMark_; }
 
   signals:
     void Clicked();
@@ -55,6 +58,7 @@ class CardPicture : public QWidget {
     bool clickable_ = true;
     bool pressed_ = false;
     bool focusMark_ = false;
+    bool adviceMark_ = false;
 };
 
 // A card's image, with its @2x file for high-density screens; the card back for none.

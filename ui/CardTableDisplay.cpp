@@ -35,6 +35,8 @@ StatusPanel* CardTable::NamePanel(Player owner) const {
 void CardTable::BeginStep(StepDone shown) {
     stepUnderWay_ = shown;
     dialogWhenStepBegan_ = QApplication::activeModalWidget();
+    ForgetAdvice();
+    UpdateAdviceCommand();
 }
 
 bool CardTable::StepHeldByDialog() const {
@@ -52,6 +54,8 @@ void CardTable::FinishStep() {
     }
     const StepDone shown = *std::exchange(stepUnderWay_, std::nullopt);
     shown();
+    // The rules have gone on to the next decision: the human's, perhaps.
+    UpdateAdviceCommand();
 }
 
 void CardTable::StepCutShort() {
@@ -67,6 +71,8 @@ void CardTable::StepCutShort() {
     afterMaximise_ = {};
     maximiseLimit_.stop();
     stepUnderWay_.reset();
+    ForgetAdvice();
+    UpdateAdviceCommand();
     accessibility_->Refresh();
 }
 
@@ -91,6 +97,7 @@ void CardTable::HideAllCards() {
     }
     // With every card gone no selection frame belongs to anything any more.
     area_->ClearFrames();
+    ForgetAdvice();
     accessibility_->Refresh();
 }
 
@@ -205,6 +212,8 @@ void CardTable::TurnPassed(Player now) {
         NamePanel(owner)->SetTextColour(
             ToQColor(owner == now ? kPlayerColour[owner] : kWaitingPlayerColour));
     }
+    ForgetAdvice();
+    UpdateAdviceCommand();
     accessibility_->Refresh();
 }
 
@@ -218,6 +227,7 @@ void CardTable::SelectionChanged(Card card, bool selected) {
     const QRect frame(picture.topLeft() - QPoint(1, 1), QPoint(picture.x() + picture.width() + 1,
                                                                picture.y() + picture.height() + 1));
     area_->DrawFrame(frame, selected ? Qt::black : Qt::white);
+    ForgetAdvice();
     accessibility_->Refresh();
 }
 
@@ -249,7 +259,11 @@ void CardTable::ComputerThinking(bool thinking) { SetBusyPointer(busyPointer_, t
 
 void CardTable::Message(const std::string& text, StepDone shown) {
     if (snapshots_) snapshots_->BoxOpening(QString::fromStdString(text));
-    OpenMessageBox(this, QString::fromStdString(text), [shown] { shown(); });
+    UpdateAdviceCommand();
+    OpenMessageBox(this, QString::fromStdString(text), [this, shown] {
+        shown();
+        UpdateAdviceCommand();
+    });
 }
 
 void CardTable::Beep() {

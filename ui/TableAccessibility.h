@@ -47,6 +47,13 @@ class TableAccessibility {
     // compared once, when the event loop next runs, which is also when a reader can ask.
     void Refresh();
 
+    // The coach's advice becomes what a reader hears as the description of `card`, until it is
+    // set again; an empty advice on no card forgets it. Each change is announced.
+    void SetAdvice(CardPicture* card, const QString& advice);
+    const QString* AdviceOn(const QObject* card) const {
+        return card == adviceCard_ ? &advice_ : nullptr;
+    }
+
     const MatchState& State() const { return state_; }
     bool IsHumanNamePanel(const QObject* panel) const;
     // "Di turno" on the name panel of the player to move.
@@ -61,6 +68,8 @@ class TableAccessibility {
     std::array<QString, 2> panelsHeard_{};
     std::array<QString, 3> captionsHeard_{};
     bool changesPending_ = false;
+    QObject* adviceCard_ = nullptr;
+    QString advice_;
 };
 
 // Makes Qt read card pictures and status panels through the table's TableAccessibility.

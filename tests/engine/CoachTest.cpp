@@ -1,5 +1,5 @@
-// The coach: its own rules of a play against the engine's, and its blindness to the deck's
-// order.
+// The coach: its own rules of a play against the engine's, its blindness to the deck's order,
+// and its advice where the right answer can be worked out by hand.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -159,6 +159,56 @@ TEST(CoachFairness, SameAdviceWhateverTheOrderOfTheUndrawnCards) {
     EXPECT_EQ(total.coachDiffers, 0);
     // The same comparison catches a player that reads the order.
     EXPECT_GT(total.oracleDiffers, 0);
+}
+
+struct Advice {
+    std::string behaviour, table, card, last;
+    PerPlayer<int> score;
+    std::string expected;     // the table cards to take; empty: lay the card
+    bool lastOfHand = false;  // every other card drawn
+};
+
+const Advice kAdvice[] = {
+    // The Asso is the greedy choice; the same-suit pair scores 14.
+    {"a same-suit scopa before a point card", "C1 C6 D3 D4 S9", "D7", "", {{10, 10}}, "D3 D4"},
+    // Both take the Fante; only it reaches 51, and the computer needs a single point.
+    {"the points that win now", "C8 B3 B5 S10", "D8", "", {{49, 50}}, "C8"},
+    // Taking C2 leaves the 8 alone: any of three 8s sweeps it for 16. Laid, the D2 only lets
+    // the two 2s left take it for a few points, and an 8 or a Re take one card without a scopa.
+    {"laying rather than leaving a lone card to sweep", "C2 / . . S8", "D2", "S8", {{10, 10}}, ""},
+    // The last card the computer uncovered, taken alone, is a scopa; the other 5 is not.
+    {"the computer's last card, not another of its value",
+     "B5 C5 D9",
+     "D5",
+     "C5",
+     {{10, 10}},
+     "C5"},
+    // Nothing comes after the hand's last card: the points are taken, not left on the table.
+    {"the points on the hand's last card", "C8 B3", "D8", "", {{10, 10}}, "C8", true},
+};
+
+TEST(CoachAdvice, TakesWhatTheRulesAndTheComputersReplyMakeBest) {
+    for (const Advice& a : kAdvice) {
+        SCOPED_TRACE(a.behaviour);
+        testing::Harness h(a.table, Player::Human, a.card, a.last);
+        h.state.Score = a.score;
+        if (a.lastOfHand) {
+            for (int position = 0; position < kCardCount; ++position) {
+                h.state.Drawn.Add(CardAtDeckPosition(position));
+            }
+        }
+        const CardSet advice = ChooseCoachCapture(h.state);
+        std::vector<Card> taken;
+        for (int position = 0; position < kCardCount; ++position) {
+            if (advice.Contains(CardAtDeckPosition(position))) {
+                taken.push_back(CardAtDeckPosition(position));
+            }
+        }
+        std::vector<Card> expected = testing::CardsNamed(a.expected);
+        std::sort(expected.begin(), expected.end(),
+                  [](Card x, Card y) { return DeckPosition(x) < DeckPosition(y); });
+        EXPECT_EQ(taken, expected);
+    }
 }
 
 }  // namespace
