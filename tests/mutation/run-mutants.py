@@ -39,8 +39,9 @@ STAGES = [
     ("dialogs", ["DialogsTest"], ["-R", r"^dialogs_"], 300),
     ("window", ["TableWindowTest", "MatchPlayTest"], ["-R", r"^ui_(TableWindowTest|MatchPlayTest)$"],
      300),
-    ("widgets", ["NewMatchButtonTest", "WindowSystemTest"],
-     ["-R", r"^ui_(NewMatchButtonTest|NewMatchButtonTest_2x|WindowSystemTest)$"], 120),
+    ("widgets", ["NewMatchButtonTest", "WindowSystemTest", "CoachAdviceTest"],
+     ["-R", r"^ui_(NewMatchButtonTest|NewMatchButtonTest_2x|WindowSystemTest|CoachAdviceTest)$"],
+     120),
     ("end to end", ["all"], ["-R", r"^(ui_end_to_end|ui_recorded_match|install_and_start)$"],
      420),
 ]
@@ -363,9 +364,11 @@ def every_test(mutants, table, copy, build_dir, log, store, stages, report):
         path = Path(report)
         before = path.read_text(encoding="utf-8") if path.exists() else ""
         before = before.partition(marker)[0] if marker in before else before
+        command = " ".join(f"{len(a.split(','))} ids" if a.count(",") > 5 else a
+                           for a in sys.argv[1:])
         stamp = (f"Written {time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())} by "
-                 f"`tests/mutation/run-mutants.py {' '.join(sys.argv[1:])}`, with the findings "
-                 f"of earlier runs kept in the work folder.\n\n")
+                 f"`tests/mutation/run-mutants.py {command}`, with the findings of earlier runs "
+                 f"kept in the work folder.\n\n")
         path.write_text(before + marker + "\n" + stamp + table_text, encoding="utf-8")
     print(f"Findings: {store}; build and test output: {log}")
     return 0
