@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolButton>
 
+#include "Announcer.h"
 #include "CardPicture.h"
 #include "DialogFrame.h"
 #include "DrawingArea.h"
@@ -24,6 +26,7 @@
 #include "SettingsLocation.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
+#include "TableNarration.h"
 #include "TableSnapshots.h"
 #include "UnscaledPictureButton.h"
 
@@ -90,9 +93,11 @@ CardTable::CardTable(CardTableOptions options, QWidget* parent)
     BuildTable();
     ConnectCommands();
     accessibility_ = std::make_unique<TableAccessibility>(
-        state_, TableAccessibility::Elements{cardPictures_, pilePictures_, titlePanel_,
-                                             computerNamePanel_, humanNamePanel_, scoreCaptions_,
-                                             lastCardCaption_});
+        state_,
+        TableAccessibility::Elements{cardPictures_, pilePictures_, titlePanel_, computerNamePanel_,
+                                     humanNamePanel_, scoreCaptions_, lastCardCaption_});
+    announcer_ = new Announcer(*this);
+    narration_ = std::make_unique<TableNarration>(state_, *announcer_);
     keyboard_ = new KeyboardPlay(*this, state_, cardPictures_, *humanNamePanel_);
     if (!options_.snapshotFolder.isEmpty())
         snapshots_ = std::make_unique<TableSnapshots>(*area_, options_.snapshotFolder);
@@ -176,6 +181,12 @@ void CardTable::BuildTable() {
     lastCardCaption_->setGeometry(ToQRect(kLastCardCaption));
 
     menu_ = BuildTableMenu(*menuBar());
+    // F10 opens the menu bar, as in the desktop's own programs.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().first());
+    });
 
     computerMoveTimer_.setInterval(500);
     orbitTimer_.setInterval(100);
@@ -196,8 +207,7 @@ void CardTable::ConnectCommands() {
     for (CardPicture* picture : cardPictures_) {
         const Card card = *picture->ShownCard();
         connect(picture, &CardPicture::Clicked, this, [this, card] { engine_.CardClicked(card); });
-        connect(picture, &CardPicture::PointerMoved, this,
-                [this, picture] { CardHint(*picture); });
+        connect(picture, &CardPicture::PointerMoved, this, [this, picture] { CardHint(*picture); });
     }
     for (CardPicture* pile : pilePictures_.values) {
         connect(pile, &CardPicture::PointerMoved, this, [this, pile] { CardHint(*pile); });
@@ -272,10 +282,11 @@ bool CardTable::StartUp() {
 }
 
 void CardTable::FatalStartUpError(int number) {
-    ShowMessageBoxAndWait(nullptr, QStringLiteral("Attenzione si e' verificato l'errore fatale Num.") +
-                                QLatin1Char(' ') + QString::number(number) +
-                                QStringLiteral(".  Questo programma verrà terminato - Contattare "
-                                               "l'autore per maggiori informazioni."));
+    ShowMessageBoxAndWait(nullptr,
+                          QStringLiteral("Attenzione si e' verificato l'errore fatale Num.") +
+                              QLatin1Char(' ') + QString::number(number) +
+                              QStringLiteral(".  Questo programma verrà terminato - Contattare "
+                                             "l'autore per maggiori informazioni."));
 }
 
 void CardTable::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 // takes time animated and reported back when it has been shown.
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 
 #include "Bell.h"
 #include "BusyPointer.h"
@@ -16,6 +17,7 @@
 #include "ScoreBar.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
+#include "TableNarration.h"
 #include "TableSnapshots.h"
 
 namespace vorbia {
@@ -143,6 +145,7 @@ void CardTable::MatchOver(const MatchState& state, StepDone shown) {
                 });
     }
     BeginStep(shown);
+    narration_->SayNow();
     if (snapshots_) {
         snapshots_->EndOfMatch(state.Score[Player::Human], state.Score[Player::Computer]);
     }
@@ -172,14 +175,14 @@ void CardTable::Glide(CardPicture& picture, QPoint start, QPoint end) {
         this);
 }
 
-void CardTable::CardUncovered(Player player, Card card, std::optional<Slot> slot,
-                              StepDone shown) {
+void CardTable::CardUncovered(Player player, Card card, std::optional<Slot> slot, StepDone shown) {
     BeginStep(shown);
+    narration_->CardPlayed(player, card);
     const TableLayout layout = Layout();
     const QPoint pile = PileOf(player).pos();
-    const QPoint end = slot ? ToQPoint(layout.SlotPosition(*slot))
-                            : pile + ToQPoint(layout.PlaySpot(player)) -
-                                  ToQPoint(layout.Pile(player));
+    const QPoint end =
+        slot ? ToQPoint(layout.SlotPosition(*slot))
+             : pile + ToQPoint(layout.PlaySpot(player)) - ToQPoint(layout.Pile(player));
     Glide(PictureOf(card), pile, end);
 }
 
@@ -191,6 +194,7 @@ void CardTable::CardLaid(Card card, Slot slot, StepDone shown) {
 
 void CardTable::CardTaken(Card card, Player taker, StepDone shown) {
     BeginStep(shown);
+    narration_->CardTaken(card);
     CardPicture& picture = PictureOf(card);
     const Position away = Layout().TakenCard(taker);
     Glide(picture, picture.pos(), QPoint(away.left, PileOf(taker).y()));
@@ -207,9 +211,12 @@ void CardTable::TurnPassed(Player now) {
             ToQColor(owner == now ? kPlayerColour[owner] : kWaitingPlayerColour));
     }
     accessibility_->Refresh();
+    narration_->TurnPassed(now);
 }
 
-void CardTable::CardClickable(Card card, bool clickable) { PictureOf(card).SetClickable(clickable); }
+void CardTable::CardClickable(Card card, bool clickable) {
+    PictureOf(card).SetClickable(clickable);
+}
 
 void CardTable::SelectionChanged(Card card, bool selected) {
     // From a pixel above and left of the card to a pixel beyond its right and bottom edges.
@@ -234,6 +241,7 @@ void CardTable::ScoreChanged(Player scorer, const PerPlayer<int>& scores) {
         scoreBars_[owner]->DrawBox(ScoreBarRight(scores[owner]), ToQColor(kPlayerColour[owner]));
     }
     accessibility_->Refresh();
+    narration_->ScoresChanged();
 }
 
 void CardTable::ComputerTimerSwitched(bool on) {
@@ -248,7 +256,14 @@ void CardTable::ComputerThinking(bool thinking) { SetBusyPointer(busyPointer_, t
 
 void CardTable::Message(const std::string& text, StepDone shown) {
     if (snapshots_) snapshots_->BoxOpening(QString::fromStdString(text));
-    OpenMessageBox(this, QString::fromStdString(text), [shown] { shown(); });
+    // A box about a play (a scopa, a wrong sum) tells a screen reader whose play it was.
+    const std::optional<Player> mover = narration_->Mover();
+    if (!mover) narration_->SayNow();
+    QMessageBox* box = OpenMessageBox(this, QString::fromStdString(text), [shown] { shown(); });
+    if (box != nullptr && mover) {
+        SetSpokenText(*box, QString::fromStdString(state_.PlayerName[*mover]) +
+                                QStringLiteral(": ") + QString::fromStdString(text));
+    }
 }
 
 void CardTable::Beep() {

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
 #include <QWidget>
 
 #include "CardPicture.h"
@@ -31,7 +33,8 @@ std::vector<Card> KeyboardPlay::FocusStops() const {
     const auto stop = [&](Card card) {
         if (PictureOf(card).isVisible() && ReadCard(card, state_).focusStop) stops.push_back(card);
     };
-    if (state_.CurrentCard && ReadCard(*state_.CurrentCard, state_).role == QAccessible::PushButton) {
+    if (state_.CurrentCard &&
+        ReadCard(*state_.CurrentCard, state_).role == QAccessible::PushButton) {
         stop(*state_.CurrentCard);
     }
     for (const auto [slot, card] : state_.Table.OccupiedSlots()) stop(card);
@@ -39,14 +42,32 @@ std::vector<Card> KeyboardPlay::FocusStops() const {
 }
 
 void KeyboardPlay::CardArrived(const CardPicture& picture) {
-    const std::optional<Card> card = picture.ShownCard();
+    if (picture.ShownCard() && picture.ShownCard() == state_.CurrentCard) FocusHumansCard();
+}
+
+void KeyboardPlay::FocusHumansCard() {
     const std::vector<Card> stops = FocusStops();
-    if (card && card == state_.CurrentCard && !stops.empty() && stops.front() == *card)
-        PictureOf(*card).setFocus(Qt::OtherFocusReason);
+    if (!stops.empty() && stops.front() == state_.CurrentCard &&
+        !PictureOf(stops.front()).hasFocus())
+        PictureOf(stops.front()).setFocus(Qt::OtherFocusReason);
 }
 
 bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::WindowActivate:
+        case QEvent::Hide:
+            // Back from a box, a dialog or a menu; Qt gives the focus back first.
+            if (watched == &table_ ||
+                (qobject_cast<QMenu*>(watched) != nullptr &&
+                 static_cast<QWidget*>(watched)->parentWidget() != nullptr &&
+                 static_cast<QWidget*>(watched)->parentWidget()->window() == &table_)) {
+                QTimer::singleShot(0, this, [this] {
+                    if (QApplication::activeModalWidget() == nullptr &&
+                        QApplication::activePopupWidget() == nullptr)
+                        FocusHumansCard();
+                });
+            }
+            return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::NonClientAreaMouseButtonPress:
@@ -97,21 +118,18 @@ bool KeyboardPlay::HandleKey(QObject* receiver, int key, bool autoRepeat) {
 }
 
 void KeyboardPlay::MoveFocus(int step) {
-    const std::vector<Card> stops = FocusStops();
-    // With no card to stop on, the human's name panel takes the focus: Enter opens the options.
-    if (stops.empty()) {
-        humanNamePanel_.setFocus(Qt::TabFocusReason);
-        return;
-    }
+    // The cards, then the human's name panel, where Enter opens the options.
+    std::vector<QWidget*> stops;
+    for (const Card card : FocusStops()) stops.push_back(&PictureOf(card));
+    stops.push_back(&humanNamePanel_);
     const int count = static_cast<int>(stops.size());
-    const auto* focused = qobject_cast<CardPicture*>(QApplication::focusWidget());
+    const QWidget* focused = QApplication::focusWidget();
     int next = step > 0 ? 0 : count - 1;
     for (int index = 0; index < count; ++index) {
-        if (focused != nullptr && stops[static_cast<size_t>(index)] == focused->ShownCard())
-            next = (index + step + count) % count;
+        if (stops[static_cast<size_t>(index)] == focused) next = (index + step + count) % count;
     }
-    PictureOf(stops[static_cast<size_t>(next)])
-        .setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    stops[static_cast<size_t>(next)]->setFocus(step > 0 ? Qt::TabFocusReason
+                                                        : Qt::BacktabFocusReason);
 }
 
 void KeyboardPlay::ShowFocusMark(bool shown) {

@@ -34,6 +34,11 @@ class AccessibleCard : public QAccessibleWidget {
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
+        // The cut cards and the played ones are moved off the table rather than hidden.
+        if (!Card().geometry().intersects(Card().parentWidget()->rect())) {
+            state.invisible = true;
+            state.offscreen = true;
+        }
         const CardReading reading = Reading();
         state.focusable = reading.focusStop;
         if (reading.role == QAccessible::CheckBox) {
@@ -116,6 +121,16 @@ void Announce(QObject* object, QAccessible::Event kind) {
     QAccessible::updateAccessibility(&event);
 }
 
+// A screen reader learns an object's role once and keeps it, whatever events follow. A card
+// whose role changes is given a new accessible object, which a reader meets as a new one.
+void Renew(QObject* object) {
+    QAccessibleInterface* old = QAccessible::queryAccessibleInterface(object);
+    if (old == nullptr) return;
+    Announce(object, QAccessible::ObjectDestroyed);
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+    Announce(object, QAccessible::ObjectCreated);
+}
+
 }  // namespace
 
 CardReading ReadCard(Card card, const MatchState& state) {
@@ -126,14 +141,15 @@ CardReading ReadCard(Card card, const MatchState& state) {
             reading.role = QAccessible::CheckBox;
             reading.checked = state.Selected.Contains(card);
             reading.focusStop = true;
-            reading.description = CardHint(card, state);
             break;
         case CardPlace::Uncovered: {
             const bool humans = state.Turn == Player::Human;
             reading.role = humans ? QAccessible::PushButton : QAccessible::Graphic;
             reading.focusStop = humans;
             reading.description =
-                humans ? CardHint(card, state)
+                humans ? QStringLiteral(
+                             "Invio per giocarla; prima scegli con Spazio le carte "
+                             "da prendere.")
                        : QStringLiteral("Carta di ") +
                              QString::fromStdString(state.PlayerName[Player::Computer]);
             break;
@@ -154,7 +170,9 @@ CardReading ReadPicture(const CardPicture& picture, const MatchState& state) {
 }
 
 TableAccessibility::TableAccessibility(const MatchState& state, Elements elements)
-    : state_(state), elements_(elements) {}
+    : state_(state), elements_(elements) {
+    roles_.fill(QAccessible::Graphic);
+}
 
 bool TableAccessibility::IsHumanNamePanel(const QObject* panel) const {
     return panel == elements_.humanNamePanel;
@@ -167,26 +185,38 @@ QString TableAccessibility::PanelDescription(const QObject* panel) const {
 }
 
 void TableAccessibility::Refresh() {
+    // Before anything can take the focus: a reader must meet a card in its new role.
+    RenewChangedRoles();
     if (changesPending_) return;
     changesPending_ = true;
     QTimer::singleShot(0, elements_.titlePanel, [this] { SendChanges(); });
 }
 
-void TableAccessibility::SendChanges() {
-    changesPending_ = false;
+std::array<CardPicture*, kCardCount + kPlayers> TableAccessibility::Pictures() const {
     std::array<CardPicture*, kCardCount + kPlayers> pictures{};
     std::copy(elements_.cards.begin(), elements_.cards.end(), pictures.begin());
     pictures[kCardCount] = elements_.piles[Player::Human];
     pictures[kCardCount + 1] = elements_.piles[Player::Computer];
+    return pictures;
+}
+
+void TableAccessibility::RenewChangedRoles() {
+    const auto pictures = Pictures();
+    for (size_t index = 0; index < pictures.size(); ++index) {
+        const QAccessible::Role role = ReadPicture(*pictures[index], state_).role;
+        if (role == roles_[index]) continue;
+        roles_[index] = role;
+        Renew(pictures[index]);
+    }
+}
+
+void TableAccessibility::SendChanges() {
+    changesPending_ = false;
+    const auto pictures = Pictures();
     for (size_t index = 0; index < pictures.size(); ++index) {
         CardPicture* card = pictures[index];
         const CardReading now = ReadPicture(*card, state_);
         CardReading& before = heard_[index];
-        if (now.role != before.role) {
-            // A reader keeps what it learnt of an object: one that turns from the uncovered
-            // card into a table card is introduced again.
-            Announce(card, QAccessible::ObjectCreated);
-        }
         if (now.name != before.name) Announce(card, QAccessible::NameChanged);
         if (now.description != before.description) Announce(card, QAccessible::DescriptionChanged);
         if (now.checked != before.checked || now.focusStop != before.focusStop) {
@@ -213,16 +243,6 @@ void TableAccessibility::SendChanges() {
         const QString owner = QStringLiteral("Punteggio di ") + namePanels[player]->Caption();
         QLabel* score = scoreCaptions[player];
         if (score->accessibleDescription() != owner) score->setAccessibleDescription(owner);
-    }
-
-    // A label does not tell a reader that its text changed; these are what a player who cannot
-    // see the table hears of the computer's moves.
-    const std::array<QLabel*, 3> captions = {scoreCaptions[0], scoreCaptions[1],
-                                             elements_.lastCardCaption};
-    for (size_t index = 0; index < captions.size(); ++index) {
-        if (captions[index]->text() == captionsHeard_[index]) continue;
-        captionsHeard_[index] = captions[index]->text();
-        Announce(captions[index], QAccessible::NameChanged);
     }
 }
 

@@ -29,7 +29,7 @@ CardReading ReadPicture(const CardPicture& picture, const MatchState& state);
 
 // The table's elements as a screen reader reads them. Names, roles and states are worked out
 // from the match whenever a reader asks; after Refresh() the change events for what changed
-// since the last events go out, so that a reader hears the computer's plays and the scores.
+// since the last events go out.
 class TableAccessibility {
   public:
     struct Elements {
@@ -53,13 +53,15 @@ class TableAccessibility {
     QString PanelDescription(const QObject* panel) const;
 
   private:
+    std::array<CardPicture*, kCardCount + kPlayers> Pictures() const;
+    void RenewChangedRoles();
     void SendChanges();
 
     const MatchState& state_;
     Elements elements_;
     std::array<CardReading, kCardCount + kPlayers> heard_{};
     std::array<QString, 2> panelsHeard_{};
-    std::array<QString, 3> captionsHeard_{};
+    std::array<QAccessible::Role, kCardCount + kPlayers> roles_{};
     bool changesPending_ = false;
 };
 
