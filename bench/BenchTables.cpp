@@ -49,8 +49,7 @@ void CollectFromMatch(uint64_t matchSeed, size_t count, std::vector<MatchState>&
         if (engine.ComputerMoveIsDue()) {
             tables.push_back(state);
             engine.ComputerTimerTick();
-        } else if (state.Turn == Player::Human && !engine.Busy() &&
-                   state.CurrentCardOnPlaySpot()) {
+        } else if (state.Turn == Player::Human && !engine.Busy() && state.CurrentCardOnPlaySpot()) {
             tables.push_back(state);
             human.PlayTurn(engine, state);
         } else {

@@ -27,14 +27,16 @@ bool SystemHasScalable(const QString& family) {
 // DejaVu Sans Condensed has nearly Tahoma's widths (plain DejaVu Sans is an eighth wider and
 // overflows the labels drawn for Tahoma); plain DejaVu Sans is the last resort.
 QString NarrowSans() {
-    return SystemHasScalable("DejaVu Sans Condensed") ? QStringLiteral("DejaVu Sans Condensed")
-                                                      : QStringLiteral("DejaVu Sans");
+    return SystemHasScalable(QStringLiteral("DejaVu Sans Condensed"))
+               ? QStringLiteral("DejaVu Sans Condensed")
+               : QStringLiteral("DejaVu Sans");
 }
 
 // Wine's Tahoma has Tahoma's narrow metrics, so texts fit the boxes drawn for them; its bold
 // file only widens the regular outlines, so bold text takes a narrow DejaVu face instead.
 Families ChooseTahoma() {
-    if (SystemHasScalable("Tahoma")) return {"Tahoma", "Tahoma"};
+    if (SystemHasScalable(QStringLiteral("Tahoma")))
+        return {QStringLiteral("Tahoma"), QStringLiteral("Tahoma")};
     const QString narrow = NarrowSans();
     const QString wineTahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
     if (QFile::exists(wineTahoma)) {
@@ -55,10 +57,13 @@ void LoadFonts() {
     // Wine's MS Sans Serif and Courier are bitmap fonts that cannot be scaled; the nearest
     // scalable faces stand in for them.
     chosen[static_cast<size_t>(FontFace::MsSansSerif)] =
-        SystemHasScalable("MS Sans Serif") ? Families{"MS Sans Serif", "MS Sans Serif"} : tahoma;
+        SystemHasScalable(QStringLiteral("MS Sans Serif"))
+            ? Families{QStringLiteral("MS Sans Serif"), QStringLiteral("MS Sans Serif")}
+            : tahoma;
     chosen[static_cast<size_t>(FontFace::Courier)] =
-        SystemHasScalable("Courier") ? Families{"Courier", "Courier"}
-                                     : Families{"DejaVu Sans Mono", "DejaVu Sans Mono"};
+        SystemHasScalable(QStringLiteral("Courier"))
+            ? Families{QStringLiteral("Courier"), QStringLiteral("Courier")}
+            : Families{QStringLiteral("DejaVu Sans Mono"), QStringLiteral("DejaVu Sans Mono")};
 }
 
 QFont GameFont(FontFace face, double pointSize, bool bold) {

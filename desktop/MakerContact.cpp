@@ -20,7 +20,8 @@ const QString kHelpFileName = QStringLiteral("vorbia.htm");
 
 void Open(QWidget* parent, const QUrl& url, const QString& whatFailed) {
     if (!QDesktopServices::openUrl(url)) {
-        OpenMessageBox(parent, QStringLiteral("Impossibile aprire ") + whatFailed + ".");
+        OpenMessageBox(parent,
+                       QStringLiteral("Impossibile aprire ") + whatFailed + QStringLiteral("."));
     }
 }
 
@@ -32,7 +33,7 @@ QString MakerMailAddress() { return kMakerMailAddress; }
 
 QString MakerCreditLine() {
     return QStringLiteral("Programma scritto dagli autori di La VORBIA (") + kMakerMailAddress +
-           ")";
+           QStringLiteral(")");
 }
 
 void OpenHelpPage(QWidget* parent, const QString& folder) {
@@ -49,7 +50,8 @@ void OpenHelpPage(QWidget* parent, const QString& folder) {
     }
     if (found.isEmpty()) {
         OpenMessageBox(parent, QStringLiteral("Impossibile aprire la guida: il file ") +
-                                   kHelpFileName + " non si trova nella cartella del gioco.");
+                                   kHelpFileName +
+                                   QStringLiteral(" non si trova nella cartella del gioco."));
         return;
     }
     Open(parent, QUrl::fromLocalFile(dir.absoluteFilePath(found)),
@@ -59,7 +61,8 @@ void OpenHelpPage(QWidget* parent, const QString& folder) {
 void OpenMailToMaker(QWidget* parent) {
     QString subject = kMailSubject;
     subject.replace(QLatin1Char(' '), QStringLiteral("%20"));
-    const QUrl mail(QStringLiteral("mailto:") + kMakerMailAddress + "?subject=" + subject);
+    const QUrl mail(QStringLiteral("mailto:") + kMakerMailAddress + QStringLiteral("?subject=") +
+                    subject);
     Open(parent, mail, QStringLiteral("il programma di posta"));
 }
 

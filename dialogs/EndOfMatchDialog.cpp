@@ -23,9 +23,10 @@ QString LastCharacters(const QString& text, int count) { return text.right(count
 // show only their last three.
 QString ResultLine(int matchNumber, const std::string& humanName, int humanScore,
                    int computerScore) {
-    return LastCharacters(QStringLiteral(" ") + QString::number(matchNumber), 3) + ") " +
-           QString::fromStdString(humanName) +
-           LastCharacters(QStringLiteral("   ") + QString::number(humanScore), 3) + "   Dino(CPU)" +
+    return LastCharacters(QStringLiteral(" ") + QString::number(matchNumber), 3) +
+           QStringLiteral(") ") + QString::fromStdString(humanName) +
+           LastCharacters(QStringLiteral("   ") + QString::number(humanScore), 3) +
+           QStringLiteral("   Dino(CPU)") +
            LastCharacters(QStringLiteral("   ") + QString::number(computerScore), 3);
 }
 
@@ -140,11 +141,13 @@ void EndOfMatchDialog::RecordMatch(const MatchState& state, const QString& human
     // The computer is asked first: a score of 51 for it wins, whatever the human holds.
     if (state.Score[Player::Computer] >= kWinningScore) {
         winnerCaption_->setText(QStringLiteral("Ha vinto ") +
-                                QString::fromStdString(state.PlayerName[Player::Computer]) + "!");
+                                QString::fromStdString(state.PlayerName[Player::Computer]) +
+                                QStringLiteral("!"));
         ++ComputerWins_;
     } else if (state.Score[Player::Human] >= kWinningScore) {
         winnerCaption_->setText(QStringLiteral("Ha vinto ") +
-                                QString::fromStdString(state.PlayerName[Player::Human]) + "!");
+                                QString::fromStdString(state.PlayerName[Player::Human]) +
+                                QStringLiteral("!"));
         ++HumanWins_;
     }
     // A screen reader reads the winner's line when the dialog opens but passes over the scores'

@@ -20,7 +20,6 @@ namespace vorbia {
 
 namespace {
 
-
 constexpr int kSlowestSpeed = 1;
 constexpr int kFastestSpeed = 50;
 

@@ -90,16 +90,14 @@ Flow MatchEngine::Play(Card card) {
     state_.CurrentPlace = CurrentCardPlace::Played;
     if (showsAnything_) {
         if (slot) {
-            co_await Shown([this, card, slot](StepDone shown) {
-                display_.CardLaid(card, *slot, shown);
-            });
+            co_await Shown(
+                [this, card, slot](StepDone shown) { display_.CardLaid(card, *slot, shown); });
         } else {
             // All 21 slots taken: the card finds no room and goes straight to its player's
             // pile. It still belongs to its capture; when it takes nothing it simply leaves
             // the game.
-            co_await Shown([this, card, player](StepDone shown) {
-                display_.CardTaken(card, player, shown);
-            });
+            co_await Shown(
+                [this, card, player](StepDone shown) { display_.CardTaken(card, player, shown); });
         }
     }
 
@@ -119,8 +117,9 @@ Flow MatchEngine::Play(Card card) {
                 if (!state_.Selected.Contains(takenCard)) continue;
                 ToggleSelection(takenCard);
                 if (showsAnything_) {
-                    co_await Shown([this, takenCard, player](StepDone shown) {
-                        display_.CardTaken(takenCard, player, shown);
+                    // A named copy: clang 14 cannot capture a structured binding.
+                    co_await Shown([this, cardTaken = takenCard, player](StepDone shown) {
+                        display_.CardTaken(cardTaken, player, shown);
                     });
                 }
                 tally.Take(takenCard);

@@ -6,7 +6,6 @@
 
 #include "Card.h"
 
-
 namespace vorbia {
 
 namespace {

@@ -75,7 +75,8 @@ class [[nodiscard]] Flow {
         std::suspend_never initial_suspend() noexcept { return {}; }
         struct HandBack {
             bool await_ready() noexcept { return false; }
-            std::coroutine_handle<> await_suspend(std::coroutine_handle<promise_type> ending) noexcept {
+            std::coroutine_handle<> await_suspend(
+                std::coroutine_handle<promise_type> ending) noexcept {
                 return ending.promise().awaiter;
             }
             void await_resume() noexcept {}

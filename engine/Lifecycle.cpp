@@ -66,8 +66,8 @@ Flow MatchEngine::NewHand() {
     if (showsAnything_) display_.CardsCut(cut);
 
     // The lower cut plays first.
-    state_.Turn = cut[Player::Human].value > cut[Player::Computer].value ? Player::Computer
-                                                                         : Player::Human;
+    state_.Turn =
+        cut[Player::Human].value > cut[Player::Computer].value ? Player::Computer : Player::Human;
     if (showsAnything_) {
         co_await Tell(HandStartMessage(state_));
         display_.CutOver(cut);

@@ -5,10 +5,7 @@ namespace vorbia {
 void StepDone::operator()() const { engine_->StepShown(step_); }
 
 MatchEngine::MatchEngine(MatchState& state, TableDisplay& display, RandomSource& random)
-    : state_(state),
-      display_(display),
-      random_(random),
-      showsAnything_(display.ShowsAnything()) {}
+    : state_(state), display_(display), random_(random), showsAnything_(display.ShowsAnything()) {}
 
 // After an operation has run up to a step it waits for, or to its end.
 void MatchEngine::Settle() {

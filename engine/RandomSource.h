@@ -18,10 +18,10 @@ inline int DeckPositionFromUniform(double uniform) {
     return static_cast<int>(uniform * kCardCount);
 }
 
-// DeckPositionFromUniform(UniformFromBits(bits)) in integers, which shortens the wait before a retried
-// draw knows its card. The floating-point product is the exact product of the 53 kept bits and
-// 40, scaled by 2^-53 and rounded to 53 bits, which moves it by at most 32 (half a step of 64 at
-// its size): only a product less than 64 below the next card's start can round up into it, and
+// DeckPositionFromUniform(UniformFromBits(bits)) in integers, which shortens the wait before a
+// retried draw knows its card. The floating-point product is the exact product of the 53 kept bits
+// and 40, scaled by 2^-53 and rounded to 53 bits, which moves it by at most 32 (half a step of 64
+// at its size): only a product less than 64 below the next card's start can round up into it, and
 // those few are worked out in floating point.
 inline int DeckPositionFromBits(uint64_t bits) {
     constexpr uint64_t kCardStart = uint64_t{1} << 53;

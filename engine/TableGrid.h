@@ -28,7 +28,8 @@ struct Slot {
 constexpr int ScanIndex(Slot slot) { return slot.row * kColumns + slot.column; }
 inline constexpr std::array<Slot, kSlots> kScanOrder = [] {
     std::array<Slot, kSlots> order{};
-    for (int index = 0; index < kSlots; ++index) order[index] = {index / kColumns, index % kColumns};
+    for (int index = 0; index < kSlots; ++index)
+        order[index] = {index / kColumns, index % kColumns};
     return order;
 }();
 constexpr Slot SlotAtScanIndex(int index) { return kScanOrder[index]; }

@@ -27,7 +27,6 @@ constexpr std::string_view kNameKey = "Giocatore1=";
 constexpr std::string_view kSpeedKey = "VelocitaCarta=";
 constexpr std::string_view kMessagesKey = "DisplayMessaggi=";
 
-
 constexpr int kSlowestSpeed = 10;
 constexpr int kFastestSpeed = 50;
 
@@ -132,8 +131,8 @@ void ApplyRangeRules(MatchState& state) {
     if (state.CardSpeed < kSlowestSpeed || state.CardSpeed > kFastestSpeed) {
         state.CardSpeed = kSlowestSpeed;
     }
-    state.PlayerName[Player::Human] = FirstCharacters(state.PlayerName[Player::Human],
-                                                       kLongestPlayerName);
+    state.PlayerName[Player::Human] =
+        FirstCharacters(state.PlayerName[Player::Human], kLongestPlayerName);
 }
 
 std::string SignedNumberField(int value) {

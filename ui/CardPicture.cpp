@@ -14,8 +14,7 @@ QIcon CardImage(std::optional<Card> card) {
     return QIcon(QStringLiteral(":/cards/%1.png").arg(number, 2, 10, QLatin1Char('0')));
 }
 
-CardPicture::CardPicture(std::optional<Card> card, std::optional<Player> pileOwner,
-                         QWidget* parent)
+CardPicture::CardPicture(std::optional<Card> card, std::optional<Player> pileOwner, QWidget* parent)
     : QWidget(parent), card_(card), pileOwner_(pileOwner) {
     setFixedSize(kCardSize.width, kCardSize.height);
     setMouseTracking(true);

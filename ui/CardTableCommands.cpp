@@ -49,9 +49,9 @@ void CardTable::OpenOptions() {
 }
 
 void CardTable::OpenAboutBox() {
-    auto* about = new AboutBox(PictureOf(kTwoOfSpade).ImagePixmap(),
-                               cardBack_.pixmap(PictureOf(kTwoOfSpade).size(), devicePixelRatioF()),
-                               this);
+    auto* about =
+        new AboutBox(PictureOf(kTwoOfSpade).ImagePixmap(),
+                     cardBack_.pixmap(PictureOf(kTwoOfSpade).size(), devicePixelRatioF()), this);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->open();
 }

@@ -87,9 +87,9 @@ class DialogsTest : public QObject {
             }
         });
         std::optional<EndOfMatchDialog::Choice> chosen;
-        const QMetaObject::Connection heard = connect(
-            &ending_, &EndOfMatchDialog::Chosen, this,
-            [&chosen](EndOfMatchDialog::Choice choice) { chosen = choice; });
+        const QMetaObject::Connection heard =
+            connect(&ending_, &EndOfMatchDialog::Chosen, this,
+                    [&chosen](EndOfMatchDialog::Choice choice) { chosen = choice; });
         ending_.ShowResult(state, QString::fromStdString(name));
         [&] { QVERIFY(QTest::qWaitFor([&] { return chosen.has_value(); }, 5000)); }();
         disconnect(heard);
@@ -201,7 +201,8 @@ class DialogsTest : public QObject {
         using Choice = EndOfMatchDialog::Choice;
         QCOMPARE(Answer("Gimbo", 53, 40), Choice::PlayAgain);
         QCOMPARE(Text("winnerCaption"), QStringLiteral("Ha vinto Gimbo!"));
-        QCOMPARE(Text("humanScore") + "-" + Text("computerScore"), QStringLiteral("53-40"));
+        QCOMPARE(Text("humanScore") + QStringLiteral("-") + Text("computerScore"),
+                 QStringLiteral("53-40"));
         QCOMPARE(Line(0), QStringLiteral(" 1) Gimbo 53   Dino(CPU) 40"));
         QCOMPARE(Text("winsTotal"), QStringLiteral("Totale: 1 - 0"));
 

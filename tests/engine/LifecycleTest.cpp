@@ -67,11 +67,12 @@ TEST(Lifecycle, AfterTheFortiethCardTheNextHandKeepsTheScoresAndSaysSo) {
             EXPECT_EQ(h.state.Table.Count(), 2);
             continue;
         }
-        EXPECT_EQ(h.Starting("message"),
-                  Lines{"message Sono finite le carte, alla fine di questa mano il punteggio è: \r" +
-                        c.summary +
-                        "\rDopo aver rimescolato il mazzo si inizia una nuova mano.\rGimbo ha "
-                        "alzato una carta più bassa quindi calerà per primo."});
+        EXPECT_EQ(
+            h.Starting("message"),
+            Lines{"message Sono finite le carte, alla fine di questa mano il punteggio è: \r" +
+                  c.summary +
+                  "\rDopo aver rimescolato il mazzo si inizia una nuova mano.\rGimbo ha "
+                  "alzato una carta più bassa quindi calerà per primo."});
         // The cards left on the table score nothing and are gone; the new hand's first is there.
         EXPECT_EQ(h.state.Table.Count(), 1);
         EXPECT_EQ(h.state.CardsDrawn(), 2);

@@ -79,7 +79,7 @@ struct ObservedTable : UnseenTable {
 };
 
 Position PositionOf(const MatchState& state) {
-    return {TableOf(state.Table), *state.Turn,         *state.CurrentCard,
+    return {TableOf(state.Table), *state.Turn,        *state.CurrentCard,
             state.LastCard,       state.ShowMessages, state.Score};
 }
 

@@ -22,8 +22,10 @@ class MonkeyTest : public QObject {
     void initTestCase() { LoadFonts(); }
 
     void randomEventsKeepTheTableConsistent() {
-        const int events = qEnvironmentVariable("VORBIA_MONKEY_EVENTS", "2000").toInt();
-        const uint64_t seed = qEnvironmentVariable("VORBIA_MONKEY_SEED", "2002").toULongLong();
+        const int events =
+            qEnvironmentVariable("VORBIA_MONKEY_EVENTS", QStringLiteral("2000")).toInt();
+        const uint64_t seed =
+            qEnvironmentVariable("VORBIA_MONKEY_SEED", QStringLiteral("2002")).toULongLong();
         PlayTable t(seed);
         CardTable& table = *t.table;
         DrawingArea& area = table.Area();
@@ -34,18 +36,22 @@ class MonkeyTest : public QObject {
         QStringList trail;  // the last events, for the report of a failure
         int sent = 0;
         auto note = [&](const QString& what) {
-            trail << QString("%1: %2").arg(sent).arg(what);
+            trail << QStringLiteral("%1: %2").arg(sent).arg(what);
             if (trail.size() > 12) trail.removeFirst();
         };
         auto click = [&](QWidget* target, QPoint at) {
-            note(QString("click %1 at %2,%3").arg(target->objectName()).arg(at.x()).arg(at.y()));
+            note(QStringLiteral("click %1 at %2,%3")
+                     .arg(target->objectName())
+                     .arg(at.x())
+                     .arg(at.y()));
             QTest::mouseClick(target, Qt::LeftButton, {}, at);
         };
         auto clickSomewhere = [&](QWidget* target) {
             click(target, {chance(0, target->width() - 1), chance(0, target->height() - 1)});
         };
         auto key = [&](QWidget* target, Qt::Key code, Qt::KeyboardModifiers modifiers = {}) {
-            note(QKeySequence(code | modifiers).toString() + " on " + target->objectName());
+            note(QKeySequence(code | modifiers).toString() + QStringLiteral(" on ") +
+                 target->objectName());
             QTest::keyClick(target, code, modifiers);
         };
         QTimer step;  // runs every event, and is started again before the event acts
@@ -58,7 +64,7 @@ class MonkeyTest : public QObject {
             const bool restless = (sent - 1) % 5000 < 1000;
             if (roll == 0 && restless) return key(&table, Qt::Key_F2);
             if (roll == 1 && restless)
-                return clickSomewhere(area.findChild<QWidget*>("newMatchButton"));
+                return clickSomewhere(area.findChild<QWidget*>(QStringLiteral("newMatchButton")));
             if (roll < 42) {
                 QList<CardPicture*> shown;
                 for (auto* card : area.findChildren<CardPicture*>())
@@ -71,31 +77,37 @@ class MonkeyTest : public QObject {
             if (roll < 50) return click(target, target->mapFrom(&area, at));
             if (roll < 54) {
                 const char* panels[] = {"titlePanel", "computerNamePanel", "humanNamePanel"};
-                return clickSomewhere(area.findChild<QWidget*>(panels[chance(0, 2)]));
+                return clickSomewhere(
+                    area.findChild<QWidget*>(QString::fromLatin1(panels[chance(0, 2)])));
             }
             if (roll == 54) return key(&table, Qt::Key_R, Qt::ControlModifier);
             if (roll == 55) return key(&table, Qt::Key_F4);
             if (roll < 81) {
-                note("move over " + target->objectName());
+                note(QStringLiteral("move over ") + target->objectName());
                 return QTest::mouseMove(target, target->mapFrom(&area, at));
             }
             const int pause = chance(20, 400);
-            note(QString("wait %1 ms").arg(pause));
+            note(QStringLiteral("wait %1 ms").arg(pause));
             step.start(pause);
         };
 
         // A player can only answer a modal box: the end of a match always with OK, the options
         // now and then with new values.
         auto answer = [&](QWidget* box) {
-            auto button = [&](const char* name) { return box->findChild<QAbstractButton*>(name); };
-            if (box->objectName() == "endOfMatchDialog") return click(button("okButton"), {});
-            if (box->objectName() == "optionsDialog" && chance(0, 2) == 0) {
-                box->findChild<QScrollBar*>("speedScrollBar")->setValue(chance(10, 50));
-                box->findChild<QCheckBox*>("messagesCheckBox")->setChecked(chance(0, 1) == 1);
+            auto button = [&](const char* name) {
+                return box->findChild<QAbstractButton*>(QString::fromLatin1(name));
+            };
+            if (box->objectName() == QStringLiteral("endOfMatchDialog"))
+                return click(button("okButton"), {});
+            if (box->objectName() == QStringLiteral("optionsDialog") && chance(0, 2) == 0) {
+                box->findChild<QScrollBar*>(QStringLiteral("speedScrollBar"))
+                    ->setValue(chance(10, 50));
+                box->findChild<QCheckBox*>(QStringLiteral("messagesCheckBox"))
+                    ->setChecked(chance(0, 1) == 1);
                 return click(button("okButton"), {});
             }
             if (chance(0, 1) == 0) return key(box, Qt::Key_Escape);
-            note("reject " + box->objectName());
+            note(QStringLiteral("reject ") + box->objectName());
             qobject_cast<QDialog*>(box)->reject();
         };
 
@@ -103,7 +115,7 @@ class MonkeyTest : public QObject {
         QString trailAtFailure;
         connect(&step, &QTimer::timeout, [&] {
             if (!t.broken.isEmpty() && trailAtFailure.isEmpty())
-                trailAtFailure = trail.join("\n  ");
+                trailAtFailure = trail.join(QStringLiteral("\n  "));
             const bool more = sent < events && t.broken.isEmpty();
             step.start(more ? chance(0, 4) : 10);
             if (more) ++sent;
@@ -120,9 +132,10 @@ class MonkeyTest : public QObject {
         step.stop();
 
         QVERIFY2(t.broken.isEmpty(),
-                 qPrintable(QString("%1 with VORBIA_MONKEY_SEED=%2 after:\n  %3")
+                 qPrintable(QStringLiteral("%1 with VORBIA_MONKEY_SEED=%2 after:\n  %3")
                                 .arg(t.broken, QString::number(seed), trailAtFailure)));
-        QVERIFY2(t.messages.filter("nuova partita.").size() > 0, "no match was ever started");
+        QVERIFY2(t.messages.filter(QStringLiteral("nuova partita.")).size() > 0,
+                 "no match was ever started");
     }
 };
 

@@ -77,8 +77,7 @@ bool Captures(const Slots& s, int n, int v, Take take) {
     } else {
         for (int i = 0; i < kSlots; ++i) {
             for (int j = 0; j < kSlots; ++j) {
-                if (s.value[i] + s.value[j] == v && Distinct({i, j}) && take({i, j}))
-                    return true;
+                if (s.value[i] + s.value[j] == v && Distinct({i, j}) && take({i, j})) return true;
             }
         }
     }

@@ -169,15 +169,16 @@ std::string Describe(const PlayResult& r) {
     text += "; table:";
     InScanOrder([&](int row, int column) {
         const std::optional<Card> card = r.tableAfter[row][column];
-        text += (column == 0 && row > 0 ? " /" : "") + std::string(" ") +
-                (card ? Named(*card) : ".");
+        text +=
+            (column == 0 && row > 0 ? " /" : "") + std::string(" ") + (card ? Named(*card) : ".");
     });
     const auto scores = [](const PerPlayer<int>& score) {
         return std::to_string(score[Player::Human]) + "-" + std::to_string(score[Player::Computer]);
     };
-    text += "; score " + scores(r.scoreAfter) + "; scopa " +
-            std::to_string(static_cast<int>(r.scopa));
-    if (r.scoreShownFor) text += "; shown for " + Named(*r.scoreShownFor) + " " + scores(r.scoreShown);
+    text +=
+        "; score " + scores(r.scoreAfter) + "; scopa " + std::to_string(static_cast<int>(r.scopa));
+    if (r.scoreShownFor)
+        text += "; shown for " + Named(*r.scoreShownFor) + " " + scores(r.scoreShown);
     return text;
 }
 

@@ -21,9 +21,9 @@ using Table = std::array<std::array<std::optional<Card>, 7>, 3>;
 struct Position {
     Table table{};
     Player player = Player::Human;
-    Card card{};                    // the card in hand
-    std::optional<Card> lastCard;   // the card uncovered in the turn before, if any in this hand
-    bool messages = false;          // the explanatory messages switch
+    Card card{};                   // the card in hand
+    std::optional<Card> lastCard;  // the card uncovered in the turn before, if any in this hand
+    bool messages = false;         // the explanatory messages switch
     PerPlayer<int> score{};
 };
 

@@ -54,12 +54,12 @@ QStringList ReadAll(QAccessibleInterface* object) {
 }
 
 // Which of `texts` no name in `read` contains.
-QString Missing(const QStringList& read, std::initializer_list<QString> texts) {
+QString Missing(const QStringList& read, std::initializer_list<const char*> texts) {
     QStringList missing;
-    for (const QString& text : texts) {
-        if (read.filter(text).isEmpty()) missing << text;
+    for (const char* text : texts) {
+        if (read.filter(QString::fromUtf8(text)).isEmpty()) missing << QString::fromUtf8(text);
     }
-    return missing.join('|');
+    return missing.join(QLatin1Char('|'));
 }
 
 QImage Image(const QPixmap& pixmap) {
@@ -69,8 +69,9 @@ QImage Image(const QPixmap& pixmap) {
 // Plays the human's turns until `done`: a table card of the same value when there is one, then
 // the card in hand; clicked, or reached with Tab and pressed with Space and Enter. `look` sees
 // each turn as the human is about to play it.
-bool PlayUntil(CardTable& table, bool keys, const std::function<bool()>& done, int timeoutMs,
-               const std::function<void()>& look = [] {}) {
+bool PlayUntil(
+    CardTable& table, bool keys, const std::function<bool()>& done, int timeoutMs,
+    const std::function<void()>& look = [] {}) {
     const auto press = [&](Card card, Qt::Key key) {
         if (!keys) return QTest::mouseClick(&table.PictureOf(card), Qt::LeftButton, {}, {20, 40});
         for (int step = 0; step < kSlots + 2 && FocusedCard() != card; ++step)
@@ -124,12 +125,14 @@ class MatchPlayTest : public QObject {
         for (const auto& [pile, owner] :
              {std::pair{Player::Human, "Gimbo"}, {Player::Computer, "Dino (Computer)"}})
             QCOMPARE(Reader(&table.PileOf(pile))->text(QAccessible::Name),
-                     QString("Mazzo di %1 - ancora %2 carte").arg(owner).arg(state.PileCount()));
-        auto* humanPanel = table.findChild<StatusPanel*>("humanNamePanel");
-        auto* computerPanel = table.findChild<StatusPanel*>("computerNamePanel");
-        QCOMPARE(Reader(humanPanel)->text(QAccessible::Name), QString("Gimbo (Umano)"));
+                     QStringLiteral("Mazzo di %1 - ancora %2 carte")
+                         .arg(QString::fromUtf8(owner))
+                         .arg(state.PileCount()));
+        auto* humanPanel = table.findChild<StatusPanel*>(QStringLiteral("humanNamePanel"));
+        auto* computerPanel = table.findChild<StatusPanel*>(QStringLiteral("computerNamePanel"));
+        QCOMPARE(Reader(humanPanel)->text(QAccessible::Name), QStringLiteral("Gimbo (Umano)"));
         QCOMPARE(Reader(humanPanel)->role(), QAccessible::PushButton);
-        QCOMPARE(Reader(humanPanel)->text(QAccessible::Description), QString("Di turno"));
+        QCOMPARE(Reader(humanPanel)->text(QAccessible::Description), QStringLiteral("Di turno"));
         QCOMPARE(Reader(computerPanel)->text(QAccessible::Description), QString());
 
         // Three keys forward and three back, each wrapping around.
@@ -164,7 +167,8 @@ class MatchPlayTest : public QObject {
         Press(table, Qt::Key_Enter);
         QVERIFY(!state.Selected.Contains(stops[1]) && !checkBox->state().checked);
         // A held key is one press: its repeats do nothing.
-        QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+        QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                           true);
         QApplication::sendEvent(QApplication::focusWidget(), &repeated);
         QVERIFY(!state.Selected.Contains(stops[1]));
 
@@ -180,14 +184,15 @@ class MatchPlayTest : public QObject {
         QCOMPARE(Reader(&table.PictureOf(computersCard))->role(), QAccessible::Graphic);
         QCOMPARE(Reader(&table.PictureOf(computersCard))->text(QAccessible::Name),
                  NameOf(computersCard));
-        QCOMPARE(Reader(computerPanel)->text(QAccessible::Description), QString("Di turno"));
+        QCOMPARE(Reader(computerPanel)->text(QAccessible::Description), QStringLiteral("Di turno"));
         QCOMPARE(Reader(humanPanel)->text(QAccessible::Description), QString());
         QVERIFY(WaitForHumanTurn(table));
-        QCOMPARE(Reader(table.findChild<QLabel*>("lastCardCaption"))->text(QAccessible::Name),
-                 "Ultima: " + NameOf(computersCard));
-        QCOMPARE(Reader(table.findChild<QLabel*>("computerScoreCaption"))
+        QCOMPARE(Reader(table.findChild<QLabel*>(QStringLiteral("lastCardCaption")))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Ultima: ") + NameOf(computersCard));
+        QCOMPARE(Reader(table.findChild<QLabel*>(QStringLiteral("computerScoreCaption")))
                      ->text(QAccessible::Description),
-                 QString("Punteggio di Dino (Computer)"));
+                 QStringLiteral("Punteggio di Dino (Computer)"));
         QCOMPARE(t.broken, QString());
     }
 
@@ -221,7 +226,7 @@ class MatchPlayTest : public QObject {
             QTest::keyClick(card, Qt::Key_Space);
             QTest::keyClick(card, Qt::Key_Return);
             if (state.Selected != selected || state.TurnCount != turnCount)
-                wrong = NameOf(cards.front()) + " answered a key";
+                wrong = NameOf(cards.front()) + QStringLiteral(" answered a key");
         };
         const auto lookAtTheFocus = [&] {
             CardPicture* card = &table.PictureOf(*state.CurrentCard);
@@ -229,7 +234,7 @@ class MatchPlayTest : public QObject {
             ++focusedCardsSeen;
             if (table.Keyboard().FocusMarkShown() ||
                 Image(card->grab()) != Image(card->ImagePixmap()))
-                wrong = NameOf(*state.CurrentCard) + " marked";
+                wrong = NameOf(*state.CurrentCard) + QStringLiteral(" marked");
         };
         EveryPass probe([&] {
             if (!table.isVisible() || QApplication::activeModalWidget() != nullptr) return;
@@ -249,13 +254,15 @@ class MatchPlayTest : public QObject {
             QWidget* modal = QApplication::activeModalWidget();
             QWidget* focused = QApplication::focusWidget();
             if (modal == nullptr || focused == nullptr || !modal->isAncestorOf(focused)) return;
-            const bool endOfMatch = modal->objectName() == "endOfMatchDialog";
+            const bool endOfMatch = modal->objectName() == QStringLiteral("endOfMatchDialog");
             if (!reads.contains(modal->windowTitle())) {
                 QStringList& read = reads[modal->windowTitle()];
-                read << (Reader(modal)->role() == QAccessible::Dialog ? "dialog" : "");
-                for (QWidget* field : modal->findChildren<QWidget*>(
-                         QRegularExpression("^(nameBox|homePageBox|speedScrollBar)$")))
-                    read << field->objectName() + ": " + Reader(field)->text(QAccessible::Name);
+                read << (Reader(modal)->role() == QAccessible::Dialog ? QStringLiteral("dialog")
+                                                                      : QString());
+                for (QWidget* field : modal->findChildren<QWidget*>(QRegularExpression(
+                         QStringLiteral("^(nameBox|homePageBox|speedScrollBar)$"))))
+                    read << field->objectName() + QStringLiteral(": ") +
+                                Reader(field)->text(QAccessible::Name);
                 read << ReadAll(Reader(modal));
                 if (endOfMatch)
                     winningScore =
@@ -264,10 +271,11 @@ class MatchPlayTest : public QObject {
             if (!endOfMatch) {
                 QTest::keyClick(focused, Qt::Key_Escape);
             } else if (!keys) {
-                QTest::mouseClick(modal->findChild<QAbstractButton*>("okButton"), Qt::LeftButton);
+                QTest::mouseClick(modal->findChild<QAbstractButton*>(QStringLiteral("okButton")),
+                                  Qt::LeftButton);
             } else if (!enterPressed) {
                 // The button clicks a moment after Enter, as it shows itself pressed.
-                enterPressed = focused->objectName() == "okButton";
+                enterPressed = focused->objectName() == QStringLiteral("okButton");
                 QTest::keyClick(focused, enterPressed ? Qt::Key_Return : Qt::Key_Tab);
             }
         });
@@ -276,13 +284,14 @@ class MatchPlayTest : public QObject {
             // Before a match no card can take the focus: Tab reaches the name panel, Enter opens
             // the options.
             Press(table, Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), table.findChild<StatusPanel*>("humanNamePanel"));
+            QCOMPARE(QApplication::focusWidget(),
+                     table.findChild<StatusPanel*>(QStringLiteral("humanNamePanel")));
             // Each dialog is read and closed before the table goes on; the offscreen platform
             // has no window manager to hand the table its activation back.
             const auto readAndClosed = [&](const char* title) {
                 return QTest::qWaitFor(
                     [&] {
-                        return reads.contains(title) &&
+                        return reads.contains(QString::fromUtf8(title)) &&
                                QApplication::activeModalWidget() == nullptr;
                     },
                     10000);
@@ -293,18 +302,19 @@ class MatchPlayTest : public QObject {
             QVERIFY(QTest::qWaitForWindowActive(&table));
             Press(table, Qt::Key_F4);
             QVERIFY(readAndClosed("La VORBIA - About"));
-            QCOMPARE(Missing(reads.value("La VORBIA - Opzioni"),
+            QCOMPARE(Missing(reads.value(QStringLiteral("La VORBIA - Opzioni")),
                              {"dialog", "nameBox: Nome giocatore", "speedScrollBar: Velocità carta",
                               "Visualizza messaggi durante il gioco", "OK", "Annulla"}),
                      QString());
-            QCOMPARE(Missing(reads.value("La VORBIA - About"),
+            QCOMPARE(Missing(reads.value(QStringLiteral("La VORBIA - About")),
                              {"dialog", "2 di Spade", "Carta coperta", "piacentine", "OK"}),
                      QString());
             table.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&table));
             QTest::keyClick(&table, Qt::Key_F2);
         } else {
-            QTest::mouseClick(table.findChild<QAbstractButton*>("newMatchButton"), Qt::LeftButton);
+            QTest::mouseClick(table.findChild<QAbstractButton*>(QStringLiteral("newMatchButton")),
+                              Qt::LeftButton);
         }
         QVERIFY(PlayUntil(
             table, keys, [&] { return winningScore > 0 && !table.Engine().Busy(); }, 240000,
@@ -312,7 +322,7 @@ class MatchPlayTest : public QObject {
         QVERIFY(winningScore >= 51);
         QCOMPARE(wrong, QString());
         QVERIFY(keys ? triedInGlide && triedOnComputersTurn : focusedCardsSeen > 0);
-        QCOMPARE(Missing(reads.value("La VORBIA - Fine partita"),
+        QCOMPARE(Missing(reads.value(QStringLiteral("La VORBIA - Fine partita")),
                          {"dialog", "La VORBIA - Fine partita", "Ha vinto ",
                           "Vuoi fare un'altra partitina?", "Partite giocate", "Totale: ", "OK"}),
                  QString());
@@ -320,8 +330,9 @@ class MatchPlayTest : public QObject {
         // OK started the next match at once.
         QVERIFY(t.messages.last().contains(kNewMatch));
         QCOMPARE(state.Score, PerPlayer<int>{});
-        QCOMPARE(table.findChild<QLabel*>("humanScoreCaption")->text(), QString("Punti: 0"));
-        QVERIFY(table.findChild<ScoreBar*>("humanScoreBar")->Boxes().empty());
+        QCOMPARE(table.findChild<QLabel*>(QStringLiteral("humanScoreCaption"))->text(),
+                 QStringLiteral("Punti: 0"));
+        QVERIFY(table.findChild<ScoreBar*>(QStringLiteral("humanScoreBar"))->Boxes().empty());
         QCOMPARE(t.broken, QString());
     }
 
@@ -335,7 +346,7 @@ class MatchPlayTest : public QObject {
         QFETCH(bool, newMatch);
         PlayTable t(5);
         CardTable& table = *t.table;
-        QFile::remove(t.FilePath("vorbia.ini"));
+        QFile::remove(t.FilePath(QStringLiteral("vorbia.ini")));
         QSignalSpy ended(&table, &CardTable::ProgramEnded);
         QTest::keyClick(&table, Qt::Key_F2);
 
@@ -373,7 +384,9 @@ class MatchPlayTest : public QObject {
         QCOMPARE(t.broken, QString());
         QCOMPARE(table.isVisible(), newMatch);
         QCOMPARE(ended, newMatch ? QList<QVariantList>{} : QList<QVariantList>{{0}});
-        QCOMPARE(QDir(t.FilePath(".")).entryList({"*.ini", "*.bak"}, QDir::Files), QStringList{});
+        QCOMPARE(QDir(t.FilePath(QStringLiteral(".")))
+                     .entryList({QStringLiteral("*.ini"), QStringLiteral("*.bak")}, QDir::Files),
+                 QStringList{});
         if (newMatch) {
             QCOMPARE(t.messages.size(), messagesBefore + 1);
             QVERIFY(t.messages.last().contains(kNewMatch));

@@ -35,18 +35,19 @@ class NewMatchButtonTest : public QObject {
         QVERIFY(t.StartUp());
         t.table->show();
         QVERIFY(QTest::qWaitForWindowExposed(t.table.get()));
-        auto* button = t.table->findChild<QToolButton*>("newMatchButton");
+        auto* button = t.table->findChild<QToolButton*>(QStringLiteral("newMatchButton"));
         QVERIFY(button != nullptr);
 
         // The scale asked for is the one drawn at, else the run at twice the scale proves nothing.
         const qreal ratio = button->devicePixelRatioF();
-        QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
-        const QString file = ratio > 1.5 ? "new-match@2x.png" : "new-match.png";
-        const QImage picture =
-            QImage(VORBIA_SOURCE_DIR "/assets/icons/" + file).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
+        const QString file =
+            ratio > 1.5 ? QStringLiteral("new-match@2x.png") : QStringLiteral("new-match.png");
+        const QImage picture = QImage(QStringLiteral(VORBIA_SOURCE_DIR "/assets/icons/") + file)
+                                   .convertToFormat(QImage::Format_RGB32);
         const QImage drawn = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY2(FindExactly(drawn, picture).x() >= 0,
-                 qPrintable(file + " not found unscaled at device pixel ratio " +
+                 qPrintable(file + QStringLiteral(" not found unscaled at device pixel ratio ") +
                             QString::number(ratio)));
     }
 };

@@ -41,9 +41,9 @@ class TestTable {
     }
     // On the drawing area the table was designed around, its hands seeded from `seed`.
     bool StartUp(uint64_t seed = 7) {
-        table = std::make_unique<CardTable>(CardTableOptions{
-            dir_.path().toStdString(), QSize(kDesignDrawingArea.width, kDesignDrawingArea.height),
-            seed});
+        table = std::make_unique<CardTable>(
+            CardTableOptions{dir_.path().toStdString(),
+                             QSize(kDesignDrawingArea.width, kDesignDrawingArea.height), seed});
         return table->StartUp();
     }
 
@@ -66,7 +66,8 @@ inline QString BrokenInvariant(const CardTable& table) {
     const MatchState& state = table.State();
     for (const auto [slot, card] : state.Table.OccupiedSlots()) {
         if (!state.Drawn.Contains(card)) {
-            return QString("%1 lies on the table undrawn").arg(CardName(card).c_str());
+            return QStringLiteral("%1 lies on the table undrawn")
+                .arg(QString::fromStdString(CardName(card)));
         }
     }
     // During a play the played card belongs to the capture without a frame of its own.
@@ -82,19 +83,24 @@ inline QString BrokenInvariant(const CardTable& table) {
         if (!state.Selected.Contains(card)) continue;
         ++selected;
         if (!state.Table.Contains(card)) {
-            return QString("%1 selected off the table").arg(CardName(card).c_str());
+            return QStringLiteral("%1 selected off the table")
+                .arg(QString::fromStdString(CardName(card)));
         }
         const QRect around = table.PictureOf(card).geometry();
         if (std::ranges::none_of(blackFrames, [&](const QRect& f) { return f.contains(around); }))
-            return QString("%1 selected without a black frame").arg(CardName(card).c_str());
+            return QStringLiteral("%1 selected without a black frame")
+                .arg(QString::fromStdString(CardName(card)));
     }
-    if (static_cast<int>(blackFrames.size()) != selected) return "a black frame too many";
+    if (static_cast<int>(blackFrames.size()) != selected)
+        return QStringLiteral("a black frame too many");
     // Each score bar in its player's colour.
     const std::pair<const char*, QColor> bars[] = {{"humanScoreBar", QColor(128, 0, 0)},
                                                    {"computerScoreBar", QColor(0, 0, 128)}};
     for (const auto& [name, colour] : bars) {
-        for (const ScoreBar::Box& box : table.findChild<ScoreBar*>(name)->Boxes()) {
-            if (box.colour != colour) return QString("%1 in another colour").arg(name);
+        for (const ScoreBar::Box& box :
+             table.findChild<ScoreBar*>(QString::fromLatin1(name))->Boxes()) {
+            if (box.colour != colour)
+                return QStringLiteral("%1 in another colour").arg(QString::fromLatin1(name));
         }
     }
     return {};
@@ -115,7 +121,7 @@ inline bool WaitForHumanTurn(
 // its invariants checked at every pass while it is shown.
 struct PlayTable : TestTable {
     explicit PlayTable(uint64_t seed, const QByteArray& settings = {}) {
-        Write("vorbia.ini", "VelocitaCarta=50\r\n" + settings);
+        Write(QStringLiteral("vorbia.ini"), "VelocitaCarta=50\r\n" + settings);
         QVERIFY(StartUp(seed));
         table->show();
         table->activateWindow();

@@ -5,13 +5,13 @@
 #include <QMenu>
 
 #include "BackgroundOrbit.h"
+#include "CardGlide.h"
 #include "DrawingArea.h"
 #include "Fonts.h"
 #include "NameBlinking.h"
 #include "PointerHints.h"
 #include "ScoreBar.h"
 #include "StatusPanel.h"
-#include "CardGlide.h"
 #include "TableTestSupport.h"
 
 using namespace vorbia;
@@ -26,30 +26,34 @@ class TableWindowTest : public QObject {
     void withoutPictureOrSettingsTheEmptyBackgroundCirclesAndTheRulesShow() {
         TestTable t;
         QVERIFY(t.StartUp());
-        QCOMPARE(t.messages, QStringList{"Attenzione non trovato file picture: Vorbia.BMP"});
-        QCOMPARE(t.table->findChild<StatusPanel*>("humanNamePanel")->Caption(),
-                 QString(" (Umano)"));
-        QCOMPARE(QDir::currentPath(), QDir(t.FilePath(".")).canonicalPath());
+        QCOMPARE(t.messages,
+                 QStringList{QStringLiteral("Attenzione non trovato file picture: Vorbia.BMP")});
+        QCOMPARE(t.table->findChild<StatusPanel*>(QStringLiteral("humanNamePanel"))->Caption(),
+                 QStringLiteral(" (Umano)"));
+        QCOMPARE(QDir::currentPath(), QDir(t.FilePath(QStringLiteral("."))).canonicalPath());
 
         // The empty box circles the middle of the table, its first tick about (635, 274).
         t.table->show();
-        auto* background = t.table->findChild<QLabel*>("backgroundPicture");
+        auto* background = t.table->findChild<QLabel*>(QStringLiteral("backgroundPicture"));
         QVERIFY(QTest::qWaitFor([&] { return background->isVisible(); }, 2000));
         QVERIFY((background->pos() - QPoint(635, 274)).manhattanLength() <= 2);
 
         t.table->Menu().rulesCommand->trigger();
-        QVERIFY(t.messages.last().startsWith("Le carte vengono divise in due mazzetti da 20"));
+        QVERIFY(t.messages.last().startsWith(
+            QStringLiteral("Le carte vengono divise in due mazzetti da 20")));
     }
 
     void theSettingsNameAndSpeedAreUsed() {
         TestTable t;
-        t.CopyBackgroundPicture("VORBIA.BMP");
-        t.Write("vorbia.ini", "Giocatore1=Alessandra Maria\r\nVelocitaCarta=10\r\n");
+        t.CopyBackgroundPicture(QStringLiteral("VORBIA.BMP"));
+        t.Write(QStringLiteral("vorbia.ini"),
+                "Giocatore1=Alessandra Maria\r\nVelocitaCarta=10\r\n");
         QVERIFY(t.StartUp());
         QCOMPARE(t.messages, QStringList{});
-        QVERIFY(!t.table->findChild<QLabel*>("backgroundPicture")->pixmap().isNull());
-        QCOMPARE(t.table->findChild<StatusPanel*>("humanNamePanel")->Caption(),
-                 QString("Alessandra (Umana)"));
+        QVERIFY(
+            !t.table->findChild<QLabel*>(QStringLiteral("backgroundPicture"))->pixmap().isNull());
+        QCOMPARE(t.table->findChild<StatusPanel*>(QStringLiteral("humanNamePanel"))->Caption(),
+                 QStringLiteral("Alessandra (Umana)"));
 
         // A glide runs diagonally then straight and shows every step, handling events between
         // them at the display's pace.
@@ -65,8 +69,9 @@ class TableWindowTest : public QObject {
             bool arrived = false;
             QElapsedTimer clock;
             clock.start();
-            CardGlide moving(card, start, end, t.table->State().CardSpeed, [] { return false; },
-                             [&] { arrived = true; }, nullptr);
+            CardGlide moving(
+                card, start, end, t.table->State().CardSpeed, [] { return false; },
+                [&] { arrived = true; }, nullptr);
             return QTest::qWaitFor([&] { return arrived; }, 5000) ? clock.elapsed() : -1;
         };
         QVERIFY(glide({69, 100}, {169, 130}) >= 40);
@@ -94,12 +99,12 @@ class TableWindowTest : public QObject {
         for (const auto& c : cases) {
             TestTable t;
             t.CopyBackgroundPicture();
-            t.Write(c.file, c.bytes);
+            t.Write(QString::fromLatin1(c.file), c.bytes);
             QVERIFY(!t.StartUp());
             QCOMPARE(t.messages,
-                     QStringList{QString("Attenzione si e' verificato l'errore fatale Num. "
-                                         "%1.  Questo programma verrà terminato - "
-                                         "Contattare l'autore per maggiori informazioni.")
+                     QStringList{QStringLiteral("Attenzione si e' verificato l'errore fatale Num. "
+                                                "%1.  Questo programma verrà terminato - "
+                                                "Contattare l'autore per maggiori informazioni.")
                                      .arg(c.error)});
         }
     }
@@ -110,7 +115,7 @@ class TableWindowTest : public QObject {
         table.Engine().NewMatch();
         QVERIFY(QTest::qWaitFor([&] { return table.State().CurrentCardOnPlaySpot(); }, 10000));
         const auto geometry = [&](const char* name) {
-            return table.findChild<QWidget*>(name)->geometry();
+            return table.findChild<QWidget*>(QString::fromLatin1(name))->geometry();
         };
         QCOMPARE(geometry("computerPile"), QRect(5, 67, 58, 99));
         QCOMPARE(geometry("humanPile"), QRect(5, 562, 58, 99));
@@ -119,8 +124,8 @@ class TableWindowTest : public QObject {
         QCOMPARE(geometry("computerScoreBar"), QRect(4, 192, 67, 7));
         QCOMPARE(geometry("humanScoreBar"), QRect(3, 529, 67, 7));
         QCOMPARE(geometry("humanNamePanel"), QRect(0, 670, 1016, 30));
-        QVERIFY(table.findChild<QLabel*>("humanScoreCaption")->isVisible());
-        QVERIFY(table.findChild<QLabel*>("backgroundPicture")->isHidden());
+        QVERIFY(table.findChild<QLabel*>(QStringLiteral("humanScoreCaption"))->isVisible());
+        QVERIFY(table.findChild<QLabel*>(QStringLiteral("backgroundPicture"))->isHidden());
 
         // Every slot where designed, and every card the hand has laid so far on its slot.
         const TableLayout layout(kDesignDrawingArea.width, kDesignDrawingArea.height);
@@ -137,13 +142,13 @@ class TableWindowTest : public QObject {
     void hintsTellWhatThePointerIsOver() {
         MatchState state;
         state.PlayerName[Player::Human] = "Anna";
-        const QString played("Carta già giocata, clicca per sceglierla.");
+        const QString played = QStringLiteral("Carta già giocata, clicca per sceglierla.");
         for (const auto& [owner, turnCount, hint] :
              {std::tuple{Player::Human, 1, "Mazzo di Anna - ancora 20 carte"},
               {Player::Computer, 3, "Mazzo di Dino (Computer) - ancora 19 carte"},
               {Player::Human, 41, "Mazzo di Anna - ancora 0 carte"}}) {
             state.TurnCount = turnCount;
-            QCOMPARE(PileHint(owner, state), QString(hint));
+            QCOMPARE(PileHint(owner, state), QString::fromUtf8(hint));
         }
         // The uncovered card tells how to play it until it is laid; any other card is played.
         const Card uncovered{Suit::Coppe, 2};
@@ -152,7 +157,8 @@ class TableWindowTest : public QObject {
              {CurrentCardPlace::OnItsWay, CurrentCardPlace::OnPlaySpot}) {
             state.CurrentPlace = place;
             QCOMPARE(CardHint(uncovered, state),
-                     QString("Scegli a destra le carte da prendere quindi clicca su questa carta."));
+                     QStringLiteral(
+                         "Scegli a destra le carte da prendere quindi clicca su questa carta."));
         }
         state.CurrentPlace = CurrentCardPlace::Played;
         state.Table.Put({1, 1}, uncovered);
@@ -164,12 +170,12 @@ class TableWindowTest : public QObject {
         CardTable& table = *t.table;
         table.Engine().NewMatch();
         QVERIFY(WaitForHumanTurn(table, [&] { return !table.State().Table.Empty(); }));
-        auto* title = table.findChild<StatusPanel*>("titlePanel");
+        auto* title = table.findChild<StatusPanel*>(QStringLiteral("titlePanel"));
         CardPicture& onTable = table.PictureOf((*table.State().Table.OccupiedSlots().begin()).card);
         QTest::mouseMove(&onTable, QPoint(10, 10));
         QCOMPARE(title->Caption(), played);
         QTest::mouseMove(&table.Area(), QPoint(600, 200));
-        QCOMPARE(title->Caption(), QString("La Vorbia"));
+        QCOMPARE(title->Caption(), QStringLiteral("La Vorbia"));
         QCOMPARE(onTable.toolTip(), played);
     }
 

@@ -32,8 +32,7 @@ class RecordingTable : public TableDisplay {
     void CardsGathered() override;
     void MatchOver(const MatchState& state, StepDone shown) override;
     void PilePressed(Player owner, StepDone shown) override;
-    void CardUncovered(Player player, Card card, std::optional<Slot> slot,
-                       StepDone shown) override;
+    void CardUncovered(Player player, Card card, std::optional<Slot> slot, StepDone shown) override;
     void CardLaid(Card card, Slot slot, StepDone shown) override;
     void CardTaken(Card card, Player taker, StepDone shown) override;
     void LastCardShown(Card card) override;
