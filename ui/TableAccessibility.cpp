@@ -34,8 +34,8 @@ class AccessibleCard : public QAccessibleWidget {
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        // The cut cards and the played ones are moved off the table rather than hidden.
-        if (!Card().geometry().intersects(Card().parentWidget()->rect())) {
+        // The cut cards and the taken ones are moved off the table's edge rather than hidden.
+        if (!Card().parentWidget()->rect().contains(Card().geometry().center())) {
             state.invisible = true;
             state.offscreen = true;
         }
@@ -243,6 +243,15 @@ void TableAccessibility::SendChanges() {
         const QString owner = QStringLiteral("Punteggio di ") + namePanels[player]->Caption();
         QLabel* score = scoreCaptions[player];
         if (score->accessibleDescription() != owner) score->setAccessibleDescription(owner);
+    }
+
+    // A label does not tell of its new text by itself; readers that follow names hear it.
+    const std::array<QLabel*, 3> captions = {scoreCaptions[0], scoreCaptions[1],
+                                             elements_.lastCardCaption};
+    for (size_t index = 0; index < captions.size(); ++index) {
+        if (captions[index]->text() == captionsHeard_[index]) continue;
+        captionsHeard_[index] = captions[index]->text();
+        Announce(captions[index], QAccessible::NameChanged);
     }
 }
 

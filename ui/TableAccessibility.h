@@ -62,6 +62,7 @@ class TableAccessibility {
     std::array<CardReading, kCardCount + kPlayers> heard_{};
     std::array<QString, 2> panelsHeard_{};
     std::array<QAccessible::Role, kCardCount + kPlayers> roles_{};
+    std::array<QString, 3> captionsHeard_{};
     bool changesPending_ = false;
 };
 

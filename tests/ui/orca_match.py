@@ -20,9 +20,25 @@ def value(card):
     return VALUES.get(face) or int(face)
 
 
+def capture(card, on_table):
+    """The most table cards whose values add up to the card's, as names; none if none do."""
+    best = []
+
+    def search(start, chosen, total):
+        nonlocal best
+        if total == value(card) and len(chosen) > len(best):
+            best = list(chosen)
+        for index in range(start, len(on_table)):
+            if total + value(on_table[index]) <= value(card):
+                search(index + 1, chosen + [on_table[index]], total + value(on_table[index]))
+
+    search(0, [], 0)
+    return best
+
+
 def key(name):
     subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
-    time.sleep(0.25)
+    time.sleep(0.1)
 
 
 class Table:
@@ -176,13 +192,14 @@ def play(program, played_file, log_file):
             box = boxes[0]
             texts = table.texts(box)
             if box.name == "La VORBIA - Fine partita":
-                speech.wait(r"^Ha vinto .*!", "the match's result when its dialog opened")
+                speech.wait(r"Ha vinto .*! Gimbo \d+, Dino \(Computer\) \d+\.",
+                            "the match's result when its dialog opened")
                 # The results list has the focus; Enter there closes the dialog.
                 table.wait("the end-of-match dialog's list has no focus",
                            lambda: table.role(table.focused()) == table.atspi.ROLE_LIST, 10)
                 key("Return")
                 table.wait("Enter on the results list did not close the dialog",
-                           lambda: not table.boxes(), 10)
+                           lambda: box not in table.boxes(), 10)
                 note("match-over")
                 matches_over += 1
             elif matches_over and any("si inizia" in text for text in texts):
@@ -226,12 +243,13 @@ def play(program, played_file, log_file):
             speech.wait(r"^not checked", "not checked after Space again")
             key("shift+Tab")
             speech.wait(r"^%s push button" % re.escape(card), "%s after Shift+Tab" % card)
-        takes = next((name for name in on_table if value(name) == value(card)), None)
-        if takes:
-            table.focus_on(takes, "Tab")
+        takes = capture(card, on_table)
+        for name in takes:
+            table.focus_on(name, "Tab")
             key("space")
+        if takes:
             table.focus_on(card, "shift+Tab")
-        note("play", card, "takes", takes or "-")
+        note("play", card, "takes", ",".join(takes) or "-")
         speech.mark()
         key("Return")
         table.wait("Enter did not play %s" % card, lambda: table.humans_card() != card, 10)
@@ -248,8 +266,43 @@ def spoken(log_file):
 
 
 def check(played_file, log_file):
+    """What was spoken of the plays that were not the player's own keys."""
+    played = [line.split() for line in open(played_file)]
     said = spoken(log_file)
-    print("\n".join(said))
+    lines = [text[len("notification "):] for text in said if text.startswith("notification ")]
+    for number, words in enumerate(played):
+        if words[0] != "play":
+            continue
+        card, takes = " ".join(words[1:]).split(" takes ")
+        taken = sorted(takes.split(",")) if takes != "-" else []
+        told = [re.fullmatch(r"Gimbo gioca %s(?: e prende (.*?))?\.( .*)?" % re.escape(card), line)
+                for line in lines]
+        told = [sorted(re.split(r", | e ", found.group(1))) if found.group(1) else []
+                for found in told if found]
+        if taken not in told:
+            fail("the play %d (%s) was told as %r" % (number, " ".join(words[1:]), told))
+    plays = sum(1 for words in played if words[0] == "play")
+    computer = [line for line in lines if re.match(r"Dino \(Computer\) gioca %s[ .]" % CARD, line)]
+    # Both play one card a turn, and each hand may begin with either.
+    hands = 1 + sum(1 for text in said if "si inizia" in text)
+    if len(computer) < plays - hands:
+        fail("%d plays of the computer were told, against %d of the player" % (len(computer), plays))
+    turns = [line for line in lines if line.endswith("Tocca a Gimbo.")]
+    if len(turns) < plays - hands:
+        fail("the player's turn was told %d times in %d plays" % (len(turns), plays))
+    if any(words[0] == "scopa" for words in played) and not any(
+            re.match(r"(Gimbo|Dino \(Computer\)): E' stata fatta una scopa", text) for text in said):
+        fail("a scopa's box did not say whose scopa it was")
+    # The last scores told are those of the result.
+    scores = [re.search(r"Punti: Gimbo (\d+), Dino \(Computer\) (\d+)\.", line) for line in lines]
+    scores = [found.groups() for found in scores if found]
+    result = next((re.search(r"Ha vinto .*! Gimbo (\d+), Dino \(Computer\) (\d+)\.", text)
+                   for text in said if "Ha vinto" in text), None)
+    if not scores or result is None or scores[-1] != result.groups():
+        fail("the scores told %r do not end with the result %r"
+             % (scores[-3:], result.group(0) if result else None))
+    print("PASS: %d plays by keys; Orca told %d of the computer's, %d scores, and %r"
+          % (plays, len(computer), len(scores), result.group(0)))
 
 
 if __name__ == "__main__":
