@@ -93,9 +93,9 @@ CardTable::CardTable(CardTableOptions options, QWidget* parent)
     BuildTable();
     ConnectCommands();
     accessibility_ = std::make_unique<TableAccessibility>(
-        state_,
-        TableAccessibility::Elements{cardPictures_, pilePictures_, titlePanel_, computerNamePanel_,
-                                     humanNamePanel_, scoreCaptions_, lastCardCaption_});
+        state_, TableAccessibility::Elements{cardPictures_, pilePictures_, titlePanel_,
+                                             computerNamePanel_, humanNamePanel_, scoreCaptions_,
+                                             scoreBars_, lastCardCaption_});
     announcer_ = new Announcer(*this);
     narration_ = std::make_unique<TableNarration>(state_, *announcer_);
     keyboard_ = new KeyboardPlay(*this, state_, cardPictures_, *humanNamePanel_);
@@ -171,6 +171,7 @@ void CardTable::BuildTable() {
     newMatchButton_->setIcon(QIcon(QStringLiteral(":/icons/new-match.png")));
     newMatchButton_->setIconSize(ToQSize(kNewMatchPictureSize));
     newMatchButton_->setToolTip(QStringLiteral("Nuova partita"));
+    newMatchButton_->setAccessibleName(QStringLiteral("Nuova partita"));
     newMatchButton_->setFocusPolicy(Qt::NoFocus);
     newMatchButton_->setGeometry(kNewMatchButtonLeft, kNewMatchButtonTop, kNewMatchButtonSize,
                                  kNewMatchButtonSize);
@@ -181,6 +182,7 @@ void CardTable::BuildTable() {
     lastCardCaption_->setGeometry(ToQRect(kLastCardCaption));
 
     menu_ = BuildTableMenu(*menuBar());
+    menuBar()->setAccessibleName(QStringLiteral("Menu"));
     // F10 opens the menu bar, as in the desktop's own programs.
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, [this] {

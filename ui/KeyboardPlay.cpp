@@ -47,7 +47,9 @@ void KeyboardPlay::CardArrived(const CardPicture& picture) {
 
 void KeyboardPlay::FocusHumansCard() {
     const std::vector<Card> stops = FocusStops();
+    // Not the hand's first card, which goes straight onto the table.
     if (!stops.empty() && stops.front() == state_.CurrentCard &&
+        ReadCard(stops.front(), state_).role == QAccessible::PushButton &&
         !PictureOf(stops.front()).hasFocus())
         PictureOf(stops.front()).setFocus(Qt::OtherFocusReason);
 }

@@ -7,6 +7,7 @@
 #include "CardPicture.h"
 #include "CardTable.h"
 #include "PointerHints.h"
+#include "ScoreBar.h"
 #include "StatusPanel.h"
 
 namespace vorbia {
@@ -14,6 +15,8 @@ namespace vorbia {
 namespace {
 
 const QString kInTurn = QStringLiteral("Di turno");
+// The human's first turn of a hand comes by the third, whoever lays the first card.
+constexpr int kTurnsWithKeysHint = 3;
 
 const TableAccessibility* AccessibilityOf(const QWidget* widget) {
     const auto* table = qobject_cast<const CardTable*>(widget->window());
@@ -146,12 +149,14 @@ CardReading ReadCard(Card card, const MatchState& state) {
             const bool humans = state.Turn == Player::Human;
             reading.role = humans ? QAccessible::PushButton : QAccessible::Graphic;
             reading.focusStop = humans;
-            reading.description =
-                humans ? QStringLiteral(
-                             "Invio per giocarla; prima scegli con Spazio le carte "
-                             "da prendere.")
-                       : QStringLiteral("Carta di ") +
-                             QString::fromStdString(state.PlayerName[Player::Computer]);
+            if (!humans) {
+                reading.description = QStringLiteral("Carta di ") +
+                                      QString::fromStdString(state.PlayerName[Player::Computer]);
+            } else if (state.TurnCount <= kTurnsWithKeysHint) {
+                // Said as the hand's first card arrives; at every card it would only repeat.
+                reading.description = QStringLiteral(
+                    "Invio per giocarla; prima scegli con Spazio le carte da prendere.");
+            }
             break;
         }
         case CardPlace::InDeck:
@@ -243,6 +248,11 @@ void TableAccessibility::SendChanges() {
         const QString owner = QStringLiteral("Punteggio di ") + namePanels[player]->Caption();
         QLabel* score = scoreCaptions[player];
         if (score->accessibleDescription() != owner) score->setAccessibleDescription(owner);
+        ScoreBar* bar = player == 0 ? elements_.scoreBars[Player::Human]
+                                    : elements_.scoreBars[Player::Computer];
+        const QString barName =
+            QStringLiteral("Barra dei punti di ") + namePanels[player]->Caption();
+        if (bar->accessibleName() != barName) bar->setAccessibleName(barName);
     }
 
     // A label does not tell of its new text by itself; readers that follow names hear it.

@@ -13,6 +13,7 @@ class QLabel;
 namespace vorbia {
 
 class CardPicture;
+class ScoreBar;
 class StatusPanel;
 
 // What a screen reader hears about a card's picture or a pile's, and whether the keyboard may
@@ -39,6 +40,7 @@ class TableAccessibility {
         StatusPanel* computerNamePanel;
         StatusPanel* humanNamePanel;
         PerPlayer<QLabel*> scoreCaptions;
+        PerPlayer<ScoreBar*> scoreBars;
         QLabel* lastCardCaption;
     };
     TableAccessibility(const MatchState& state, Elements elements);

@@ -82,6 +82,18 @@ class Table:
                 pass
         return None
 
+    def name(self, node):
+        try:
+            return node.name
+        except Exception:
+            return "(gone)"
+
+    def atspi_role_name(self, node):
+        try:
+            return node.getRoleName()
+        except Exception:
+            return "(gone)"
+
     def role(self, node):
         try:
             return node.getRole() if node is not None else None
@@ -234,6 +246,11 @@ def play(program, played_file, log_file):
             key("Tab")
             speech.wait(r"^%s push button" % re.escape(card), "%s after Tab" % card)
             note("panel", card)
+        if turns == 1:
+            nameless = [(table.atspi_role_name(node), table.name(node.parent))
+                        for node in table.showing() if not table.name(node)]
+            if nameless:
+                fail("objects without a name: %r" % nameless)
         if on_table and turns == 1:
             key("Tab")
             speech.wait(r"^%s check box not checked" % CARD, "a table card as a check box")
