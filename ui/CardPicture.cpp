@@ -41,7 +41,14 @@ QPixmap CardPicture::ImagePixmap() const { return image_.pixmap(size(), devicePi
 void CardPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(rect(), ImagePixmap());
-    if (focusMark_ && hasFocus()) DrawFocusMark(painter, rect());
+    if (focusMark_ && (hasFocus() || (markedAsFocused_ && isActiveWindow())))
+        DrawFocusMark(painter, rect());
+}
+
+void CardPicture::changeEvent(QEvent* event) {
+    // As a focused widget is redrawn when its window turns inactive and back.
+    if (event->type() == QEvent::ActivationChange && markedAsFocused_) update();
+    QWidget::changeEvent(event);
 }
 
 void CardPicture::Click() {
@@ -50,7 +57,13 @@ void CardPicture::Click() {
 
 void CardPicture::SetFocusMark(bool shown) {
     focusMark_ = shown;
-    if (hasFocus()) update();
+    if (hasFocus() || markedAsFocused_) update();
+}
+
+void CardPicture::SetMarkedAsFocused(bool marked) {
+    if (marked == markedAsFocused_) return;
+    markedAsFocused_ = marked;
+    update();
 }
 
 void CardPicture::mousePressEvent(QMouseEvent* event) {

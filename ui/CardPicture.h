@@ -35,6 +35,8 @@ class CardPicture : public QWidget {
 
     // Drawn while the picture has the focus.
     void SetFocusMark(bool shown);
+    // Drawn as if it had the focus, which it is not given (see KeyboardPlay::CardArrived).
+    void SetMarkedAsFocused(bool marked);
 
   signals:
     void Clicked();
@@ -42,6 +44,7 @@ class CardPicture : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -55,6 +58,7 @@ class CardPicture : public QWidget {
     bool clickable_ = true;
     bool pressed_ = false;
     bool focusMark_ = false;
+    bool markedAsFocused_ = false;
 };
 
 // A card's image, with its @2x file for high-density screens; the card back for none.

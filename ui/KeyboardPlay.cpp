@@ -42,12 +42,30 @@ std::vector<Card> KeyboardPlay::FocusStops() const {
 }
 
 void KeyboardPlay::CardArrived(const CardPicture& picture) {
-    if (picture.ShownCard() && picture.ShownCard() == state_.CurrentCard) FocusHumansCard();
+    if (!picture.ShownCard() || picture.ShownCard() != state_.CurrentCard) return;
+    const std::vector<Card> stops = FocusStops();
+    if (!stops.empty() && stops.front() == state_.CurrentCard &&
+        ReadCard(stops.front(), state_).role == QAccessible::CheckBox) {
+        // The hand's first card, laid straight on the table, has always looked focused until
+        // the focus moved on; a screen reader must not be sent there on the way to the human's
+        // card, so it only looks so.
+        if (QWidget* focused = QApplication::focusWidget(); focused && focused->window() == &table_)
+            focused->clearFocus();
+        markedAsFocused_ = &PictureOf(stops.front());
+        markedAsFocused_->SetMarkedAsFocused(true);
+        return;
+    }
+    FocusHumansCard();
+}
+
+void KeyboardPlay::UnmarkAsFocused() {
+    if (markedAsFocused_ == nullptr) return;
+    markedAsFocused_->SetMarkedAsFocused(false);
+    markedAsFocused_ = nullptr;
 }
 
 void KeyboardPlay::FocusHumansCard() {
     const std::vector<Card> stops = FocusStops();
-    // Not the hand's first card, which goes straight onto the table.
     if (!stops.empty() && stops.front() == state_.CurrentCard &&
         ReadCard(stops.front(), state_).role == QAccessible::PushButton &&
         !PictureOf(stops.front()).hasFocus())
@@ -55,6 +73,11 @@ void KeyboardPlay::FocusHumansCard() {
 }
 
 bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
+    if (markedAsFocused_ != nullptr &&
+        ((event->type() == QEvent::FocusIn && qobject_cast<QWidget*>(watched) != nullptr &&
+          static_cast<QWidget*>(watched)->window() == &table_) ||
+         (event->type() == QEvent::Hide && watched == markedAsFocused_)))
+        UnmarkAsFocused();
     switch (event->type()) {
         case QEvent::WindowActivate:
         case QEvent::Hide:

@@ -45,6 +45,7 @@ class KeyboardPlay : public QObject {
     bool HandleKey(QObject* receiver, int key, bool autoRepeat);
     void MoveFocus(int step);
     void ShowFocusMark(bool shown);
+    void UnmarkAsFocused();
 
     QWidget& table_;
     const MatchState& state_;
@@ -53,6 +54,7 @@ class KeyboardPlay : public QObject {
     std::array<CardPicture*, kCardCount> cards_;
     StatusPanel& humanNamePanel_;
     bool markShown_ = false;
+    CardPicture* markedAsFocused_ = nullptr;
 };
 
 }  // namespace vorbia
