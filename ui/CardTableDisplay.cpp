@@ -210,8 +210,9 @@ void CardTable::TurnPassed(Player now) {
         NamePanel(owner)->SetTextColour(
             ToQColor(owner == now ? kPlayerColour[owner] : kWaitingPlayerColour));
     }
+    const QString play = narration_->TurnPassed(now);
+    accessibility_->SetPlayBeforeTurn(now == Player::Human ? play : QString());
     accessibility_->Refresh();
-    narration_->TurnPassed(now);
 }
 
 void CardTable::CardClickable(Card card, bool clickable) {

@@ -74,7 +74,7 @@ class AccessibleCard : public QAccessibleWidget {
     CardReading Reading() const {
         const TableAccessibility* table = AccessibilityOf(&Card());
         if (table == nullptr) return {};
-        return ReadPicture(Card(), table->State());
+        return table->Read(Card());
     }
 };
 
@@ -179,6 +179,21 @@ TableAccessibility::TableAccessibility(const MatchState& state, Elements element
     roles_.fill(QAccessible::Graphic);
 }
 
+CardReading TableAccessibility::Read(const CardPicture& picture) const {
+    CardReading reading = ReadPicture(picture, state_);
+    // The human's card is read as the focus comes to it, which would cut short an
+    // announcement of the computer's play made just before: the card tells it again.
+    if (reading.role == QAccessible::PushButton && picture.ShownCard() == state_.CurrentCard &&
+        !playBefore_.isEmpty()) {
+        reading.description = reading.description.isEmpty()
+                                  ? playBefore_
+                                  : playBefore_ + QLatin1Char(' ') + reading.description;
+    }
+    return reading;
+}
+
+void TableAccessibility::SetPlayBeforeTurn(const QString& play) { playBefore_ = play; }
+
 bool TableAccessibility::IsHumanNamePanel(const QObject* panel) const {
     return panel == elements_.humanNamePanel;
 }
@@ -220,7 +235,7 @@ void TableAccessibility::SendChanges() {
     const auto pictures = Pictures();
     for (size_t index = 0; index < pictures.size(); ++index) {
         CardPicture* card = pictures[index];
-        const CardReading now = ReadPicture(*card, state_);
+        const CardReading now = Read(*card);
         CardReading& before = heard_[index];
         if (now.name != before.name) Announce(card, QAccessible::NameChanged);
         if (now.description != before.description) Announce(card, QAccessible::DescriptionChanged);

@@ -50,6 +50,9 @@ class TableAccessibility {
     void Refresh();
 
     const MatchState& State() const { return state_; }
+    CardReading Read(const CardPicture& picture) const;
+    // What the opponent did just before the human's turn, for the human's card to tell.
+    void SetPlayBeforeTurn(const QString& play);
     bool IsHumanNamePanel(const QObject* panel) const;
     // "Di turno" on the name panel of the player to move.
     QString PanelDescription(const QObject* panel) const;
@@ -65,6 +68,7 @@ class TableAccessibility {
     std::array<QString, 2> panelsHeard_{};
     std::array<QAccessible::Role, kCardCount + kPlayers> roles_{};
     std::array<QString, 3> captionsHeard_{};
+    QString playBefore_;
     bool changesPending_ = false;
 };
 

@@ -40,14 +40,25 @@ void TableNarration::CardTaken(Card card) {
 
 void TableNarration::ScoresChanged() { scoresChanged_ = true; }
 
-void TableNarration::TurnPassed(Player now) {
+QString TableNarration::TurnPassed(Player now) {
+    const QString play = PlayAndScores();
     turn_ = now;
     SayNow();
+    return play;
 }
 
 std::optional<Player> TableNarration::Mover() const { return played_ ? mover_ : std::nullopt; }
 
 QString TableNarration::Line() const {
+    QString line = PlayAndScores();
+    if (turn_) {
+        if (!line.isEmpty()) line += QLatin1Char(' ');
+        line += QStringLiteral("Tocca a ") + Name(*turn_) + QLatin1Char('.');
+    }
+    return line;
+}
+
+QString TableNarration::PlayAndScores() const {
     QStringList parts;
     if (played_) {
         QString play = Name(*mover_) + QStringLiteral(" gioca ") + Spoken(*played_);
@@ -61,7 +72,6 @@ QString TableNarration::Line() const {
                      .arg(Name(Player::Computer))
                      .arg(state_.Score[Player::Computer]);
     }
-    if (turn_) parts << QStringLiteral("Tocca a ") + Name(*turn_) + QLatin1Char('.');
     return parts.join(QLatin1Char(' '));
 }
 

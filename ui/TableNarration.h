@@ -22,7 +22,8 @@ class TableNarration {
     void CardPlayed(Player player, Card card);
     void CardTaken(Card card);
     void ScoresChanged();
-    void TurnPassed(Player now);
+    // Says the turn's line; returns its play and scores, without the turn.
+    QString TurnPassed(Player now);
     // Says what has been gathered so far.
     void SayNow();
 
@@ -31,6 +32,7 @@ class TableNarration {
 
     // The line for what has been gathered; empty when there is nothing to say.
     QString Line() const;
+    QString PlayAndScores() const;
 
   private:
     QString Name(Player player) const;
