@@ -203,10 +203,15 @@ namespace {
 // Deeper looks cost about the number of undrawn cards times more each turn; the coach stops
 // before the next one would pass this many positions.
 constexpr long long kMostNodes = 400000;
+// Past its usual depth the coach looks on while the next turn stays this cheap: near the end of
+// the hand, where few cards are left, it then sees the hand out (the table's last cards score
+// nothing). Measured on 10,000 matches of seed 1 against the same matches played two turns
+// deep: 0.44 points more wins (0.34 either way); three times the positions gained nothing more.
+constexpr long long kMostNodesPastUsualDepth = 20000;
 
 }  // namespace
 
-CardSet ChooseCoachCapture(const MatchState& state, int deepestTurns) {
+CardSet ChooseCoachCapture(const MatchState& state, int usualTurns) {
     CardSet choice;
     if (!state.CurrentCard || state.Table.Empty()) return choice;
     SeenPosition position;
@@ -223,14 +228,15 @@ CardSet ChooseCoachCapture(const MatchState& state, int deepestTurns) {
     LookaheadSearch search;
     uint64_t best = 0;
     const int deck = std::popcount(position.deck);
-    for (int turns = 1; turns <= deepestTurns; ++turns) {
+    for (int turns = 1;; ++turns) {
         const long long before = search.Nodes();
         best = search.BestPlay(position, card, state.LastCard, turns);
         const long long nodes = search.Nodes() - before;
         // The next turn multiplies the positions by the cards that may come, and a human's
         // turn by its choices too.
         const long long next = nodes * std::max(deck - turns, 1) * (turns % 2 == 1 ? 3 : 1);
-        if (next > kMostNodes || turns >= deck) break;
+        const long long budget = turns < usualTurns ? kMostNodes : kMostNodesPastUsualDepth;
+        if (next > budget || turns >= deck) break;
     }
     for (uint64_t bits = best; bits != 0; bits &= bits - 1) {
         choice.Add(CardAtDeckPosition(std::countr_zero(bits)));

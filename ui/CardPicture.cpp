@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "AdviceMark.h"
 #include "FocusMark.h"
 #include "TableLayout.h"
 
@@ -41,6 +42,7 @@ QPixmap CardPicture::ImagePixmap() const { return image_.pixmap(size(), devicePi
 void CardPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(rect(), ImagePixmap());
+    if (adviceMark_) DrawAdviceMark(painter, rect());
     if (focusMark_ && (hasFocus() || (markedAsFocused_ && isActiveWindow())))
         DrawFocusMark(painter, rect());
 }
@@ -63,6 +65,12 @@ void CardPicture::SetFocusMark(bool shown) {
 void CardPicture::SetMarkedAsFocused(bool marked) {
     if (marked == markedAsFocused_) return;
     markedAsFocused_ = marked;
+    update();
+}
+
+void CardPicture::SetAdviceMark(bool shown) {
+    if (shown == adviceMark_) return;
+    adviceMark_ = shown;
     update();
 }
 

@@ -37,6 +37,9 @@ class CardPicture : public QWidget {
     void SetFocusMark(bool shown);
     // Drawn as if it had the focus, which it is not given (see KeyboardPlay::CardArrived).
     void SetMarkedAsFocused(bool marked);
+    // The coach would take this card.
+    void SetAdviceMark(bool shown);
+    bool AdviceMarkShown() const { return adviceMark_; }
 
   signals:
     void Clicked();
@@ -59,6 +62,7 @@ class CardPicture : public QWidget {
     bool pressed_ = false;
     bool focusMark_ = false;
     bool markedAsFocused_ = false;
+    bool adviceMark_ = false;
 };
 
 // A card's image, with its @2x file for high-density screens; the card back for none.

@@ -228,6 +228,8 @@ void CardTable::ConnectCommands() {
     connect(menu_.newMatchCommand, &QAction::triggered, this, [this] { engine_.NewMatch(); });
     connect(menu_.quitCommand, &QAction::triggered, this, &CardTable::close);
     connect(menu_.optionsCommand, &QAction::triggered, this, &CardTable::OpenOptions);
+    connect(menu_.adviceCommand, &QAction::triggered, this, &CardTable::AskCoach);
+    UpdateAdviceCommand();
     connect(menu_.helpCommand, &QAction::triggered, this,
             [this] { OpenHelpPage(this, QString::fromStdString(folder_.string())); });
     connect(menu_.rulesCommand, &QAction::triggered, this, &CardTable::OpenRules);

@@ -79,6 +79,8 @@ class CardTable : public QMainWindow, public TableDisplay {
     CardPicture& PileOf(Player owner) const;
     // A step of the game is being shown (a glide, a pressed pile, the table growing).
     bool ShowingStep() const { return stepUnderWay_.has_value(); }
+    // The human's card waits on its play spot and nothing moves: the coach may be asked.
+    bool CoachMayAdvise() const;
 
     // TableDisplay
     void HandStarts(StepDone shown) override;
@@ -143,6 +145,14 @@ class CardTable : public QMainWindow, public TableDisplay {
     void OpenRules();
     TableLayout Layout() const;
 
+    // The coach, on the player's request: its capture is marked, never selected, until the
+    // selection changes, a card moves or the turn passes.
+    void AskCoach();
+    void ForgetAdvice();
+    // The advice in words, for a screen reader.
+    void SpeakAdvice(const QString& text);
+    void UpdateAdviceCommand();
+
     StatusPanel* NamePanel(Player owner) const;
 
     CardTableOptions options_;
@@ -186,6 +196,8 @@ class CardTable : public QMainWindow, public TableDisplay {
     QTimer maximiseLimit_;
     bool maximisedByCompositor_ = false;
     QPointer<QObject> compositorAnswer_;
+
+    bool adviceShown_ = false;
 
     std::unique_ptr<TableAccessibility> accessibility_;
     Announcer* announcer_ = nullptr;

@@ -37,6 +37,8 @@ StatusPanel* CardTable::NamePanel(Player owner) const {
 void CardTable::BeginStep(StepDone shown) {
     stepUnderWay_ = shown;
     dialogWhenStepBegan_ = QApplication::activeModalWidget();
+    ForgetAdvice();
+    UpdateAdviceCommand();
 }
 
 bool CardTable::StepHeldByDialog() const {
@@ -54,6 +56,8 @@ void CardTable::FinishStep() {
     }
     const StepDone shown = *std::exchange(stepUnderWay_, std::nullopt);
     shown();
+    // The rules have gone on to the next decision: the human's, perhaps.
+    UpdateAdviceCommand();
 }
 
 void CardTable::StepCutShort() {
@@ -69,6 +73,8 @@ void CardTable::StepCutShort() {
     afterMaximise_ = {};
     maximiseLimit_.stop();
     stepUnderWay_.reset();
+    ForgetAdvice();
+    UpdateAdviceCommand();
     accessibility_->Refresh();
 }
 
@@ -93,6 +99,7 @@ void CardTable::HideAllCards() {
     }
     // With every card gone no selection frame belongs to anything any more.
     area_->ClearFrames();
+    ForgetAdvice();
     accessibility_->Refresh();
 }
 
@@ -212,6 +219,8 @@ void CardTable::TurnPassed(Player now) {
     }
     const QString play = narration_->TurnPassed(now);
     accessibility_->SetPlayBeforeTurn(now == Player::Human ? play : QString());
+    ForgetAdvice();
+    UpdateAdviceCommand();
     accessibility_->Refresh();
 }
 
@@ -225,6 +234,7 @@ void CardTable::SelectionChanged(Card card, bool selected) {
     const QRect frame(picture.topLeft() - QPoint(1, 1), QPoint(picture.x() + picture.width() + 1,
                                                                picture.y() + picture.height() + 1));
     area_->DrawFrame(frame, selected ? Qt::black : Qt::white);
+    ForgetAdvice();
     accessibility_->Refresh();
 }
 
@@ -257,10 +267,14 @@ void CardTable::ComputerThinking(bool thinking) { SetBusyPointer(busyPointer_, t
 
 void CardTable::Message(const std::string& text, StepDone shown) {
     if (snapshots_) snapshots_->BoxOpening(QString::fromStdString(text));
+    UpdateAdviceCommand();
     // A box about a play (a scopa, a wrong sum) tells a screen reader whose play it was.
     const std::optional<Player> mover = narration_->Mover();
     if (!mover) narration_->SayNow();
-    QMessageBox* box = OpenMessageBox(this, QString::fromStdString(text), [shown] { shown(); });
+    QMessageBox* box = OpenMessageBox(this, QString::fromStdString(text), [this, shown] {
+        shown();
+        UpdateAdviceCommand();
+    });
     if (box != nullptr && mover) {
         SetSpokenText(*box, QString::fromStdString(state_.PlayerName[*mover]) +
                                 QStringLiteral(": ") + QString::fromStdString(text));

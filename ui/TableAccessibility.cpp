@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QTimer>
+#include <utility>
 
 #include "CardPicture.h"
 #include "CardTable.h"
@@ -31,7 +32,12 @@ class AccessibleCard : public QAccessibleWidget {
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) return Reading().name;
-        if (kind == QAccessible::Description) return Reading().description;
+        if (kind == QAccessible::Description) {
+            const TableAccessibility* table = AccessibilityOf(&Card());
+            if (const QString* advice = table != nullptr ? table->AdviceOn(&Card()) : nullptr)
+                return *advice;
+            return Reading().description;
+        }
         return QAccessibleWidget::text(kind);
     }
 
@@ -202,6 +208,14 @@ QString TableAccessibility::PanelDescription(const QObject* panel) const {
     if (panel == elements_.humanNamePanel && state_.Turn == Player::Human) return kInTurn;
     if (panel == elements_.computerNamePanel && state_.Turn == Player::Computer) return kInTurn;
     return {};
+}
+
+void TableAccessibility::SetAdvice(CardPicture* card, const QString& advice) {
+    QObject* before = std::exchange(adviceCard_, card);
+    advice_ = advice;
+    if (before != nullptr && before != adviceCard_)
+        Announce(before, QAccessible::DescriptionChanged);
+    if (card != nullptr) Announce(card, QAccessible::DescriptionChanged);
 }
 
 void TableAccessibility::Refresh() {

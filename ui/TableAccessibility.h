@@ -49,6 +49,13 @@ class TableAccessibility {
     // compared once, when the event loop next runs, which is also when a reader can ask.
     void Refresh();
 
+    // The coach's advice becomes what a reader hears as the description of `card`, until it is
+    // set again; an empty advice on no card forgets it. Each change is announced.
+    void SetAdvice(CardPicture* card, const QString& advice);
+    const QString* AdviceOn(const QObject* card) const {
+        return card == adviceCard_ ? &advice_ : nullptr;
+    }
+
     const MatchState& State() const { return state_; }
     CardReading Read(const CardPicture& picture) const;
     // What the opponent did just before the human's turn, for the human's card to tell.
@@ -70,6 +77,8 @@ class TableAccessibility {
     std::array<QString, 3> captionsHeard_{};
     QString playBefore_;
     bool changesPending_ = false;
+    QObject* adviceCard_ = nullptr;
+    QString advice_;
 };
 
 // Makes Qt read card pictures and status panels through the table's TableAccessibility.

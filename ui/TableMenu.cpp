@@ -46,6 +46,11 @@ TableMenu BuildTableMenu(QMenuBar& bar) {
     help->addSeparator();
     menu.aboutCommand =
         AddCommand(*help, "aboutCommand", QStringLiteral("&Info su ' La VORBIA' ..."), Qt::Key_F4);
+    // The coach's hint comes last, in the help menu, whose longer captions keep every item as
+    // large as it was. H, as KDE's games give their hint; the keyboard's play uses no letter.
+    help->addSeparator();
+    menu.adviceCommand =
+        AddCommand(*help, "adviceCommand", QStringLiteral("&Suggerimento"), Qt::Key_H);
     return menu;
 }
 

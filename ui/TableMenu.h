@@ -15,6 +15,7 @@ struct TableMenu {
     QAction* mailCommand;
     QAction* homePageCommand;
     QAction* aboutCommand;
+    QAction* adviceCommand;
 };
 
 TableMenu BuildTableMenu(QMenuBar& bar);

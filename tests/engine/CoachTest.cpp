@@ -165,7 +165,8 @@ TEST(CoachFairness, SameAdviceWhateverTheOrderOfTheUndrawnCards) {
 struct Advice {
     std::string behaviour, table, card, last;
     PerPlayer<int> score;
-    std::string expected;  // the table cards to take; empty: lay the card
+    std::string expected;     // the table cards to take; empty: lay the card
+    bool lastOfHand = false;  // every other card drawn
 };
 
 const Advice kAdvice[] = {
@@ -183,6 +184,8 @@ const Advice kAdvice[] = {
      "C5",
      {{10, 10}},
      "C5"},
+    // Nothing comes after the hand's last card: the points are taken, not left on the table.
+    {"the points on the hand's last card", "C8 B3", "D8", "", {{10, 10}}, "C8", true},
 };
 
 TEST(CoachAdvice, TakesWhatTheRulesAndTheComputersReplyMakeBest) {
@@ -190,6 +193,11 @@ TEST(CoachAdvice, TakesWhatTheRulesAndTheComputersReplyMakeBest) {
         SCOPED_TRACE(a.behaviour);
         Harness h(a.table, Player::Human, a.card, a.last);
         h.state.Score = a.score;
+        if (a.lastOfHand) {
+            for (int position = 0; position < kCardCount; ++position) {
+                h.state.Drawn.Add(CardAtDeckPosition(position));
+            }
+        }
         const CardSet advice = ChooseCoachCapture(h.state);
         std::vector<Card> taken;
         for (int position = 0; position < kCardCount; ++position) {

@@ -121,7 +121,9 @@ void PrintReport(std::ostream& out, const SimulationOptions& options,
     const char* kindNames[kScopaKinds] = {"empty table", "last card", "same suit"};
     out << "vorbia-sim: " << t.matches << " matches, seed " << options.seed << ", human "
         << HumanPolicyName(options.human);
-    if (options.human == HumanPolicy::Coach) out << " (" << options.coachTurns << " turns ahead)";
+    if (options.human == HumanPolicy::Coach) {
+        out << " (" << options.coachTurns << " turns ahead, more near the end of a hand)";
+    }
     out << ", " << options.threads << " thread" << (options.threads == 1 ? "" : "s") << '\n'
         << std::fixed << std::setprecision(2) << std::left << std::setw(28) << "" << std::right
         << std::setw(12) << "human" << std::setw(12) << "computer" << '\n';
