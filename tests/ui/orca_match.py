@@ -231,6 +231,9 @@ def play(program, played_file, log_file):
         # What comes next waits until Orca has presented the card that took the focus.
         speech.wait(r"^%s push button" % re.escape(card), "%s as a button" % card)
         turns += 1
+        if turns == 1 and any("check box" in line for line in speech.lines[:speech.start]):
+            fail("the focus passed over a table card before the first card: %r"
+                 % speech.lines[:speech.start])
         on_table = table.table_cards()
         if turns == 2:
             key("F10")
