@@ -1,5 +1,6 @@
 #include "MessageBoxes.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -43,16 +44,22 @@ QMessageBox* MakeBox(QWidget* parent, const QString& text, const QString& title)
 
 void SetMessageBoxHandler(MessageBoxHandler handler) { Handler() = std::move(handler); }
 
-void OpenMessageBox(QWidget* parent, const QString& text, std::function<void()> closed,
-                    const QString& title) {
+QMessageBox* OpenMessageBox(QWidget* parent, const QString& text, std::function<void()> closed,
+                            const QString& title) {
     if (Handler()) {
         Handler()(title, WithLineBreaks(text));
         if (closed) closed();
-        return;
+        return nullptr;
     }
     QMessageBox* box = MakeBox(parent, WithLineBreaks(text), title);
     if (closed) QObject::connect(box, &QMessageBox::finished, box, [closed] { closed(); });
     box->open();
+    return box;
+}
+
+void SetSpokenText(QMessageBox& box, const QString& text) {
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setAccessibleName(text);
 }
 
 void ShowMessageBoxAndWait(QWidget* parent, const QString& text, const QString& title) {
