@@ -1,5 +1,6 @@
 #include "MessageBoxes.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -43,12 +44,12 @@ QMessageBox* MakeBox(QWidget* parent, const QString& text, const QString& title)
 
 void SetMessageBoxHandler(MessageBoxHandler handler) { Handler() = std::move(handler); }
 
-void OpenMessageBox(QWidget* parent, const QString& text, std::function<void()> closed,
-                    const QString& title) {
+QMessageBox* OpenMessageBox(QWidget* parent, const QString& text, std::function<void()> closed,
+                            const QString& title) {
     if (Handler()) {
         Handler()(title, WithLineBreaks(text));
         if (closed) closed();
-        return;
+        return nullptr;
     }
     QMessageBox* box = MakeBox(parent, WithLineBreaks(text), title);
     if (closed) {
@@ -56,6 +57,12 @@ void OpenMessageBox(QWidget* parent, const QString& text, std::function<void()> 
                          [closed = std::move(closed)] { closed(); });
     }
     box->open();
+    return box;
+}
+
+void SetSpokenText(QMessageBox& box, const QString& text) {
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setAccessibleName(text);
 }
 
 void ShowMessageBoxAndWait(QWidget* parent, const QString& text, const QString& title) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class QMessageBox;
 class QWidget;
 
 namespace vorbia {
@@ -12,9 +13,12 @@ inline const QString kApplicationTitle = QStringLiteral("La VORBIA 2002");
 
 // Every message box of the program comes through here: modal for the player, an OK button
 // only. A CR in the text is a line break. `closed` is called once the player has closed it;
-// the call itself returns at once.
-void OpenMessageBox(QWidget* parent, const QString& text, std::function<void()> closed = {},
-                    const QString& title = kApplicationTitle);
+// the call itself returns at once, with the box, or none while a handler answers boxes.
+QMessageBox* OpenMessageBox(QWidget* parent, const QString& text, std::function<void()> closed = {},
+                            const QString& title = kApplicationTitle);
+
+// What a screen reader reads for the box's text, when it should hear more than is shown.
+void SetSpokenText(QMessageBox& box, const QString& text);
 
 // For the start-up, before the window is shown and nothing else runs: returns once the
 // player has closed the box.

@@ -1,6 +1,7 @@
 #include "EndOfMatchDialog.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QShowEvent>
@@ -149,11 +150,28 @@ void EndOfMatchDialog::RecordMatch(const MatchState& state, const QString& human
                                 QStringLiteral("!"));
         ++HumanWins_;
     }
+    // A screen reader reads the winner's line when the dialog opens but passes over the scores'
+    // few words: the line carries them.
+    winnerCaption_->setAccessibleName(
+        QStringLiteral("%1 %2 %3, %4 %5.")
+            .arg(winnerCaption_->text(), QString::fromStdString(state.PlayerName[Player::Human]))
+            .arg(state.Score[Player::Human])
+            .arg(QString::fromStdString(state.PlayerName[Player::Computer]))
+            .arg(state.Score[Player::Computer]));
     resultsList_->addItem(ResultLine(MatchNumber_, state.PlayerName[Player::Human],
                                      state.Score[Player::Human], state.Score[Player::Computer]));
     winsTotal_->setText(QStringLiteral("Totale: %1 - %2").arg(HumanWins_).arg(ComputerWins_));
     resultsList_->setCurrentRow(resultsList_->count() - 1);
     resultsList_->scrollToItem(resultsList_->currentItem());
+}
+
+void EndOfMatchDialog::keyPressEvent(QKeyEvent* event) {
+    // Buttons take Enter themselves; the results list passes it on.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        okButton_->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void EndOfMatchDialog::showEvent(QShowEvent* event) {

@@ -32,6 +32,9 @@ class EndOfMatchDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // Enter means OK wherever the focus is, as for a dialog's default button; on a button, that
+    // button.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void RecordMatch(const MatchState& state, const QString& humanCaption);

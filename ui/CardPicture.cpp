@@ -43,7 +43,14 @@ void CardPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(rect(), ImagePixmap());
     if (adviceMark_) DrawAdviceMark(painter, rect());
-    if (focusMark_ && hasFocus()) DrawFocusMark(painter, rect());
+    if (focusMark_ && (hasFocus() || (markedAsFocused_ && isActiveWindow())))
+        DrawFocusMark(painter, rect());
+}
+
+void CardPicture::changeEvent(QEvent* event) {
+    // As a focused widget is redrawn when its window turns inactive and back.
+    if (event->type() == QEvent::ActivationChange && markedAsFocused_) update();
+    QWidget::changeEvent(event);
 }
 
 void CardPicture::Click() {
@@ -52,7 +59,13 @@ void CardPicture::Click() {
 
 void CardPicture::SetFocusMark(bool shown) {
     focusMark_ = shown;
-    if (hasFocus()) update();
+    if (hasFocus() || markedAsFocused_) update();
+}
+
+void CardPicture::SetMarkedAsFocused(bool marked) {
+    if (marked == markedAsFocused_) return;
+    markedAsFocused_ = marked;
+    update();
 }
 
 void CardPicture::SetAdviceMark(bool shown) {

@@ -35,6 +35,8 @@ class CardPicture : public QWidget {
 
     // Drawn while the picture has the focus.
     void SetFocusMark(bool shown);
+    // Drawn as if it had the focus, which it is not given (see KeyboardPlay::CardArrived).
+    void SetMarkedAsFocused(bool marked);
     // The coach would take this card.
     void SetAdviceMark(bool shown);
     bool AdviceMarkShown() const { return adviceMark_; }
@@ -45,6 +47,7 @@ class CardPicture : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -58,6 +61,7 @@ class CardPicture : public QWidget {
     bool clickable_ = true;
     bool pressed_ = false;
     bool focusMark_ = false;
+    bool markedAsFocused_ = false;
     bool adviceMark_ = false;
 };
 

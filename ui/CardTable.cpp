@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolButton>
 
+#include "Announcer.h"
 #include "CardPicture.h"
 #include "DialogFrame.h"
 #include "DrawingArea.h"
@@ -24,6 +26,7 @@
 #include "SettingsLocation.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
+#include "TableNarration.h"
 #include "TableSnapshots.h"
 #include "UnscaledPictureButton.h"
 
@@ -90,9 +93,11 @@ CardTable::CardTable(CardTableOptions options, QWidget* parent)
     BuildTable();
     ConnectCommands();
     accessibility_ = std::make_unique<TableAccessibility>(
-        state_,
-        TableAccessibility::Elements{cardPictures_, pilePictures_, titlePanel_, computerNamePanel_,
-                                     humanNamePanel_, scoreCaptions_, lastCardCaption_});
+        state_, TableAccessibility::Elements{cardPictures_, pilePictures_, titlePanel_,
+                                             computerNamePanel_, humanNamePanel_, scoreCaptions_,
+                                             scoreBars_, lastCardCaption_});
+    announcer_ = new Announcer(*this);
+    narration_ = std::make_unique<TableNarration>(state_, *announcer_);
     keyboard_ = new KeyboardPlay(*this, state_, cardPictures_, *humanNamePanel_);
     if (!options_.snapshotFolder.isEmpty())
         snapshots_ = std::make_unique<TableSnapshots>(*area_, options_.snapshotFolder);
@@ -166,6 +171,7 @@ void CardTable::BuildTable() {
     newMatchButton_->setIcon(QIcon(QStringLiteral(":/icons/new-match.png")));
     newMatchButton_->setIconSize(ToQSize(kNewMatchPictureSize));
     newMatchButton_->setToolTip(QStringLiteral("Nuova partita"));
+    newMatchButton_->setAccessibleName(QStringLiteral("Nuova partita"));
     newMatchButton_->setFocusPolicy(Qt::NoFocus);
     newMatchButton_->setGeometry(kNewMatchButtonLeft, kNewMatchButtonTop, kNewMatchButtonSize,
                                  kNewMatchButtonSize);
@@ -176,6 +182,13 @@ void CardTable::BuildTable() {
     lastCardCaption_->setGeometry(ToQRect(kLastCardCaption));
 
     menu_ = BuildTableMenu(*menuBar());
+    menuBar()->setAccessibleName(QStringLiteral("Menu"));
+    // F10 opens the menu bar, as in the desktop's own programs.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().first());
+    });
 
     computerMoveTimer_.setInterval(500);
     orbitTimer_.setInterval(100);

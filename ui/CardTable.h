@@ -27,11 +27,13 @@ class QToolButton;
 
 namespace vorbia {
 
+class Announcer;
 class CardGlide;
 class CardPicture;
 class DrawingArea;
 class KeyboardPlay;
 class TableAccessibility;
+class TableNarration;
 class TableSnapshots;
 class EndOfMatchDialog;
 class ScoreBar;
@@ -71,6 +73,8 @@ class CardTable : public QMainWindow, public TableDisplay {
     DrawingArea& Area() const { return *area_; }
     const TableAccessibility* Accessibility() const { return accessibility_.get(); }
     const KeyboardPlay& Keyboard() const { return *keyboard_; }
+    // Speaks to a screen reader user without moving the focus.
+    Announcer& Announcements() const { return *announcer_; }
     CardPicture& PictureOf(Card card) const;
     CardPicture& PileOf(Player owner) const;
     // A step of the game is being shown (a glide, a pressed pile, the table growing).
@@ -196,6 +200,8 @@ class CardTable : public QMainWindow, public TableDisplay {
     bool adviceShown_ = false;
 
     std::unique_ptr<TableAccessibility> accessibility_;
+    Announcer* announcer_ = nullptr;
+    std::unique_ptr<TableNarration> narration_;
     KeyboardPlay* keyboard_ = nullptr;
     std::unique_ptr<TableSnapshots> snapshots_;
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <utility>
 
+#include "Announcer.h"
 #include "CardPicture.h"
 #include "CardTable.h"
 #include "CoachAdvice.h"
@@ -44,11 +45,14 @@ void CardTable::ForgetAdvice() {
 }
 
 void CardTable::SpeakAdvice(const QString& text) {
-    // A reader presents what changes on the object it is on: the focused card, else the
-    // uncovered one.
+    // On a focused card the advice becomes its description, which a reader speaks as it changes
+    // and again whenever it comes back to the card. With the focus elsewhere the uncovered card
+    // keeps it, and an announcement says it now.
     auto* card = qobject_cast<CardPicture*>(QApplication::focusWidget());
-    if (card == nullptr || card->window() != this) card = &PictureOf(*state_.CurrentCard);
+    const bool onFocusedCard = card != nullptr && card->window() == this;
+    if (!onFocusedCard) card = &PictureOf(*state_.CurrentCard);
     accessibility_->SetAdvice(card, text);
+    if (!onFocusedCard) Announcements().Say(text);
 }
 
 }  // namespace vorbia

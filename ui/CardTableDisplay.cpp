@@ -2,6 +2,7 @@
 // takes time animated and reported back when it has been shown.
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 
 #include "Bell.h"
 #include "BusyPointer.h"
@@ -16,6 +17,7 @@
 #include "ScoreBar.h"
 #include "StatusPanel.h"
 #include "TableAccessibility.h"
+#include "TableNarration.h"
 #include "TableSnapshots.h"
 
 namespace vorbia {
@@ -150,6 +152,7 @@ void CardTable::MatchOver(const MatchState& state, StepDone shown) {
                 });
     }
     BeginStep(shown);
+    narration_->SayNow();
     if (snapshots_) {
         snapshots_->EndOfMatch(state.Score[Player::Human], state.Score[Player::Computer]);
     }
@@ -181,6 +184,7 @@ void CardTable::Glide(CardPicture& picture, QPoint start, QPoint end) {
 
 void CardTable::CardUncovered(Player player, Card card, std::optional<Slot> slot, StepDone shown) {
     BeginStep(shown);
+    narration_->CardPlayed(player, card);
     const TableLayout layout = Layout();
     const QPoint pile = PileOf(player).pos();
     const QPoint end =
@@ -197,6 +201,7 @@ void CardTable::CardLaid(Card card, Slot slot, StepDone shown) {
 
 void CardTable::CardTaken(Card card, Player taker, StepDone shown) {
     BeginStep(shown);
+    narration_->CardTaken(card);
     CardPicture& picture = PictureOf(card);
     const Position away = Layout().TakenCard(taker);
     Glide(picture, picture.pos(), QPoint(away.left, PileOf(taker).y()));
@@ -212,6 +217,8 @@ void CardTable::TurnPassed(Player now) {
         NamePanel(owner)->SetTextColour(
             ToQColor(owner == now ? kPlayerColour[owner] : kWaitingPlayerColour));
     }
+    const QString play = narration_->TurnPassed(now);
+    accessibility_->SetPlayBeforeTurn(now == Player::Human ? play : QString());
     ForgetAdvice();
     UpdateAdviceCommand();
     accessibility_->Refresh();
@@ -245,6 +252,7 @@ void CardTable::ScoreChanged(Player scorer, const PerPlayer<int>& scores) {
         scoreBars_[owner]->DrawBox(ScoreBarRight(scores[owner]), ToQColor(kPlayerColour[owner]));
     }
     accessibility_->Refresh();
+    narration_->ScoresChanged();
 }
 
 void CardTable::ComputerTimerSwitched(bool on) {
@@ -260,10 +268,17 @@ void CardTable::ComputerThinking(bool thinking) { SetBusyPointer(busyPointer_, t
 void CardTable::Message(const std::string& text, StepDone shown) {
     if (snapshots_) snapshots_->BoxOpening(QString::fromStdString(text));
     UpdateAdviceCommand();
-    OpenMessageBox(this, QString::fromStdString(text), [this, shown] {
+    // A box about a play (a scopa, a wrong sum) tells a screen reader whose play it was.
+    const std::optional<Player> mover = narration_->Mover();
+    if (!mover) narration_->SayNow();
+    QMessageBox* box = OpenMessageBox(this, QString::fromStdString(text), [this, shown] {
         shown();
         UpdateAdviceCommand();
     });
+    if (box != nullptr && mover) {
+        SetSpokenText(*box, QString::fromStdString(state_.PlayerName[*mover]) +
+                                QStringLiteral(": ") + QString::fromStdString(text));
+    }
 }
 
 void CardTable::Beep() {

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
 #include <QWidget>
 
 #include "CardPicture.h"
@@ -40,14 +42,57 @@ std::vector<Card> KeyboardPlay::FocusStops() const {
 }
 
 void KeyboardPlay::CardArrived(const CardPicture& picture) {
-    const std::optional<Card> card = picture.ShownCard();
+    if (!picture.ShownCard() || picture.ShownCard() != state_.CurrentCard) return;
     const std::vector<Card> stops = FocusStops();
-    if (card && card == state_.CurrentCard && !stops.empty() && stops.front() == *card)
-        PictureOf(*card).setFocus(Qt::OtherFocusReason);
+    if (!stops.empty() && stops.front() == state_.CurrentCard &&
+        ReadCard(stops.front(), state_).role == QAccessible::CheckBox) {
+        // The hand's first card, laid straight on the table, has always looked focused until
+        // the focus moved on; a screen reader must not be sent there on the way to the human's
+        // card, so it only looks so.
+        if (QWidget* focused = QApplication::focusWidget(); focused && focused->window() == &table_)
+            focused->clearFocus();
+        markedAsFocused_ = &PictureOf(stops.front());
+        markedAsFocused_->SetMarkedAsFocused(true);
+        return;
+    }
+    FocusHumansCard();
+}
+
+void KeyboardPlay::UnmarkAsFocused() {
+    if (markedAsFocused_ == nullptr) return;
+    markedAsFocused_->SetMarkedAsFocused(false);
+    markedAsFocused_ = nullptr;
+}
+
+void KeyboardPlay::FocusHumansCard() {
+    const std::vector<Card> stops = FocusStops();
+    if (!stops.empty() && stops.front() == state_.CurrentCard &&
+        ReadCard(stops.front(), state_).role == QAccessible::PushButton &&
+        !PictureOf(stops.front()).hasFocus())
+        PictureOf(stops.front()).setFocus(Qt::OtherFocusReason);
 }
 
 bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
+    if (markedAsFocused_ != nullptr &&
+        ((event->type() == QEvent::FocusIn && qobject_cast<QWidget*>(watched) != nullptr &&
+          static_cast<QWidget*>(watched)->window() == &table_) ||
+         (event->type() == QEvent::Hide && watched == markedAsFocused_)))
+        UnmarkAsFocused();
     switch (event->type()) {
+        case QEvent::WindowActivate:
+        case QEvent::Hide:
+            // Back from a box, a dialog or a menu; Qt gives the focus back first.
+            if (watched == &table_ ||
+                (qobject_cast<QMenu*>(watched) != nullptr &&
+                 static_cast<QWidget*>(watched)->parentWidget() != nullptr &&
+                 static_cast<QWidget*>(watched)->parentWidget()->window() == &table_)) {
+                QTimer::singleShot(0, this, [this] {
+                    if (QApplication::activeModalWidget() == nullptr &&
+                        QApplication::activePopupWidget() == nullptr)
+                        FocusHumansCard();
+                });
+            }
+            return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::NonClientAreaMouseButtonPress:
@@ -98,21 +143,18 @@ bool KeyboardPlay::HandleKey(QObject* receiver, int key, bool autoRepeat) {
 }
 
 void KeyboardPlay::MoveFocus(int step) {
-    const std::vector<Card> stops = FocusStops();
-    // With no card to stop on, the human's name panel takes the focus: Enter opens the options.
-    if (stops.empty()) {
-        humanNamePanel_.setFocus(Qt::TabFocusReason);
-        return;
-    }
+    // The cards, then the human's name panel, where Enter opens the options.
+    std::vector<QWidget*> stops;
+    for (const Card card : FocusStops()) stops.push_back(&PictureOf(card));
+    stops.push_back(&humanNamePanel_);
     const int count = static_cast<int>(stops.size());
-    const auto* focused = qobject_cast<CardPicture*>(QApplication::focusWidget());
+    const QWidget* focused = QApplication::focusWidget();
     int next = step > 0 ? 0 : count - 1;
     for (int index = 0; index < count; ++index) {
-        if (focused != nullptr && stops[static_cast<size_t>(index)] == focused->ShownCard())
-            next = (index + step + count) % count;
+        if (stops[static_cast<size_t>(index)] == focused) next = (index + step + count) % count;
     }
-    PictureOf(stops[static_cast<size_t>(next)])
-        .setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    stops[static_cast<size_t>(next)]->setFocus(step > 0 ? Qt::TabFocusReason
+                                                        : Qt::BacktabFocusReason);
 }
 
 void KeyboardPlay::ShowFocusMark(bool shown) {

@@ -8,6 +8,7 @@
 #include "CardPicture.h"
 #include "CardTable.h"
 #include "PointerHints.h"
+#include "ScoreBar.h"
 #include "StatusPanel.h"
 
 namespace vorbia {
@@ -15,6 +16,8 @@ namespace vorbia {
 namespace {
 
 const QString kInTurn = QStringLiteral("Di turno");
+// The human's first turn of a hand comes by the third, whoever lays the first card.
+constexpr int kTurnsWithKeysHint = 3;
 
 const TableAccessibility* AccessibilityOf(const QWidget* widget) {
     const auto* table = qobject_cast<const CardTable*>(widget->window());
@@ -40,6 +43,11 @@ class AccessibleCard : public QAccessibleWidget {
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
+        // The cut cards and the taken ones are moved off the table's edge rather than hidden.
+        if (!Card().parentWidget()->rect().contains(Card().geometry().center())) {
+            state.invisible = true;
+            state.offscreen = true;
+        }
         const CardReading reading = Reading();
         state.focusable = reading.focusStop;
         if (reading.role == QAccessible::CheckBox) {
@@ -72,7 +80,7 @@ class AccessibleCard : public QAccessibleWidget {
     CardReading Reading() const {
         const TableAccessibility* table = AccessibilityOf(&Card());
         if (table == nullptr) return {};
-        return ReadPicture(Card(), table->State());
+        return table->Read(Card());
     }
 };
 
@@ -122,6 +130,16 @@ void Announce(QObject* object, QAccessible::Event kind) {
     QAccessible::updateAccessibility(&event);
 }
 
+// A screen reader learns an object's role once and keeps it, whatever events follow. A card
+// whose role changes is given a new accessible object, which a reader meets as a new one.
+void Renew(QObject* object) {
+    QAccessibleInterface* old = QAccessible::queryAccessibleInterface(object);
+    if (old == nullptr) return;
+    Announce(object, QAccessible::ObjectDestroyed);
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+    Announce(object, QAccessible::ObjectCreated);
+}
+
 }  // namespace
 
 CardReading ReadCard(Card card, const MatchState& state) {
@@ -132,16 +150,19 @@ CardReading ReadCard(Card card, const MatchState& state) {
             reading.role = QAccessible::CheckBox;
             reading.checked = state.Selected.Contains(card);
             reading.focusStop = true;
-            reading.description = CardHint(card, state);
             break;
         case CardPlace::Uncovered: {
             const bool humans = state.Turn == Player::Human;
             reading.role = humans ? QAccessible::PushButton : QAccessible::Graphic;
             reading.focusStop = humans;
-            reading.description =
-                humans ? CardHint(card, state)
-                       : QStringLiteral("Carta di ") +
-                             QString::fromStdString(state.PlayerName[Player::Computer]);
+            if (!humans) {
+                reading.description = QStringLiteral("Carta di ") +
+                                      QString::fromStdString(state.PlayerName[Player::Computer]);
+            } else if (state.TurnCount <= kTurnsWithKeysHint) {
+                // Said as the hand's first card arrives; at every card it would only repeat.
+                reading.description = QStringLiteral(
+                    "Invio per giocarla; prima scegli con Spazio le carte da prendere.");
+            }
             break;
         }
         case CardPlace::InDeck:
@@ -160,7 +181,24 @@ CardReading ReadPicture(const CardPicture& picture, const MatchState& state) {
 }
 
 TableAccessibility::TableAccessibility(const MatchState& state, Elements elements)
-    : state_(state), elements_(elements) {}
+    : state_(state), elements_(elements) {
+    roles_.fill(QAccessible::Graphic);
+}
+
+CardReading TableAccessibility::Read(const CardPicture& picture) const {
+    CardReading reading = ReadPicture(picture, state_);
+    // The human's card is read as the focus comes to it, which would cut short an
+    // announcement of the computer's play made just before: the card tells it again.
+    if (reading.role == QAccessible::PushButton && picture.ShownCard() == state_.CurrentCard &&
+        !playBefore_.isEmpty()) {
+        reading.description = reading.description.isEmpty()
+                                  ? playBefore_
+                                  : playBefore_ + QLatin1Char(' ') + reading.description;
+    }
+    return reading;
+}
+
+void TableAccessibility::SetPlayBeforeTurn(const QString& play) { playBefore_ = play; }
 
 bool TableAccessibility::IsHumanNamePanel(const QObject* panel) const {
     return panel == elements_.humanNamePanel;
@@ -181,26 +219,38 @@ void TableAccessibility::SetAdvice(CardPicture* card, const QString& advice) {
 }
 
 void TableAccessibility::Refresh() {
+    // Before anything can take the focus: a reader must meet a card in its new role.
+    RenewChangedRoles();
     if (changesPending_) return;
     changesPending_ = true;
     QTimer::singleShot(0, elements_.titlePanel, [this] { SendChanges(); });
 }
 
-void TableAccessibility::SendChanges() {
-    changesPending_ = false;
+std::array<CardPicture*, kCardCount + kPlayers> TableAccessibility::Pictures() const {
     std::array<CardPicture*, kCardCount + kPlayers> pictures{};
     std::copy(elements_.cards.begin(), elements_.cards.end(), pictures.begin());
     pictures[kCardCount] = elements_.piles[Player::Human];
     pictures[kCardCount + 1] = elements_.piles[Player::Computer];
+    return pictures;
+}
+
+void TableAccessibility::RenewChangedRoles() {
+    const auto pictures = Pictures();
+    for (size_t index = 0; index < pictures.size(); ++index) {
+        const QAccessible::Role role = ReadPicture(*pictures[index], state_).role;
+        if (role == roles_[index]) continue;
+        roles_[index] = role;
+        Renew(pictures[index]);
+    }
+}
+
+void TableAccessibility::SendChanges() {
+    changesPending_ = false;
+    const auto pictures = Pictures();
     for (size_t index = 0; index < pictures.size(); ++index) {
         CardPicture* card = pictures[index];
-        const CardReading now = ReadPicture(*card, state_);
+        const CardReading now = Read(*card);
         CardReading& before = heard_[index];
-        if (now.role != before.role) {
-            // A reader keeps what it learnt of an object: one that turns from the uncovered
-            // card into a table card is introduced again.
-            Announce(card, QAccessible::ObjectCreated);
-        }
         if (now.name != before.name) Announce(card, QAccessible::NameChanged);
         if (now.description != before.description) Announce(card, QAccessible::DescriptionChanged);
         if (now.checked != before.checked || now.focusStop != before.focusStop) {
@@ -227,10 +277,14 @@ void TableAccessibility::SendChanges() {
         const QString owner = QStringLiteral("Punteggio di ") + namePanels[player]->Caption();
         QLabel* score = scoreCaptions[player];
         if (score->accessibleDescription() != owner) score->setAccessibleDescription(owner);
+        ScoreBar* bar = player == 0 ? elements_.scoreBars[Player::Human]
+                                    : elements_.scoreBars[Player::Computer];
+        const QString barName =
+            QStringLiteral("Barra dei punti di ") + namePanels[player]->Caption();
+        if (bar->accessibleName() != barName) bar->setAccessibleName(barName);
     }
 
-    // A label does not tell a reader that its text changed; these are what a player who cannot
-    // see the table hears of the computer's moves.
+    // A label does not tell of its new text by itself; readers that follow names hear it.
     const std::array<QLabel*, 3> captions = {scoreCaptions[0], scoreCaptions[1],
                                              elements_.lastCardCaption};
     for (size_t index = 0; index < captions.size(); ++index) {

@@ -13,6 +13,7 @@ class QLabel;
 namespace vorbia {
 
 class CardPicture;
+class ScoreBar;
 class StatusPanel;
 
 // What a screen reader hears about a card's picture or a pile's, and whether the keyboard may
@@ -29,7 +30,7 @@ CardReading ReadPicture(const CardPicture& picture, const MatchState& state);
 
 // The table's elements as a screen reader reads them. Names, roles and states are worked out
 // from the match whenever a reader asks; after Refresh() the change events for what changed
-// since the last events go out, so that a reader hears the computer's plays and the scores.
+// since the last events go out.
 class TableAccessibility {
   public:
     struct Elements {
@@ -39,6 +40,7 @@ class TableAccessibility {
         StatusPanel* computerNamePanel;
         StatusPanel* humanNamePanel;
         PerPlayer<QLabel*> scoreCaptions;
+        PerPlayer<ScoreBar*> scoreBars;
         QLabel* lastCardCaption;
     };
     TableAccessibility(const MatchState& state, Elements elements);
@@ -55,18 +57,25 @@ class TableAccessibility {
     }
 
     const MatchState& State() const { return state_; }
+    CardReading Read(const CardPicture& picture) const;
+    // What the opponent did just before the human's turn, for the human's card to tell.
+    void SetPlayBeforeTurn(const QString& play);
     bool IsHumanNamePanel(const QObject* panel) const;
     // "Di turno" on the name panel of the player to move.
     QString PanelDescription(const QObject* panel) const;
 
   private:
+    std::array<CardPicture*, kCardCount + kPlayers> Pictures() const;
+    void RenewChangedRoles();
     void SendChanges();
 
     const MatchState& state_;
     Elements elements_;
     std::array<CardReading, kCardCount + kPlayers> heard_{};
     std::array<QString, 2> panelsHeard_{};
+    std::array<QAccessible::Role, kCardCount + kPlayers> roles_{};
     std::array<QString, 3> captionsHeard_{};
+    QString playBefore_;
     bool changesPending_ = false;
     QObject* adviceCard_ = nullptr;
     QString advice_;

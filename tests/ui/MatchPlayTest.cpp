@@ -123,9 +123,11 @@ class MatchPlayTest : public QObject {
         auto* humanPanel = table.findChild<StatusPanel*>(QStringLiteral("humanNamePanel"));
         auto* computerPanel = table.findChild<StatusPanel*>(QStringLiteral("computerNamePanel"));
 
-        // Three keys forward and three back, each wrapping around.
-        std::vector<Card> stops{current};
+        // Three keys forward and three back, each wrapping around; the human's name panel, where
+        // the options open, is the last stop.
+        std::vector<std::optional<Card>> stops{current};
         for (const Card card : TableCardsInScanOrder(state)) stops.push_back(card);
+        stops.push_back(std::nullopt);
         const size_t count = stops.size();
         size_t at = 0;
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Backtab, Qt::Key_Left,
@@ -135,6 +137,7 @@ class MatchPlayTest : public QObject {
                 Press(table, key);
                 at = (at + (forward ? 1 : count - 1)) % count;
                 QCOMPARE(FocusedCard(), stops[at]);
+                QCOMPARE(QApplication::focusWidget() == humanPanel, !stops[at]);
             }
         }
 
@@ -146,17 +149,19 @@ class MatchPlayTest : public QObject {
         QCOMPARE(Image(uncovered->grab()), Image(uncovered->ImagePixmap()));
 
         // Space and Enter on a table card select and deselect it, as clicks do.
-        QAccessibleInterface* checkBox = Reader(&table.PictureOf(stops[1]));
+        QAccessibleInterface* checkBox = Reader(&table.PictureOf(*stops[1]));
+        QCOMPARE(checkBox->role(), QAccessible::CheckBox);
+        QCOMPARE(checkBox->text(QAccessible::Name), NameOf(*stops[1]));
         Press(table, Qt::Key_Tab);
         Press(table, Qt::Key_Space);
-        QVERIFY(state.Selected.Contains(stops[1]) && checkBox->state().checked);
+        QVERIFY(state.Selected.Contains(*stops[1]) && checkBox->state().checked);
         Press(table, Qt::Key_Enter);
-        QVERIFY(!state.Selected.Contains(stops[1]) && !checkBox->state().checked);
+        QVERIFY(!state.Selected.Contains(*stops[1]) && !checkBox->state().checked);
         // A held key is one press: its repeats do nothing.
         QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
                            true);
         QApplication::sendEvent(QApplication::focusWidget(), &repeated);
-        QVERIFY(!state.Selected.Contains(stops[1]));
+        QVERIFY(!state.Selected.Contains(*stops[1]));
 
         // Enter on the uncovered card plays it; the computer's move is heard: its card, then
         // the last-card caption as the human's turn comes round.
