@@ -126,8 +126,8 @@ class MatchPlayTest : public QObject {
         // Three keys forward and three back, each wrapping around; the human's name panel, where
         // the options open, is the last stop.
         std::vector<std::optional<Card>> stops{current};
-        for (const Card card : TableCardsInScanOrder(state)) stops.push_back(card);
-        stops.push_back(std::nullopt);
+        for (const Card card : TableCardsInScanOrder(state)) stops.emplace_back(card);
+        stops.emplace_back(std::nullopt);
         const size_t count = stops.size();
         size_t at = 0;
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Backtab, Qt::Key_Left,
