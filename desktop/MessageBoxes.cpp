@@ -52,7 +52,10 @@ QMessageBox* OpenMessageBox(QWidget* parent, const QString& text, std::function<
         return nullptr;
     }
     QMessageBox* box = MakeBox(parent, WithLineBreaks(text), title);
-    if (closed) QObject::connect(box, &QMessageBox::finished, box, [closed] { closed(); });
+    if (closed) {
+        QObject::connect(box, &QMessageBox::finished, box,
+                         [closed = std::move(closed)] { closed(); });
+    }
     box->open();
     return box;
 }

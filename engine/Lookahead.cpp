@@ -174,7 +174,7 @@ void LookaheadSearch::KeepMostScoring(const SeenPosition& position, Card card,
     for (size_t index = 0; index < captures.size(); ++index) {
         SeenPosition after = position;
         ApplyPlay(after, Player::Human, card, lastCard, captures[index]);
-        gains.push_back({after.score[Player::Human] - position.score[Player::Human], index});
+        gains.emplace_back(after.score[Player::Human] - position.score[Player::Human], index);
     }
     std::stable_sort(gains.begin(), gains.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });

@@ -34,7 +34,7 @@ void ApplyPlay(SeenPosition& position, Player player, Card card, std::optional<C
                uint64_t taken);
 
 // Every set of table cards adding up to `value`, as sets of cards; not the plain laying.
-void CapturesOf(const TableGrid& table, int value, std::vector<uint64_t>& captures);
+void CapturesOf(const TableGrid& grid, int value, std::vector<uint64_t>& captures);
 
 // The human's chance of winning the match from these scores, for a position the search does not
 // look past: a race to 51 whose points come in bursts (the scopas), so a lead weighs more as the

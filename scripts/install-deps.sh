@@ -8,11 +8,11 @@ run_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts
 # qt6-wayland, which the package depends on, lets it install without a download; weston is
 # the Wayland compositor the game is tried under; clang and clang-format check that the code
 # builds with a second compiler and keeps one format; Orca, speaking through speech-dispatcher
-# and espeak-ng, is the screen reader a whole match is played with.
+# and espeak-ng, is the screen reader a whole match is played with; clang-tidy is `make lint`.
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox imagemagick x11-utils
                clang clang-format libclang-rt-14-dev lintian appstream desktop-file-utils dpkg-dev file
                qt6-wayland dbus at-spi2-core python3-pyatspi weston orca speech-dispatcher
-               speech-dispatcher-espeak-ng espeak-ng)
+               speech-dispatcher-espeak-ng espeak-ng clang-tidy)
 
 packages=("${run_packages[@]}")
 if [ "${1:-run}" = test ]; then packages+=("${test_packages[@]}"); fi

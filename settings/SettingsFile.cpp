@@ -103,7 +103,7 @@ LoadResult ReadSettingsFile(const std::filesystem::path& file, ValuesRead& value
     if (!stream) return {false, ReadFailureNumber(errno)};
 
     std::string line;
-    std::array<char, 64 * 1024> buffer{};
+    std::array<char, std::size_t{64} * 1024> buffer{};
     bool lineFeedSkippable = false;  // an LF right after a CR belongs to that line end
     for (;;) {
         const std::size_t count = std::fread(buffer.data(), 1, buffer.size(), stream.get());

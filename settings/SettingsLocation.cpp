@@ -62,7 +62,7 @@ std::filesystem::path SettingsFolderForSaving(const std::filesystem::path& progr
 std::filesystem::path SettingsFolderForSaving(const std::filesystem::path& programFolder,
                                               const FolderWritableCheck& mayWrite) {
     if (mayWrite(programFolder)) return programFolder;
-    const std::filesystem::path configuration = PlayerConfigurationFolder();
+    std::filesystem::path configuration = PlayerConfigurationFolder();
     if (configuration.empty()) return programFolder;
     // A failure here shows later, as a failed save, which the options dialog reports.
     std::error_code ignored;

@@ -41,7 +41,7 @@ void TableNarration::CardTaken(Card card) {
 void TableNarration::ScoresChanged() { scoresChanged_ = true; }
 
 QString TableNarration::TurnPassed(Player now) {
-    const QString play = PlayAndScores();
+    QString play = PlayAndScores();
     turn_ = now;
     SayNow();
     return play;

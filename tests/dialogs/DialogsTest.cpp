@@ -1,7 +1,5 @@
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,16 +8,11 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QUrl>
-#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "AboutBox.h"
-#include "DialogFrame.h"
 #include "EndOfMatchDialog.h"
-#include "MakerContact.h"
 #include "MessageBoxes.h"
 #include "OptionsDialog.h"
 
@@ -70,7 +63,6 @@ class DialogsTest : public QObject {
     std::filesystem::path Folder() const { return folder_.path().toStdString(); }
     MatchState state_;
     EndOfMatchDialog ending_;
-    QList<QUrl> opened_;
 
     // Shows the result and answers the modal dialog as a player would: a click on `button`,
     // or with none, the frame's close command.
@@ -100,15 +92,8 @@ class DialogsTest : public QObject {
         return Find<QListWidget>(ending_, "resultsList")->item(row)->text();
     }
 
-  public slots:
-    // Stands in for the desktop: records what the game asked it to open.
-    void Open(const QUrl& url) { opened_.append(url); }
-
   private slots:
-    void initTestCase() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
     void init() {
-        opened_.clear();
         state_ = MatchState{};
         state_.PlayerName = {{"Gimbo", ""}};
         state_.CardSpeed = 35;
@@ -153,7 +138,7 @@ class DialogsTest : public QObject {
         }
     }
 
-    void optionsSpeedStopsAtOneAndFiftyAndAFailedSaveStillKeepsTheValues() {
+    void optionsSpeedFollowsKeysAndArrowsAndAFailedSaveKeepsTheValues() {
         const std::filesystem::path notAFolder = Folder() / "not-a-folder";
         std::ofstream(notAFolder) << "x";
         MessageBoxRecorder boxes;
@@ -161,25 +146,10 @@ class DialogsTest : public QObject {
         QVERIFY(ShowActive(&dialog));
         auto* bar = Find<QScrollBar>(dialog, "speedScrollBar");
         auto* label = Find<QLabel>(dialog, "speedValue");
-
-        QTest::keyClicks(Find<QLineEdit>(dialog, "nameBox"), QStringLiteral("bRUNO"));
-        ClickArrow(bar, Qt::LeftEdge, 7);
-        QCOMPARE(label->text(), QStringLiteral("1"));
-        ClickArrow(bar, Qt::RightEdge, 12);
-        QCOMPARE(label->text(), QStringLiteral("50"));
-        QTest::mouseClick(Find<QToolButton>(dialog, "okButton"), Qt::LeftButton);
-
-        QCOMPARE(boxes.texts.size(), 1);
-        QCOMPARE(dialog.result(), int{QDialog::Accepted});
-        QCOMPARE(state_.PlayerName[Player::Human], std::string("Bruno"));
-        QCOMPARE(state_.CardSpeed, 50);
-    }
-
-    void optionsSpeedKeysFollowTheBarAndGiveTheFocusBackToTheName() {
-        OptionsDialog dialog(state_, Folder());
-        QVERIFY(ShowActive(&dialog));
-        auto* bar = Find<QScrollBar>(dialog, "speedScrollBar");
         auto* name = Find<QLineEdit>(dialog, "nameBox");
+        QTest::keyClicks(name, QStringLiteral("bRUNO"));
+
+        // Each key moves the bar and gives the focus back to the name, all selected.
         const std::pair<Qt::Key, const char*> steps[] = {
             {Qt::Key_Right, "40"},    {Qt::Key_Left, "35"},   {Qt::Key_Left, "30"},
             {Qt::Key_PageDown, "40"}, {Qt::Key_PageUp, "30"}, {Qt::Key_Home, "1"},
@@ -187,14 +157,24 @@ class DialogsTest : public QObject {
         for (const auto& [key, shown] : steps) {
             bar->setFocus();
             QTest::keyClick(bar, key);
-            QCOMPARE(Find<QLabel>(dialog, "speedValue")->text(), QString::fromLatin1(shown));
+            QCOMPARE(label->text(), QString::fromLatin1(shown));
             QCOMPARE(QApplication::focusWidget(), name);
-            QCOMPARE(name->selectedText(), QStringLiteral("Gimbo"));
+            QCOMPARE(name->selectedText(), QStringLiteral("bRUNO"));
         }
-
         const QImage unfocused = bar->grab().toImage();
         bar->setFocus();
         QVERIFY2(bar->grab().toImage() != unfocused, "no focus mark on the speed bar");
+        // The arrows stop at 1 and 50.
+        ClickArrow(bar, Qt::LeftEdge, 12);
+        QCOMPARE(label->text(), QStringLiteral("1"));
+        ClickArrow(bar, Qt::RightEdge, 12);
+        QCOMPARE(label->text(), QStringLiteral("50"));
+
+        QTest::mouseClick(Find<QToolButton>(dialog, "okButton"), Qt::LeftButton);
+        QCOMPARE(boxes.texts.size(), 1);
+        QCOMPARE(dialog.result(), int{QDialog::Accepted});
+        QCOMPARE(state_.PlayerName[Player::Human], std::string("Bruno"));
+        QCOMPARE(state_.CardSpeed, 50);
     }
 
     void endOfMatchListsAndCountsEveryMatchOfTheRun() {
@@ -222,37 +202,6 @@ class DialogsTest : public QObject {
         QCOMPARE(Line(3), QStringLiteral(" 4) Ugo 51   Dino(CPU)  7"));
         QCOMPARE(Line(99), QStringLiteral("100)  51   Dino(CPU)100"));
         QCOMPARE(Text("winsTotal"), QStringLiteral("Totale: 2 - 98"));
-    }
-
-    // The link field always shows the address, whatever is typed or pasted; a double click
-    // opens it once, as a click does. When nothing can open it nothing is said. The box shows
-    // no icon, not even its owner's.
-    void aboutLinkOpensThePageOncePerRequestAndSilently() {
-        QWidget table;
-        table.setWindowIcon(ProgramIcon());
-        AboutBox box{QPixmap(), QPixmap(), &table};
-        QVERIFY(ShowActive(&box));
-        auto* link = Find<QLineEdit>(box, "homePageBox");
-        QTest::keyClicks(link, QStringLiteral("abc"));
-        QApplication::clipboard()->setText(QStringLiteral("https://elsewhere.example/"));
-        QTest::keyClick(link, Qt::Key_End);
-        QTest::keyClick(link, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(link->selectedText(), MakerHomePage());
-
-        const QPoint inLink = link->mapTo(&box, QPoint(20, link->height() / 2));
-        QTest::mouseDClick(box.windowHandle(), Qt::LeftButton, Qt::NoModifier, inLink);
-        QCOMPARE(opened_, QList<QUrl>{QUrl(MakerHomePage())});
-        QTest::mouseClick(box.windowHandle(), Qt::LeftButton, Qt::NoModifier, inLink, 600);
-        QCOMPARE(opened_.size(), 2);
-        QCOMPARE(link->selectedText(), MakerHomePage());
-
-        MessageBoxRecorder boxes;
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QTest::mouseClick(box.windowHandle(), Qt::LeftButton, Qt::NoModifier, inLink, 600);
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
-        QCOMPARE(boxes.texts, QStringList{});
-        QCOMPARE(opened_.size(), 2);
-        QVERIFY(box.windowHandle()->icon().isNull());
     }
 };
 

@@ -61,7 +61,7 @@ MatchState RandomTable(std::mt19937_64& random) {
     std::vector<std::optional<Card>> cards;
     for (int position = 0; position < kCardCount; ++position) {
         const Card card = CardAtDeckPosition(position);
-        if (card != current && (!crowded || card.value <= 5)) cards.push_back(card);
+        if (card != current && (!crowded || card.value <= 5)) cards.emplace_back(card);
     }
     std::shuffle(cards.begin(), cards.end(), random);
     cards.resize(static_cast<size_t>(crowded ? 12 + below(10) : below(kSlots + 1)));

@@ -74,7 +74,6 @@ struct WatchedTable : UnseenTable {
     std::vector<std::string> lines;
     bool holdGlides = false;
     std::optional<StepDone> heldGlide;
-    bool computerThinking = false;
 
     bool ShowsAnything() const override { return true; }
     void Glide(const std::string& line, StepDone shown) {
@@ -99,13 +98,11 @@ struct WatchedTable : UnseenTable {
         shown();
     }
     void LastCardShown(Card card) override { lines.push_back("last card " + CardName(card)); }
-    void ComputerThinking(bool thinking) override { computerThinking = thinking; }
     void Message(const std::string& text, StepDone shown) override {
         lines.push_back("message " + text);
         shown();
     }
-    void Beep() override { lines.push_back("beep"); }
-    void StepCutShort() override { lines.push_back("cut short"); }
+    void Beep() override { lines.emplace_back("beep"); }
 };
 
 // A hand in progress as earlier turns would have left it. `rows` is the table as TableNamed

@@ -100,49 +100,5 @@ TEST(Lifecycle, FiftyOneEndsTheMatchAndAFreshOneBegins) {
     }
 }
 
-// "Nuova partita" while the computer's card glides: the move goes no further, the late end
-// of its glide changes nothing, and in the new match the computer moves again.
-TEST(Lifecycle, ANewMatchCutsAGlideShortAndTheComputerMovesAgainAfterIt) {
-    Harness h("C4", Player::Computer, "D4");
-    h.table.holdGlides = true;
-    h.engine.ComputerTimerTick();
-    ASSERT_EQ(h.table.lines.back(), "laid 4 di Denare at 2,0");
-    const StepDone laid = *std::exchange(h.table.heldGlide, std::nullopt);
-
-    h.random.Deal("D2 D5 D7 S3");
-    h.engine.NewMatch();
-    laid();  // while the new hand's first card glides: it must not end that glide
-    EXPECT_EQ(h.state.CardsDrawn(), 1);
-    h.FinishGlides();
-    EXPECT_EQ(h.Starting("cut short").size(), 1u);
-    EXPECT_EQ(h.Starting("taken"), Lines{});
-    EXPECT_EQ(h.state.Table, TableNamed("D7"));
-    EXPECT_FALSE(h.table.computerThinking);
-
-    ASSERT_TRUE(h.engine.ComputerMoveIsDue());
-    h.engine.ComputerTimerTick();
-    h.FinishGlides();
-    EXPECT_EQ(h.state.Table, TableNamed("D7 / . / S3"));
-    EXPECT_EQ(h.state.Turn, Player::Human);
-}
-
-// Closing the window in the middle of a glide: the capture goes no further, and nothing that
-// comes afterwards starts anything.
-TEST(Lifecycle, AbandonStopsEverythingAndStartsNothing) {
-    Harness h("C4", Player::Human, "D4");
-    h.table.holdGlides = true;
-    h.Click("C4 D4");
-    const StepDone laid = *h.table.heldGlide;
-    h.engine.Abandon();
-    EXPECT_EQ(h.table.lines.back(), "cut short");
-    const size_t made = h.table.lines.size();
-    laid();
-    h.engine.NewMatch();
-    h.Click("D4");
-    h.engine.RunComputerTurns();
-    EXPECT_EQ(h.table.lines.size(), made);
-    EXPECT_EQ(h.state.Score[Player::Human], 0);
-}
-
 }  // namespace
 }  // namespace vorbia

@@ -1,8 +1,7 @@
 // Every play of the engine against the reference play written from the rules: which clicks
 // are refused and with what message, which cards are taken, the points, the scopa and the
 // scores shown. On whole matches (VORBIA_SCORED_MATCHES, default 1000) whose human clicks at
-// random, with the bookkeeping checked between plays, and on single plays set up on random
-// tables (VORBIA_SCORED_TABLES, default 20000).
+// random, with the bookkeeping checked between plays.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +10,6 @@
 
 #include "EngineHarness.h"
 #include "ReferencePlay.h"
-#include "SimulationRun.h"
 
 namespace vorbia {
 namespace {
@@ -57,7 +55,7 @@ struct ObservedTable : UnseenTable {
         ++beeps;
     }
     void CardTaken(Card card, Player taker, StepDone shown) override {
-        if (!handedOn) seen.taken.push_back({card, taker});
+        if (!handedOn) seen.taken.emplace_back(card, taker);
         shown();
     }
     void ScoreChanged(Player scorer, const PerPlayer<int>& scores) override {
@@ -124,11 +122,10 @@ reference::Scopa ScopaCounted(const std::array<int, kScopaKinds>& before,
     return reference::Scopa::None;
 }
 
-// Plays the clicks and then the card in hand through the engine as its player would, or the
-// computer's move when `computerMoves`, and returns "" or what differed from the reference.
+// Plays the human's clicks and then the card in hand through the engine, or the computer's
+// move, and returns "" or what differed from the reference.
 std::string PlayAndCompare(MatchEngine& engine, const MatchState& state, ObservedTable& table,
-                           const Position& position, const std::vector<Card>& clicks,
-                           bool computerMoves = false) {
+                           const Position& position, const std::vector<Card>& clicks) {
     PlayResult before;
     before.scoreAfter = position.score;
     before.tableAfter = position.table;
@@ -139,21 +136,20 @@ std::string PlayAndCompare(MatchEngine& engine, const MatchState& state, Observe
     where += "; before, " + reference::Describe(before);
 
     reference::ReferencePlay expected(position);
-    const bool human = position.player == Player::Human;
     const std::array<int, kScopaKinds> scopas = engine.ScopasScored()[position.player];
-    if (computerMoves) {
+    if (position.player == Player::Computer) {
         for (const Card card : clicks) expected.Click(card);
         table.StartWatching();
         engine.ComputerMove();
     } else {
         for (const Card card : clicks) {
             table.StartWatching();
-            human ? engine.CardClicked(card) : engine.ToggleTableCard(card);
+            engine.CardClicked(card);
             const ClickResult click{table.seen.messages, TableCards(state, true)};
             if (click != expected.Click(card)) return "click on " + CardName(card) + ", " + where;
         }
         table.StartWatching();
-        human ? engine.CardClicked(position.card) : engine.PlayCurrentCard(position.card);
+        engine.CardClicked(position.card);
     }
     const PlayResult play = expected.Play();
     if (!table.handedOn) return "the turn was not handed on, " + where;
@@ -231,12 +227,11 @@ TEST(PlayDifferential, EveryPlayOfWholeMatchesScoresAsTheRulesSay) {
             state.ShowMessages = clicker.dice() % 2 == 0;
             const Position before = PositionOf(state);
             std::vector<Card> clicks = clicker.Clicks(state);
-            const bool computer = state.Turn == Player::Computer;
-            if (computer) {
+            if (state.Turn == Player::Computer) {
                 const ComputerChoice choice = ChooseComputerCapture(state);
                 clicks.assign(choice.begin(), choice.end());
             }
-            ASSERT_EQ(PlayAndCompare(engine, state, table, before, clicks, computer), "")
+            ASSERT_EQ(PlayAndCompare(engine, state, table, before, clicks), "")
                 << "seed " << seed << ", play " << plays;
             scoring += table.seen.scoreAfter != before.score;
             ASSERT_LT(++plays, matches * 1000) << "matches do not end";
@@ -245,77 +240,6 @@ TEST(PlayDifferential, EveryPlayOfWholeMatchesScoresAsTheRulesSay) {
     }
     // Matches whose plays never score would compare little of interest.
     EXPECT_GT(scoring, plays / 5);
-}
-
-TEST(PlayDifferential, SimulatorTotalsDoNotDependOnTheThreadCount) {
-    auto play = [](int threads) {
-        // 600 matches: three blocks to share.
-        SimulationOptions options{.matches = 600, .seed = 17, .human = HumanPolicy::Random};
-        options.threads = threads;
-        options.progress = false;
-        const SimulationTotals t = RunSimulation(options).totals;
-        return std::tuple(t.won, t.hands, t.finalScores, t.scopas);
-    };
-    EXPECT_EQ(play(1), play(3));
-}
-
-// A hand in progress on a random table: any number of cards up to a full table, in any slots,
-// the opponent's last card often one of the table's, any scores.
-struct RandomSinglePlay {
-    ObservedTable table;
-    MatchState state;
-    SeededRandom random;
-    MatchEngine engine{state, table, random};
-    Position position;
-    std::vector<Card> clicks;
-
-    RandomSinglePlay(std::mt19937& dice, RandomClicker& clicker) : random(dice()) {
-        table.state = &state;
-        auto below = [&dice](int bound) { return static_cast<int>(dice() % unsigned(bound)); };
-        std::vector<Card> deck;
-        for (int at = 0; at < kCardCount; ++at) deck.push_back(CardAtDeckPosition(at));
-        std::shuffle(deck.begin(), deck.end(), dice);
-        const Card current = deck.back();
-        deck.pop_back();
-        std::vector<std::optional<Card>> slots(deck.begin(),
-                                               deck.begin() + (below(6) == 0 ? kSlots : below(22)));
-        slots.resize(kSlots);
-        std::shuffle(slots.begin(), slots.end(), dice);
-
-        state.Turn = below(2) == 0 ? Player::Human : Player::Computer;
-        state.TurnCount = 10;
-        state.ShowMessages = below(2) == 0;
-        state.Score = {below(56), below(56)};
-        if (below(3) != 0) state.LastCard = deck[static_cast<size_t>(below(kCardCount - 1))];
-        for (int index = 0; index < kSlots; ++index) {
-            const std::optional<Card> card = slots[static_cast<size_t>(index)];
-            if (!card) continue;
-            state.Table.Put(SlotAtScanIndex(index), *card);
-            if (card->value == current.value && below(2) == 0) state.LastCard = card;
-        }
-        state.CurrentCard = current;
-        state.CurrentPlace = CurrentCardPlace::OnPlaySpot;
-        for (const auto [slot, onTable] : state.Table.OccupiedSlots()) state.Drawn.Add(onTable);
-        state.Drawn.Add(current);
-        if (state.LastCard) state.Drawn.Add(*state.LastCard);
-        position = PositionOf(state);
-        clicks = clicker.Clicks(state);
-    }
-};
-
-TEST(PlayDifferential, SinglePlaysOnRandomTablesScoreAsTheRulesSay) {
-    const long long tables = FromEnvironment("VORBIA_SCORED_TABLES", 20000);
-    std::mt19937 dice(51);
-    RandomClicker clicker{std::mt19937(2002)};
-    long long fullTables = 0;
-    for (long long done = 0; done < tables; ++done) {
-        RandomSinglePlay play(dice, clicker);
-        fullTables += play.state.Table.Count() == kSlots;
-        ASSERT_EQ(PlayAndCompare(play.engine, play.state, play.table, play.position, play.clicks),
-                  "")
-            << "table " << done;
-    }
-    EXPECT_GT(fullTables, tables / 10);
 }
 
 }  // namespace

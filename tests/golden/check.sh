@@ -1,7 +1,14 @@
 #!/bin/sh
-# The results the rules have always produced: the simulator's tables for seeds 1 to 20 with every
-# human policy (without the speed line) and the console's transcript of every script here. Work
-# on speed must leave them byte for byte as they are.
+# The results the rules have always produced, byte for byte, so that work on speed or structure
+# cannot change a play unnoticed:
+# - sim-*.txt: the simulator's tables (wins, mean scores, scopas of each kind) for seeds 1 to 20
+#   with every human policy, without the speed line; they protect the rules, the dealing and the
+#   computer's choices over thousands of matches.
+# - console/*.txt and *.out: the console's transcripts, everything the table is told to show:
+#   positions, captions, panel colours, score bar widths, which cards are clickable, the messages.
+#   random-1 and random-3 play hands at random to their end and into the next; readme is the
+#   README's example; console-test sets a table up by hand and feeds lines that are not
+#   understood. Each transcript is under 7,000 lines, and diff shows where it departs.
 # usage: check.sh path/to/vorbia-sim path/to/vorbia-console
 set -u
 sim=$1

@@ -2,14 +2,24 @@
 """Injects each fault of mutants.txt, one at a time, into a copy of the tree, rebuilds it and
 runs the test suite; prints which faults the suite caught and which survived.
 
-Usage: run-mutants.py [--only ID[,ID...]] [--work FOLDER] [--prepare]
+Usage: run-mutants.py [--only ID[,ID...]] [--work FOLDER] [--prepare] [--stages NAME,...]
+                      [--every-test [--report FILE]]
+
+By default each fault stops at the first test that fails. --every-test runs every test of the
+chosen stages on every fault and records each test that fails: a GoogleTest case is its own ctest
+test, and a failing Qt Test binary is split into the test functions it reports as failed. It then
+prints, for each test, how many faults it catches and how many it alone catches. The findings are
+kept in FOLDER/every-test.json, so that runs over different faults or stages add up; --report
+writes the table of all findings so far as Markdown.
 
 The copy and its build live in FOLDER (default build-mutants/ beside the sources); the first run
-configures and builds it in full, later runs only what changed. Before any build, every mutant's
-snippet must occur exactly once in its file, or the run stops naming the stale ones.
+configures it and builds what the stages need, later runs only what changed. Before any build,
+every snippet must occur exactly once in its file, or the run stops naming the stale ones.
 """
 import argparse
+import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -29,8 +39,11 @@ STAGES = [
     ("dialogs", ["DialogsTest"], ["-R", r"^dialogs_"], 300),
     ("window", ["TableWindowTest", "MatchPlayTest"], ["-R", r"^ui_(TableWindowTest|MatchPlayTest)$"],
      300),
-    ("monkey", ["MonkeyTest"], ["-R", r"^monkey_"], 300),
-    ("end to end", ["all"], ["-R", r"^(ui_end_to_end|install_and_start)$"], 300),
+    ("widgets", ["NewMatchButtonTest", "WindowSystemTest", "CoachAdviceTest"],
+     ["-R", r"^ui_(NewMatchButtonTest|NewMatchButtonTest_2x|WindowSystemTest|CoachAdviceTest)$"],
+     120),
+    ("end to end", ["all"], ["-R", r"^(ui_end_to_end|ui_recorded_match|install_and_start)$"],
+     420),
 ]
 
 
@@ -124,10 +137,94 @@ def build(build_dir, log, targets=("all",)):
                log) == 0
 
 
-def first_failure(build_dir, log):
+def stage_key(name):
+    return name.replace(", ", "-").replace(" ", "-")
+
+
+def failing_tests(build_dir, selection, timeout, log):
+    """Runs every selected test; the names of those that failed. A Qt Test binary that reports
+    failed functions gives one name per function, "ctest name::function"."""
+    output = build_dir / "Testing" / "every-test-output.txt"
+    failed = build_dir / "Testing" / "Temporary" / "LastTestsFailed.log"
+    failed.unlink(missing_ok=True)
+    output.unlink(missing_ok=True)
+    run(["ctest", "--timeout", str(timeout), "--output-on-failure", "--output-log", output,
+         *selection], log, cwd=build_dir)
+    names = [line.split(":", 1)[-1] for line in
+             (failed.read_text().split("\n") if failed.exists() else []) if line.strip()]
+    if not names:
+        return []
+    # ctest's log: each test's own output follows its result line; Qt Test marks a failed function
+    # with "FAIL!  : Class::function(...)".
+    functions, current = {}, None
+    for line in output.read_text(encoding="utf-8", errors="replace").splitlines():
+        match = re.match(r"\s*\d+/\d+ Test\s+#\d+: (\S+) ", line)
+        if match:
+            current = match.group(1)
+            continue
+        match = re.match(r"FAIL!\s+:\s+\w+::(\w+)\(", line)
+        if match and current in names:
+            functions.setdefault(current, []).append(match.group(1))
+    found = []
+    for name in names:
+        found += [f"{name}::{f}" for f in dict.fromkeys(functions.get(name, []))] or [name]
+    return found
+
+
+def every_failure(build_dir, log, stages):
+    """For each of the given stages, every test of it that fails; None when a stage's targets
+    do not build."""
+    found = {}
+    for stage, targets, selection, timeout in STAGES:
+        if stage_key(stage) not in stages:
+            continue
+        if not build(build_dir, log, targets):
+            return None
+        found[stage_key(stage)] = failing_tests(build_dir, selection, timeout, log)
+    return found
+
+
+def load_findings(path):
+    return json.loads(path.read_text()) if path.exists() else {}
+
+
+def report_findings(findings, mutants):
+    """Markdown: for each test, the faults it catches and those it alone catches; then each fault
+    with the stages it was run on and the tests that caught it."""
+    known = {m.ident: m for m in mutants}
+    findings = {ident: entry for ident, entry in findings.items() if ident in known}
+    for entry in findings.values():
+        entry["caught_by"] = sorted({t for tests in entry["by_stage"].values() for t in tests})
+        entry["stages"] = [stage_key(s[0]) for s in STAGES if stage_key(s[0]) in entry["by_stage"]]
+    catches, alone = {}, {}
+    for ident, entry in findings.items():
+        for test in entry["caught_by"]:
+            catches.setdefault(test, []).append(ident)
+        if len(entry["caught_by"]) == 1:
+            alone.setdefault(entry["caught_by"][0], []).append(ident)
+    lines = ["| Test | Faults it catches | Faults only it catches |", "|---|---:|---|"]
+    for test in sorted(catches, key=lambda t: (-len(alone.get(t, [])), -len(catches[t]), t)):
+        only = alone.get(test, [])
+        lines.append(f"| {test} | {len(catches[test])} | {len(only)}"
+                     + (f": {', '.join(sorted(only))}" if only else "") + " |")
+    lines += ["", "| Fault | Stages run | Caught by |", "|---|---|---|"]
+    for ident in [m.ident for m in mutants if m.ident in findings]:
+        entry = findings[ident]
+        caught = entry["caught_by"]
+        shown = ("does not build" if entry.get("unbuilt") else
+                 ", ".join(caught) if caught else
+                 "SURVIVED" + (f" ({known[ident].unobservable})"
+                               if known[ident].unobservable else ""))
+        lines.append(f"| {ident} | {', '.join(entry['stages'])} | {shown} |")
+    return "\n".join(lines) + "\n"
+
+
+def first_failure(build_dir, log, stages):
     """The stage and test that failed first, "build" when a stage's targets do not build, or
     None when the whole suite passed."""
     for stage, targets, selection, timeout in STAGES:
+        if stage_key(stage) not in stages:
+            continue
         if not build(build_dir, log, targets):
             return "build"
         failed = build_dir / "Testing" / "Temporary" / "LastTestsFailed.log"
@@ -146,7 +243,17 @@ def main():
     parser.add_argument("--only", help="comma-separated ids of the mutants to run")
     parser.add_argument("--work", default=str(SOURCE / "build-mutants"))
     parser.add_argument("--prepare", action="store_true", help="only copy and build the tree")
+    parser.add_argument("--every-test", action="store_true",
+                        help="run every test on every fault and record each that fails")
+    parser.add_argument("--stages", default=",".join(stage_key(s[0]) for s in STAGES),
+                        help="the stages to run, all by default: " +
+                        ", ".join(stage_key(s[0]) for s in STAGES))
+    parser.add_argument("--report", help="with --every-test, write the findings here (Markdown)")
     args = parser.parse_args()
+    stages = args.stages.split(",")
+    unknown_stages = set(stages) - {stage_key(s[0]) for s in STAGES}
+    if unknown_stages:
+        sys.exit(f"no such stages: {', '.join(sorted(unknown_stages))}")
 
     mutants = read_table(Path(__file__).with_name("mutants.txt"))
     check_snippets(mutants)
@@ -164,22 +271,33 @@ def main():
     sync_copy(copy)
     if not (build_dir / "CMakeCache.txt").exists():
         generator = ["-G", "Ninja"] if shutil.which("ninja") else []
-        if run(["cmake", "-S", copy, "-B", build_dir, *generator,
+        launcher = (["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else [])
+        if run(["cmake", "-S", copy, "-B", build_dir, *generator, *launcher,
                 "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DVORBIA_BUILD_BENCH=OFF",
                 "-DVORBIA_WARNINGS_AS_ERRORS=ON"], log) != 0:
             sys.exit(f"configuring the copy failed, see {log}")
     print("building the unchanged copy ...", flush=True)
-    if not build(build_dir, log):
+    # A run of a few stages builds only what they need.
+    targets = sorted({t for stage, ts, _, _ in STAGES if stage_key(stage) in stages for t in ts})
+    if not build(build_dir, log, targets):
         sys.exit(f"the unchanged copy does not build, see {log}")
     if args.prepare:
         return 0
     if os.environ.get("VORBIA_MUTANTS_SKIP_BASELINE") != "1":
         print("running the suite on the unchanged copy ...", flush=True)
-        failure = first_failure(build_dir, log)
+        if args.every_test:
+            failures = every_failure(build_dir, log, stages)
+            failure = ("build" if failures is None else
+                       ", ".join(t for tests in failures.values() for t in tests))
+        else:
+            failure = first_failure(build_dir, log, stages)
         if failure:
             sys.exit(f"the suite fails without any mutant ({failure}), see {log}")
     else:
         print("(the unchanged copy's suite is not run)", flush=True)
+    if args.every_test:
+        return every_test(mutants, read_table(Path(__file__).with_name("mutants.txt")), copy,
+                          build_dir, log, work / "every-test.json", stages, args.report)
 
     results = []
     for index, m in enumerate(mutants, 1):
@@ -188,7 +306,7 @@ def main():
         started = time.monotonic()
         try:
             path.write_text(original.replace(m.find, m.replace, 1), encoding="utf-8")
-            failure = first_failure(build_dir, log)
+            failure = first_failure(build_dir, log, stages)
             if failure == "build":
                 outcome = "does not build"
             else:
@@ -214,6 +332,46 @@ def main():
     print(f"Build and test output: {log}")
     unexplained = [m for m in survived if not m.unobservable]
     return 1 if unexplained or unbuilt else 0
+
+
+def every_test(mutants, table, copy, build_dir, log, store, stages, report):
+    findings = load_findings(store)
+    for index, m in enumerate(mutants, 1):
+        path = copy / m.file
+        original = path.read_text(encoding="utf-8")
+        started = time.monotonic()
+        try:
+            path.write_text(original.replace(m.find, m.replace, 1), encoding="utf-8")
+            caught = every_failure(build_dir, log, stages)
+        finally:
+            path.write_text(original, encoding="utf-8")
+        # The stages run now replace their earlier findings; those of other stages are kept.
+        entry = findings.get(m.ident, {"by_stage": {}})
+        entry["unbuilt"] = caught is None
+        entry["by_stage"].update(caught or {})
+        findings[m.ident] = entry
+        store.write_text(json.dumps(findings, indent=1, sort_keys=True))
+        caught = [t for tests in (caught or {}).values() for t in tests]
+        shown = "does not build" if entry["unbuilt"] else (", ".join(caught) or "SURVIVED")
+        print(f"[{index}/{len(mutants)}] {m.ident}: {shown} ({time.monotonic() - started:.0f} s)",
+              flush=True)
+    table_text = report_findings(findings, table)
+    print()
+    print(table_text)
+    if report:
+        # The tables replace whatever follows the marker; the text before it is kept.
+        marker = "<!-- run-mutants.py writes below this line -->\n"
+        path = Path(report)
+        before = path.read_text(encoding="utf-8") if path.exists() else ""
+        before = before.partition(marker)[0] if marker in before else before
+        command = " ".join(f"{len(a.split(','))} ids" if a.count(",") > 5 else a
+                           for a in sys.argv[1:])
+        stamp = (f"Written {time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())} by "
+                 f"`tests/mutation/run-mutants.py {command}`, with the findings of earlier runs "
+                 f"kept in the work folder.\n\n")
+        path.write_text(before + marker + "\n" + stamp + table_text, encoding="utf-8")
+    print(f"Findings: {store}; build and test output: {log}")
+    return 0
 
 
 if __name__ == "__main__":

@@ -80,7 +80,7 @@ PlayResult ReferencePlay::Play() {
         }
     }
     // A card that finds no free slot goes straight to its player's pile.
-    if (!laid) result.taken.push_back({p_.card, player});
+    if (!laid) result.taken.emplace_back(p_.card, player);
 
     // The chosen cards added in scan order until they pass the card's value.
     const std::vector<Card> chosen = SelectedInScanOrder();
@@ -112,7 +112,7 @@ PlayResult ReferencePlay::Play() {
         const std::optional<Card> card = p_.table[row][column];
         if (card && (*card == p_.card || std::ranges::count(chosen, *card) > 0)) {
             taken.push_back(*card);
-            result.taken.push_back({*card, player});
+            result.taken.emplace_back(*card, player);
         }
     });
     if (!laid) taken.push_back(p_.card);

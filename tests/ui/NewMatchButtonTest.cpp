@@ -13,12 +13,7 @@ namespace {
 QPoint FindExactly(const QImage& image, const QImage& picture) {
     for (int top = 0; top + picture.height() <= image.height(); ++top) {
         for (int left = 0; left + picture.width() <= image.width(); ++left) {
-            bool same = true;
-            for (int y = 0; same && y < picture.height(); ++y) {
-                for (int x = 0; same && x < picture.width(); ++x)
-                    same = image.pixel(left + x, top + y) == picture.pixel(x, y);
-            }
-            if (same) return {left, top};
+            if (image.copy(QRect(QPoint(left, top), picture.size())) == picture) return {left, top};
         }
     }
     return {-1, -1};

@@ -1,16 +1,11 @@
-// The table window as it opens and as a hand lays it out, its hints, its menu, the glide, the
-// background's orbit and the blinking of the name panels.
+// The table window as it opens, its hints, its menu, the glide and the background's orbit.
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 
-#include "BackgroundOrbit.h"
 #include "CardGlide.h"
-#include "DrawingArea.h"
 #include "Fonts.h"
-#include "NameBlinking.h"
 #include "PointerHints.h"
-#include "ScoreBar.h"
 #include "StatusPanel.h"
 #include "TableTestSupport.h"
 
@@ -109,36 +104,6 @@ class TableWindowTest : public QObject {
         }
     }
 
-    void aHandLaysTheTableOutAsDesigned() {
-        PlayTable t(7);
-        CardTable& table = *t.table;
-        table.Engine().NewMatch();
-        QVERIFY(QTest::qWaitFor([&] { return table.State().CurrentCardOnPlaySpot(); }, 10000));
-        const auto geometry = [&](const char* name) {
-            return table.findChild<QWidget*>(QString::fromLatin1(name))->geometry();
-        };
-        QCOMPARE(geometry("computerPile"), QRect(5, 67, 58, 99));
-        QCOMPARE(geometry("humanPile"), QRect(5, 562, 58, 99));
-        QCOMPARE(geometry("computerScoreCaption"), QRect(4, 176, 67, 16));
-        QCOMPARE(geometry("humanScoreCaption"), QRect(3, 536, 67, 16));
-        QCOMPARE(geometry("computerScoreBar"), QRect(4, 192, 67, 7));
-        QCOMPARE(geometry("humanScoreBar"), QRect(3, 529, 67, 7));
-        QCOMPARE(geometry("humanNamePanel"), QRect(0, 670, 1016, 30));
-        QVERIFY(table.findChild<QLabel*>(QStringLiteral("humanScoreCaption"))->isVisible());
-        QVERIFY(table.findChild<QLabel*>(QStringLiteral("backgroundPicture"))->isHidden());
-
-        // Every slot where designed, and every card the hand has laid so far on its slot.
-        const TableLayout layout(kDesignDrawingArea.width, kDesignDrawingArea.height);
-        for (const Slot slot : kScanOrder) {
-            const QPoint designed(163 + 130 * slot.column, 562 - 247 * slot.row);
-            const Position position = layout.SlotPosition(slot);
-            QCOMPARE(QPoint(position.left, position.top), designed);
-            if (const auto card = table.State().Table.At(slot)) {
-                QCOMPARE(table.PictureOf(*card).pos(), designed);
-            }
-        }
-    }
-
     void hintsTellWhatThePointerIsOver() {
         MatchState state;
         state.PlayerName[Player::Human] = "Anna";
@@ -177,24 +142,6 @@ class TableWindowTest : public QObject {
         QTest::mouseMove(&table.Area(), QPoint(600, 200));
         QCOMPARE(title->Caption(), QStringLiteral("La Vorbia"));
         QCOMPARE(onTable.toolTip(), played);
-    }
-
-    void theOrbitKeepsTheRadiusOfItsFirstTick() {
-        BackgroundOrbit orbit;
-        QCOMPARE(orbit.Tick({1016, 700}, {157, 154}, 88), QPoint(635, 274));
-        orbit.Tick({1016, 900}, {157, 154}, 88);
-        QCOMPARE(orbit.Radius(), 206);
-    }
-
-    void onlyThePanelOfThePlayerToMoveBlinks() {
-        NameBlinking blinking;
-        // Each panel swaps its two colours; the computer's carries over to its next turn.
-        QList<int> colours;
-        for (const Player turn : {Player::Computer, Player::Computer, Player::Computer,
-                                  Player::Human, Player::Human, Player::Computer}) {
-            colours << blinking.Tick(turn);
-        }
-        QCOMPARE(colours, (QList<int>{1, 9, 1, 4, 12, 9}));
     }
 };
 

@@ -22,6 +22,6 @@ uint64_t MatchSeed(uint64_t runSeed, uint64_t index);
 // Plays one whole match without a window, the computer against the given human, from its
 // first hand to the end-of-match dialog.
 // The coach looks the given number of turns ahead, and further near the end of a hand.
-MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy human, int coachTurns = kCoachTurns);
+MatchResult PlayMatch(uint64_t matchSeed, HumanPolicy policy, int coachTurns = kCoachTurns);
 
 }  // namespace vorbia
