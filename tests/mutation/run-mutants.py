@@ -17,6 +17,7 @@ configures it and builds what the stages need, later runs only what changed. Bef
 every snippet must occur exactly once in its file, or the run stops naming the stale ones.
 """
 import argparse
+import contextlib
 import json
 import os
 import re
@@ -301,18 +302,13 @@ def main():
 
     results = []
     for index, m in enumerate(mutants, 1):
-        path = copy / m.file
-        original = path.read_text(encoding="utf-8")
         started = time.monotonic()
-        try:
-            path.write_text(original.replace(m.find, m.replace, 1), encoding="utf-8")
+        with injected(copy, m):
             failure = first_failure(build_dir, log, stages)
-            if failure == "build":
-                outcome = "does not build"
-            else:
-                outcome = f"caught by {failure}" if failure else "SURVIVED"
-        finally:
-            path.write_text(original, encoding="utf-8")
+        if failure == "build":
+            outcome = "does not build"
+        else:
+            outcome = f"caught by {failure}" if failure else "SURVIVED"
         seconds = time.monotonic() - started
         results.append((m, outcome))
         print(f"[{index}/{len(mutants)}] {m.ident}: {outcome} ({seconds:.0f} s)", flush=True)
@@ -334,17 +330,24 @@ def main():
     return 1 if unexplained or unbuilt else 0
 
 
+@contextlib.contextmanager
+def injected(copy, m):
+    """The copy holds mutant `m` while the block runs, and its original text afterwards."""
+    path = copy / m.file
+    original = path.read_text(encoding="utf-8")
+    try:
+        path.write_text(original.replace(m.find, m.replace, 1), encoding="utf-8")
+        yield
+    finally:
+        path.write_text(original, encoding="utf-8")
+
+
 def every_test(mutants, table, copy, build_dir, log, store, stages, report):
     findings = load_findings(store)
     for index, m in enumerate(mutants, 1):
-        path = copy / m.file
-        original = path.read_text(encoding="utf-8")
         started = time.monotonic()
-        try:
-            path.write_text(original.replace(m.find, m.replace, 1), encoding="utf-8")
+        with injected(copy, m):
             caught = every_failure(build_dir, log, stages)
-        finally:
-            path.write_text(original, encoding="utf-8")
         # The stages run now replace their earlier findings; those of other stages are kept.
         entry = findings.get(m.ident, {"by_stage": {}})
         entry["unbuilt"] = caught is None

@@ -32,12 +32,7 @@ fail() {
 }
 start_x_session
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-pids+=("$!")
-wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-  org.a11y.Bus.GetAddress >/dev/null 2>&1' || fail "the accessibility bus did not start"
-/usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
-pids+=("$!")
+start_accessibility_bus
 
 # Speech goes to a null sound device; without one, speech-dispatcher waits for a sound server
 # and Orca stalls after a few lines.

@@ -19,12 +19,7 @@ skip_unless_tools Xvfb xdotool openbox import xprop /usr/libexec/at-spi-bus-laun
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: no pyatspi"; exit 77; }
 start_x_session
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-pids+=("$!")
-wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-  org.a11y.Bus.GetAddress >/dev/null 2>&1' || fail "the accessibility bus did not start"
-/usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
-pids+=("$!")
+start_accessibility_bus
 
 cp "$program" "$(dirname "$program")/Vorbia.bmp" "$(dirname "$program")/vorbia.htm" "$work/"
 printf 'Giocatore1=Gimbo\r\n' >"$work/vorbia.ini"

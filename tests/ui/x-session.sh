@@ -62,6 +62,17 @@ start_x_session() {
   fail "no virtual screen with a window manager: $(cat "$work/xvfb.log" "$work/openbox.log")"
 }
 
+# The desktop's accessibility bus and registry, through which a screen reader reads the program
+# (the caller runs under its own D-Bus session).
+start_accessibility_bus() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+  pids+=("$!")
+  wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress >/dev/null 2>&1' || fail "the accessibility bus did not start"
+  /usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
+  pids+=("$!")
+}
+
 # xdotool matches names ignoring case, and the message boxes ("La VORBIA 2002") differ from
 # the table ("La Vorbia 2002") only in case: compare the name exactly.
 window_named() {
