@@ -24,4 +24,13 @@ std::string ValueName(int value) {
 
 std::string CardName(Card card) { return ValueName(card.value) + " di " + SuitName(card.suit); }
 
+std::string CardNames(const std::vector<Card>& cards) {
+    std::string names;
+    for (size_t index = 0; index < cards.size(); ++index) {
+        if (index > 0) names += index + 1 == cards.size() ? " e " : ", ";
+        names += CardName(cards[index]);
+    }
+    return names;
+}
+
 }  // namespace vorbia

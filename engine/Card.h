@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorbia {
 
@@ -54,5 +55,7 @@ const std::string& SuitName(Suit suit);
 std::string ValueName(int value);  // "Asso", "2".."7", "Fante", "Cavallo", "Re"
 // "Asso di Denare", "7 di Coppe", "Re di Spade".
 std::string CardName(Card card);
+// The cards' names as said in a sentence: "A", "A e B", "A, B e C".
+std::string CardNames(const std::vector<Card>& cards);
 
 }  // namespace vorbia

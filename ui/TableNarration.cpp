@@ -10,14 +10,6 @@ namespace {
 
 QString Spoken(Card card) { return QString::fromStdString(CardName(card)); }
 
-// "A", "A e B", "A, B e C".
-QString Listed(const std::vector<Card>& cards) {
-    QStringList names;
-    for (const Card card : cards) names << Spoken(card);
-    const QString last = names.takeLast();
-    return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" e ") + last;
-}
-
 }  // namespace
 
 TableNarration::TableNarration(const MatchState& state, Announcer& announcer)
@@ -62,7 +54,8 @@ QString TableNarration::PlayAndScores() const {
     QStringList parts;
     if (played_) {
         QString play = Name(*mover_) + QStringLiteral(" gioca ") + Spoken(*played_);
-        if (!taken_.empty()) play += QStringLiteral(" e prende ") + Listed(taken_);
+        if (!taken_.empty())
+            play += QStringLiteral(" e prende ") + QString::fromStdString(CardNames(taken_));
         parts << play + QLatin1Char('.');
     }
     if (scoresChanged_) {
