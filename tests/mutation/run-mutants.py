@@ -270,13 +270,15 @@ def main():
     copy.mkdir(parents=True, exist_ok=True)
     log.write_text("")
     sync_copy(copy)
-    if not (build_dir / "CMakeCache.txt").exists():
-        generator = ["-G", "Ninja"] if shutil.which("ninja") else []
-        launcher = (["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else [])
-        if run(["cmake", "-S", copy, "-B", build_dir, *generator, *launcher,
-                "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DVORBIA_BUILD_BENCH=OFF",
-                "-DVORBIA_WARNINGS_AS_ERRORS=ON"], log) != 0:
-            sys.exit(f"configuring the copy failed, see {log}")
+    # Configured on every run, so that targets added to the tree since the last one exist in the
+    # copy's build; the generator can be chosen only the first time.
+    first = not (build_dir / "CMakeCache.txt").exists()
+    generator = ["-G", "Ninja"] if first and shutil.which("ninja") else []
+    launcher = (["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else [])
+    if run(["cmake", "-S", copy, "-B", build_dir, *generator, *launcher,
+            "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DVORBIA_BUILD_BENCH=OFF",
+            "-DVORBIA_WARNINGS_AS_ERRORS=ON"], log) != 0:
+        sys.exit(f"configuring the copy failed, see {log}")
     print("building the unchanged copy ...", flush=True)
     # A run of a few stages builds only what they need.
     targets = sorted({t for stage, ts, _, _ in STAGES if stage_key(stage) in stages for t in ts})
