@@ -99,7 +99,7 @@ Flow MatchEngine::PlayTurns() {
             co_await NewHand();
             continue;
         }
-        if (state_.CardsDrawn() >= kCardCount) {
+        if (state_.AllCardsDrawn()) {
             SetComputerTimer(false);
             ClearSelection();
             state_.Turn = Player::Human;

@@ -44,11 +44,7 @@ void ApplyPlay(SeenPosition& position, Player player, Card card, std::optional<C
                uint64_t taken) {
     if (taken == 0) {
         // On a full table the card finds no slot and leaves the game.
-        for (const Slot slot : kPlacementOrder[player]) {
-            if (position.table.At(slot)) continue;
-            position.table.Put(slot, card);
-            break;
-        }
+        if (!position.table.Full()) position.table.Lay(card, player);
         return;
     }
     int points = CardPoints(card);

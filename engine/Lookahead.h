@@ -25,8 +25,6 @@ struct SeenPosition {
 // The deck, by place in the deck's order, of a state: the cards not drawn in this hand.
 uint64_t UndrawnCards(const MatchState& state);
 
-constexpr uint64_t CardBit(Card card) { return uint64_t{1} << DeckPosition(card); }
-
 // One play, as the rules carry it out: the card is laid (in its player's first free slot) or
 // takes the table cards in `taken`, which must add up to its value; points and scopa are
 // scored. The turn's last card is the one uncovered in the turn before.

@@ -125,12 +125,24 @@ class MatchEngine {
     // nothing changes and the sum is given back, for the refusal.
     std::optional<int> SelectOrFindTooHigh(Card card);
     Flow RefuseSelection(int sum);
-    void ToggleSelection(Card card);
-    void ClearSelection();
+    // Inline, as a capture toggles every card it takes and every turn clears the selection.
+    void ToggleSelection(Card card) {
+        if (showsAnything_) display_.SelectionChanged(card, !state_.Selected.Contains(card));
+        state_.Selected.Flip(card);
+    }
+    void ClearSelection() {
+        // Most turns start with nothing selected.
+        if (!state_.Selected.Empty()) DeselectAll();
+    }
+    void DeselectAll();
     // `start` plus the values of the selected table cards in scan order, up to the first sum
     // above `limit`: the error messages quote the sum at that point.
     int SelectionSum(int start, int limit) const;
-    std::optional<Slot> PlaceOnTable(Card card);
+    // Lays the card of the player to move.
+    std::optional<Slot> PlaceOnTable(Card card) {
+        if (state_.Table.Full()) return std::nullopt;
+        return state_.Table.Lay(card, state_.Turn.value_or(Player::Human));
+    }
     void SendClickable();
 
     // Captures and scoring.

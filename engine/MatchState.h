@@ -39,6 +39,9 @@ struct MatchState {
     bool ShowMessages = false;
 
     int CardsDrawn() const { return Drawn.Count(); }
+    // Asked every turn: a comparison, where counting would take a library call on processors
+    // the build cannot assume to count bits.
+    bool AllCardsDrawn() const { return Drawn.Full(); }
     bool CurrentCardOnPlaySpot() const {
         return CurrentCard.has_value() && CurrentPlace == CurrentCardPlace::OnPlaySpot;
     }

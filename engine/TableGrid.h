@@ -35,18 +35,20 @@ inline constexpr std::array<Slot, kSlots> kScanOrder = [] {
 constexpr Slot SlotAtScanIndex(int index) { return kScanOrder[index]; }
 
 // The order in which a laid card finds its slot: column by column from the left, each player
-// filling a column from its own side.
-constexpr std::array<Slot, kSlots> PlacementOrderOf(Player player) {
-    std::array<Slot, kSlots> order{};
+// filling a column from its own side. Kept as scan indexes, since laying a card, every turn,
+// tests them against the occupied bits.
+constexpr std::array<uint8_t, kSlots> PlacementOrderOf(Player player) {
+    std::array<uint8_t, kSlots> order{};
     int at = 0;
     for (int column = 0; column < kColumns; ++column) {
         for (int step = 0; step < kRows; ++step) {
-            order[at++] = {player == Player::Computer ? kRows - 1 - step : step, column};
+            const int row = player == Player::Computer ? kRows - 1 - step : step;
+            order[at++] = static_cast<uint8_t>(ScanIndex({row, column}));
         }
     }
     return order;
 }
-inline constexpr PerPlayer<std::array<Slot, kSlots>> kPlacementOrder{
+inline constexpr PerPlayer<std::array<uint8_t, kSlots>> kPlacementOrder{
     {PlacementOrderOf(Player::Human), PlacementOrderOf(Player::Computer)}};
 
 // The 21 slots of the table and the cards in them.
@@ -74,8 +76,23 @@ class TableGrid {
         cardsOnTable_.Clear();
     }
 
+    // Lays a card in the first free slot of its player's placement order, and says where. The
+    // table must not be full. (A slot, not an optional one: GCC builds an optional result in
+    // memory and reads it back at a size that stalls the processor, on every card laid.)
+    Slot Lay(Card card, Player player) {
+        for (const uint8_t index : kPlacementOrder[player]) {
+            if ((occupied_ & (1u << index)) != 0) continue;
+            cards_[index] = card;
+            occupied_ |= 1u << index;
+            cardsOnTable_.Add(card);
+            return SlotAtScanIndex(index);
+        }
+        return {};
+    }
+
     int Count() const { return std::popcount(occupied_); }
     bool Empty() const { return occupied_ == 0; }
+    bool Full() const { return occupied_ == (1u << kSlots) - 1; }
     bool Contains(Card card) const { return cardsOnTable_.Contains(card); }
     // The card of an occupied slot, by its scan index.
     Card CardAtScanIndex(int index) const { return cards_[index]; }

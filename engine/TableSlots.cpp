@@ -7,14 +7,7 @@
 
 namespace vorbia {
 
-void MatchEngine::ToggleSelection(Card card) {
-    if (showsAnything_) display_.SelectionChanged(card, !state_.Selected.Contains(card));
-    state_.Selected.Flip(card);
-}
-
-void MatchEngine::ClearSelection() {
-    // Most turns start with nothing selected.
-    if (state_.Selected.Empty()) return;
+void MatchEngine::DeselectAll() {
     for (const auto [slot, card] : state_.Table.OccupiedSlots()) {
         if (state_.Selected.Contains(card)) ToggleSelection(card);
     }
@@ -38,15 +31,6 @@ int MatchEngine::SelectionSum(int start, int limit) const {
         if (sum > limit) return sum;
     }
     return sum;
-}
-
-std::optional<Slot> MatchEngine::PlaceOnTable(Card card) {
-    for (const Slot slot : kPlacementOrder[state_.Turn.value_or(Player::Human)]) {
-        if (state_.Table.At(slot)) continue;
-        state_.Table.Put(slot, card);
-        return slot;
-    }
-    return std::nullopt;
 }
 
 // Which cards the human may click: on the human's turn the table cards and the uncovered card.
