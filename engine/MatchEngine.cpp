@@ -131,7 +131,7 @@ void MatchEngine::RunComputerTurns() {
 
 void MatchEngine::SetComputerTimer(bool on) {
     computerTimerOn_ = on;
-    display_.ComputerTimerSwitched(on);
+    if (showsAnything_) display_.ComputerTimerSwitched(on);
 }
 
 }  // namespace vorbia

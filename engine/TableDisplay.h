@@ -36,7 +36,7 @@ class TableDisplay {
 
     // False for a table that nobody sees: the rules then leave out what only changes the look
     // (the steps, clickable cards, captions, colours, scores, selection frames, the pointer,
-    // the messages). Asked once, when the rules are given the table.
+    // the computer's timer, the messages). Asked once, when the rules are given the table.
     virtual bool ShowsAnything() const { return true; }
 
     // Hands and matches.

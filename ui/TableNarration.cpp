@@ -58,7 +58,7 @@ QString TableNarration::PlayAndScores() const {
             play += QStringLiteral(" e prende ") + QString::fromStdString(CardNames(taken_));
         parts << play + QLatin1Char('.');
     }
-    if (scoresChanged_) {
+    if (ScoresToSay()) {
         parts << QStringLiteral("Punti: %1 %2, %3 %4.")
                      .arg(Name(Player::Human))
                      .arg(state_.Score[Player::Human])
@@ -68,8 +68,11 @@ QString TableNarration::PlayAndScores() const {
     return parts.join(QLatin1Char(' '));
 }
 
+bool TableNarration::ScoresToSay() const { return scoresChanged_ && state_.Score != scoresSaid_; }
+
 void TableNarration::SayNow() {
     announcer_.Say(Line());
+    if (ScoresToSay()) scoresSaid_ = state_.Score;
     played_.reset();
     taken_.clear();
     scoresChanged_ = false;

@@ -36,6 +36,7 @@ class TableNarration {
 
   private:
     QString Name(Player player) const;
+    bool ScoresToSay() const;
 
     const MatchState& state_;
     Announcer& announcer_;
@@ -43,6 +44,8 @@ class TableNarration {
     std::optional<Card> played_;
     std::vector<Card> taken_;
     bool scoresChanged_ = false;
+    // The scores as last said: a capture worth no points leaves them unsaid.
+    PerPlayer<int> scoresSaid_{};
     std::optional<Player> turn_;
 };
 
