@@ -35,10 +35,7 @@ void CollectCaptures(const CardsInScanOrder& table, int target, int first, int s
 
 }  // namespace
 
-uint64_t UndrawnCards(const MatchState& state) {
-    constexpr uint64_t kWholeDeck = (uint64_t{1} << kCardCount) - 1;
-    return kWholeDeck & ~state.Drawn.Bits();
-}
+uint64_t UndrawnCards(const MatchState& state) { return kWholeDeckBits & ~state.Drawn.Bits(); }
 
 void ApplyPlay(SeenPosition& position, Player player, Card card, std::optional<Card> lastCard,
                uint64_t taken) {
