@@ -78,7 +78,9 @@ class TableGrid {
 
     // Lays a card in the first free slot of its player's placement order, and says where. The
     // table must not be full. (A slot, not an optional one: GCC builds an optional result in
-    // memory and reads it back at a size that stalls the processor, on every card laid.)
+    // memory and reads it back at a size that stalls the processor, on every card laid. The
+    // slot is known free, so it is filled here rather than through Put, which made a simulated
+    // match 3 % slower.)
     Slot Lay(Card card, Player player) {
         for (const uint8_t index : kPlacementOrder[player]) {
             if ((occupied_ & (1u << index)) != 0) continue;
