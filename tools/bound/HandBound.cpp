@@ -1,0 +1,141 @@
+#include "HandBound.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "ComputerSearch.h"
+
+namespace vorbia {
+
+int PointsDifference(const SeenPosition& position) {
+    return position.score[Player::Human] - position.score[Player::Computer];
+}
+
+SeenPosition HandStart() {
+    SeenPosition position;
+    position.deck = kWholeDeckBits;
+    return position;
+}
+
+HandPoints::HandPoints() {
+    scratch_.Turn = Player::Computer;
+    scratch_.CurrentPlace = CurrentCardPlace::OnPlaySpot;
+}
+
+SeenPosition HandPoints::AfterPlay(const SeenPosition& position, Player mover, Card card,
+                                   uint64_t taken) {
+    SeenPosition after = position;
+    after.deck &= ~CardBit(card);
+    after.justUncovered = card;
+    ApplyPlay(after, mover, card, position.justUncovered, taken);
+    return after;
+}
+
+uint64_t HandPoints::ComputerTakes(const SeenPosition& position, Card card) {
+    scratch_.Table = position.table;
+    scratch_.CurrentCard = card;
+    scratch_.LastCard = position.justUncovered;
+    uint64_t taken = 0;
+    for (const Card tableCard : ChooseComputerCapture(scratch_)) taken |= CardBit(tableCard);
+    return taken;
+}
+
+std::vector<uint64_t> HandPoints::HumanPlays(const SeenPosition& position, Card card) {
+    std::vector<uint64_t> plays;
+    CapturesOf(position.table, card.value, plays);
+    plays.push_back(0);
+    return plays;
+}
+
+double HandPoints::Fair(const SeenPosition& position, Player mover, int plies) {
+    if (plies <= 0 || position.deck == 0) return 0;
+    double total = 0;
+    for (uint64_t deck = position.deck; deck != 0; deck &= deck - 1) {
+        total += FairWithCard(position, mover, CardAtDeckPosition(std::countr_zero(deck)), plies);
+    }
+    return total / std::popcount(position.deck);
+}
+
+double HandPoints::FairWithCard(const SeenPosition& position, Player mover, Card card, int plies,
+                                uint64_t* choice) {
+    const int before = PointsDifference(position);
+    // On an empty table the card is laid without a choice.
+    if (position.table.Empty() || mover == Player::Computer) {
+        const uint64_t taken = position.table.Empty() ? 0 : ComputerTakes(position, card);
+        const SeenPosition after = AfterPlay(position, mover, card, taken);
+        return PointsDifference(after) - before + Fair(after, Opponent(mover), plies - 1);
+    }
+    double best = 0;
+    bool first = true;
+    for (const uint64_t taken : HumanPlays(position, card)) {
+        const SeenPosition after = AfterPlay(position, mover, card, taken);
+        const double value =
+            PointsDifference(after) - before + Fair(after, Player::Computer, plies - 1);
+        if (first || value > best) {
+            best = value;
+            first = false;
+            if (choice) *choice = taken;
+        }
+    }
+    return best;
+}
+
+double HandPoints::Charge(const SeenPosition& position, Player mover, Card card, int pliesAfter) {
+    return FairWithCard(position, mover, card, pliesAfter + 1) -
+           Fair(position, mover, pliesAfter + 1);
+}
+
+double HandPoints::BestKnowingOrder(const SeenPosition& position, Player mover,
+                                    std::span<const Card> order,
+                                    std::optional<int> chargePliesAfter) {
+    if (order.empty()) return 0;
+    const Card card = order.front();
+    const std::span<const Card> rest = order.subspan(1);
+    const double charge = chargePliesAfter ? Charge(position, mover, card, *chargePliesAfter) : 0;
+    const int before = PointsDifference(position);
+    if (position.table.Empty() || mover == Player::Computer) {
+        const uint64_t taken = position.table.Empty() ? 0 : ComputerTakes(position, card);
+        const SeenPosition after = AfterPlay(position, mover, card, taken);
+        return PointsDifference(after) - before - charge +
+               BestKnowingOrder(after, Opponent(mover), rest, chargePliesAfter);
+    }
+    double best = 0;
+    bool first = true;
+    for (const uint64_t taken : HumanPlays(position, card)) {
+        const SeenPosition after = AfterPlay(position, mover, card, taken);
+        const double value = PointsDifference(after) - before +
+                             BestKnowingOrder(after, Player::Computer, rest, chargePliesAfter);
+        if (first || value > best) {
+            best = value;
+            first = false;
+        }
+    }
+    return best - charge;
+}
+
+HandPoints::FairPlay HandPoints::PlayFair(const SeenPosition& start, Player mover,
+                                          std::span<const Card> order, int plies) {
+    FairPlay play;
+    SeenPosition position = start;
+    for (const Card card : order) {
+        const double luck = Charge(position, mover, card, 0);
+        uint64_t taken = 0;
+        if (!position.table.Empty()) {
+            if (mover == Player::Computer) {
+                taken = ComputerTakes(position, card);
+            } else {
+                FairWithCard(position, mover, card, plies, &taken);
+            }
+        }
+        const SeenPosition after = AfterPlay(position, mover, card, taken);
+        const int gain = PointsDifference(after) - PointsDifference(position);
+        play.points += gain;
+        play.withoutLuck += gain - luck;
+        position = after;
+        mover = Opponent(mover);
+    }
+    play.end = position;
+    return play;
+}
+
+}  // namespace vorbia

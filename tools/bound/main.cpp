@@ -1,0 +1,119 @@
+// vorbia-hand-bound: brackets the points a hand that the best fair player makes against the
+// computer, between what a fair lookahead reaches and the charged all-seeing player's bound.
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <random>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "CommandLine.h"
+#include "HandBound.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vorbia-hand-bound [--hands N] [--seed S] [--threads T]\n"
+    "                         [--charge-plies K] [--fair-plies F]\n"
+    "  K: plies the charge of a draw looks past it (0: what the card brings at once)\n"
+    "  F: plies the fair player looks ahead, its own play included\n";
+
+struct HandResult {
+    double allSeeing = 0;
+    double charged = 0;
+    double fair = 0;
+};
+
+// A random hand of its own for each index, whatever the number of threads.
+HandResult PlayHand(uint64_t seed, uint64_t index, int chargePlies, int fairPlies) {
+    std::seed_seq seeds{static_cast<uint32_t>(seed), static_cast<uint32_t>(seed >> 32),
+                        static_cast<uint32_t>(index), static_cast<uint32_t>(index >> 32)};
+    std::mt19937_64 random(seeds);
+    std::vector<vorbia::Card> order;
+    order.reserve(vorbia::kCardCount);
+    for (int position = 0; position < vorbia::kCardCount; ++position) {
+        order.push_back(vorbia::CardAtDeckPosition(position));
+    }
+    std::shuffle(order.begin(), order.end(), random);
+    // The cut gives either player the first draw with the same chance.
+    const vorbia::Player first =
+        random() % 2 == 0 ? vorbia::Player::Human : vorbia::Player::Computer;
+    const vorbia::SeenPosition start = vorbia::HandStart();
+    vorbia::HandPoints hand;
+    HandResult result;
+    result.allSeeing = hand.BestKnowingOrder(start, first, order, std::nullopt);
+    result.charged = hand.BestKnowingOrder(start, first, order, chargePlies);
+    result.fair = hand.PlayFair(start, first, order, fairPlies).withoutLuck;
+    return result;
+}
+
+struct Mean {
+    double sum = 0;
+    double squares = 0;
+    void Add(double value) {
+        sum += value;
+        squares += value * value;
+    }
+    void Print(const char* label, long long count) const {
+        const auto n = static_cast<double>(count);
+        const double mean = sum / n;
+        const double variance = std::max(0.0, squares / n - mean * mean) * n / (n - 1);
+        std::printf("%-44s %+8.2f  %5.2f\n", label, mean, 1.96 * std::sqrt(variance / n));
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    long long hands = 200;
+    uint64_t seed = 1;
+    int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    int chargePlies = 1;
+    int fairPlies = 2;
+    auto take = [&](std::string_view option, std::string_view value) {
+        using vorbia::ReadNumber;
+        if (option == "--hands") return ReadNumber(value, hands) && hands > 1;
+        if (option == "--seed") return ReadNumber(value, seed);
+        if (option == "--threads") return ReadNumber(value, threads) && threads > 0;
+        if (option == "--charge-plies") return ReadNumber(value, chargePlies) && chargePlies >= 0;
+        if (option == "--fair-plies") return ReadNumber(value, fairPlies) && fairPlies > 0;
+        return false;
+    };
+    if (const auto stop = vorbia::ReadOptions(argc, argv, "vorbia-hand-bound", kUsage, take)) {
+        return *stop;
+    }
+
+    std::vector<HandResult> results(static_cast<size_t>(hands));
+    std::atomic<long long> next{0};
+    auto work = [&] {
+        for (long long index = next++; index < hands; index = next++) {
+            results[static_cast<size_t>(index)] =
+                PlayHand(seed, static_cast<uint64_t>(index), chargePlies, fairPlies);
+        }
+    };
+    std::vector<std::thread> workers;
+    for (int thread = 1; thread < threads; ++thread) workers.emplace_back(work);
+    work();
+    for (std::thread& worker : workers) worker.join();
+
+    Mean allSeeing, charged, fair;
+    for (const HandResult& result : results) {
+        allSeeing.Add(result.allSeeing);
+        charged.Add(result.charged);
+        fair.Add(result.fair);
+    }
+    std::printf(
+        "vorbia-hand-bound: %lld hands, seed %llu; points a hand, the human's less the "
+        "computer's, and the 95 %% interval\n",
+        hands, static_cast<unsigned long long>(seed));
+    allSeeing.Print("all-seeing", hands);
+    char label[64];
+    std::snprintf(label, sizeof label, "all-seeing, charged looking %d plies past", chargePlies);
+    charged.Print(label, hands);
+    std::snprintf(label, sizeof label, "fair, %d plies ahead", fairPlies);
+    fair.Print(label, hands);
+    return 0;
+}
