@@ -22,11 +22,7 @@ struct Endgame {
 // A random hand played by a short-sighted fair player until a few cards remain undrawn.
 Endgame PlayUntilTheLastCards(uint64_t seed) {
     std::mt19937_64 random(seed);
-    std::vector<Card> order;
-    order.reserve(kCardCount);
-    for (int position = 0; position < kCardCount; ++position) {
-        order.push_back(CardAtDeckPosition(position));
-    }
+    std::vector<Card> order(kCardsInDeckOrder.begin(), kCardsInDeckOrder.end());
     std::shuffle(order.begin(), order.end(), random);
     const Player first = random() % 2 == 0 ? Player::Human : Player::Computer;
     const size_t drawn = kCardCount - kCardsLeft;

@@ -1,15 +1,62 @@
 #include "HandBound.h"
 
-#include <algorithm>
 #include <bit>
 
 #include "ComputerSearch.h"
 
 namespace vorbia {
 
+namespace {
+
 int PointsDifference(const SeenPosition& position) {
     return position.score[Player::Human] - position.score[Player::Computer];
 }
+
+// The position after `mover` has drawn `card` and played it, taking `taken`.
+SeenPosition AfterPlay(const SeenPosition& position, Player mover, Card card, uint64_t taken) {
+    SeenPosition after = position;
+    after.deck &= ~CardBit(card);
+    after.justUncovered = card;
+    ApplyPlay(after, mover, card, position.justUncovered, taken);
+    return after;
+}
+
+// The plays open to the human with `card`: every capture, then laying it.
+std::vector<uint64_t> HumanPlays(const SeenPosition& position, Card card) {
+    std::vector<uint64_t> plays;
+    CapturesOf(position.table, card.value, plays);
+    plays.push_back(0);
+    return plays;
+}
+
+// The best of the plays open to `mover` with `card` (none on an empty table, the computer's
+// fixed one, or each of the human's), each worth its points and `valueAfter` of the position it
+// leaves. `choice` receives the human's best play.
+template <class ComputerTakes, class ValueAfter>
+double BestPlay(const SeenPosition& position, Player mover, Card card, ComputerTakes computerTakes,
+                ValueAfter valueAfter, uint64_t* choice) {
+    const int before = PointsDifference(position);
+    auto valueOf = [&](uint64_t taken) {
+        const SeenPosition after = AfterPlay(position, mover, card, taken);
+        return PointsDifference(after) - before + valueAfter(after);
+    };
+    // On an empty table the card is laid without a choice.
+    if (position.table.Empty()) return valueOf(0);
+    if (mover == Player::Computer) return valueOf(computerTakes(position, card));
+    double best = 0;
+    bool first = true;
+    for (const uint64_t taken : HumanPlays(position, card)) {
+        const double value = valueOf(taken);
+        if (first || value > best) {
+            best = value;
+            first = false;
+            if (choice) *choice = taken;
+        }
+    }
+    return best;
+}
+
+}  // namespace
 
 SeenPosition HandStart() {
     SeenPosition position;
@@ -22,15 +69,6 @@ HandPoints::HandPoints() {
     scratch_.CurrentPlace = CurrentCardPlace::OnPlaySpot;
 }
 
-SeenPosition HandPoints::AfterPlay(const SeenPosition& position, Player mover, Card card,
-                                   uint64_t taken) {
-    SeenPosition after = position;
-    after.deck &= ~CardBit(card);
-    after.justUncovered = card;
-    ApplyPlay(after, mover, card, position.justUncovered, taken);
-    return after;
-}
-
 uint64_t HandPoints::ComputerTakes(const SeenPosition& position, Card card) {
     scratch_.Table = position.table;
     scratch_.CurrentCard = card;
@@ -38,13 +76,6 @@ uint64_t HandPoints::ComputerTakes(const SeenPosition& position, Card card) {
     uint64_t taken = 0;
     for (const Card tableCard : ChooseComputerCapture(scratch_)) taken |= CardBit(tableCard);
     return taken;
-}
-
-std::vector<uint64_t> HandPoints::HumanPlays(const SeenPosition& position, Card card) {
-    std::vector<uint64_t> plays;
-    CapturesOf(position.table, card.value, plays);
-    plays.push_back(0);
-    return plays;
 }
 
 double HandPoints::Fair(const SeenPosition& position, Player mover, int plies) {
@@ -58,26 +89,13 @@ double HandPoints::Fair(const SeenPosition& position, Player mover, int plies) {
 
 double HandPoints::FairWithCard(const SeenPosition& position, Player mover, Card card, int plies,
                                 uint64_t* choice) {
-    const int before = PointsDifference(position);
-    // On an empty table the card is laid without a choice.
-    if (position.table.Empty() || mover == Player::Computer) {
-        const uint64_t taken = position.table.Empty() ? 0 : ComputerTakes(position, card);
-        const SeenPosition after = AfterPlay(position, mover, card, taken);
-        return PointsDifference(after) - before + Fair(after, Opponent(mover), plies - 1);
-    }
-    double best = 0;
-    bool first = true;
-    for (const uint64_t taken : HumanPlays(position, card)) {
-        const SeenPosition after = AfterPlay(position, mover, card, taken);
-        const double value =
-            PointsDifference(after) - before + Fair(after, Player::Computer, plies - 1);
-        if (first || value > best) {
-            best = value;
-            first = false;
-            if (choice) *choice = taken;
-        }
-    }
-    return best;
+    auto computerTakes = [this](const SeenPosition& at, Card drawn) {
+        return ComputerTakes(at, drawn);
+    };
+    auto lookOn = [&](const SeenPosition& after) {
+        return Fair(after, Opponent(mover), plies - 1);
+    };
+    return BestPlay(position, mover, card, computerTakes, lookOn, choice);
 }
 
 double HandPoints::Charge(const SeenPosition& position, Player mover, Card card, int pliesAfter) {
@@ -90,27 +108,14 @@ double HandPoints::BestKnowingOrder(const SeenPosition& position, Player mover,
                                     std::optional<int> chargePliesAfter) {
     if (order.empty()) return 0;
     const Card card = order.front();
-    const std::span<const Card> rest = order.subspan(1);
     const double charge = chargePliesAfter ? Charge(position, mover, card, *chargePliesAfter) : 0;
-    const int before = PointsDifference(position);
-    if (position.table.Empty() || mover == Player::Computer) {
-        const uint64_t taken = position.table.Empty() ? 0 : ComputerTakes(position, card);
-        const SeenPosition after = AfterPlay(position, mover, card, taken);
-        return PointsDifference(after) - before - charge +
-               BestKnowingOrder(after, Opponent(mover), rest, chargePliesAfter);
-    }
-    double best = 0;
-    bool first = true;
-    for (const uint64_t taken : HumanPlays(position, card)) {
-        const SeenPosition after = AfterPlay(position, mover, card, taken);
-        const double value = PointsDifference(after) - before +
-                             BestKnowingOrder(after, Player::Computer, rest, chargePliesAfter);
-        if (first || value > best) {
-            best = value;
-            first = false;
-        }
-    }
-    return best - charge;
+    auto computerTakes = [this](const SeenPosition& at, Card drawn) {
+        return ComputerTakes(at, drawn);
+    };
+    auto playOn = [&](const SeenPosition& after) {
+        return BestKnowingOrder(after, Opponent(mover), order.subspan(1), chargePliesAfter);
+    };
+    return BestPlay(position, mover, card, computerTakes, playOn, nullptr) - charge;
 }
 
 HandPoints::FairPlay HandPoints::PlayFair(const SeenPosition& start, Player mover,

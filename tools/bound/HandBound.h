@@ -53,19 +53,11 @@ class HandPoints {
                       int plies);
 
   private:
-    // The position after `mover` has drawn `card` and played it, taking `taken`.
-    static SeenPosition AfterPlay(const SeenPosition& position, Player mover, Card card,
-                                  uint64_t taken);
     // The cards the computer takes with `card`, by its fixed choice.
     uint64_t ComputerTakes(const SeenPosition& position, Card card);
-    // The plays open to the human with `card`: every capture, then laying it.
-    static std::vector<uint64_t> HumanPlays(const SeenPosition& position, Card card);
 
     MatchState scratch_;  // the computer's choice reads its card and the table from a state
 };
-
-// The points of a position as the difference this module counts.
-int PointsDifference(const SeenPosition& position);
 
 // A new hand before its first draw: an empty table and the whole deck undrawn.
 SeenPosition HandStart();

@@ -32,11 +32,8 @@ HandResult PlayHand(uint64_t seed, uint64_t index, int chargePlies, int fairPlie
     std::seed_seq seeds{static_cast<uint32_t>(seed), static_cast<uint32_t>(seed >> 32),
                         static_cast<uint32_t>(index), static_cast<uint32_t>(index >> 32)};
     std::mt19937_64 random(seeds);
-    std::vector<vorbia::Card> order;
-    order.reserve(vorbia::kCardCount);
-    for (int position = 0; position < vorbia::kCardCount; ++position) {
-        order.push_back(vorbia::CardAtDeckPosition(position));
-    }
+    std::vector<vorbia::Card> order(vorbia::kCardsInDeckOrder.begin(),
+                                    vorbia::kCardsInDeckOrder.end());
     std::shuffle(order.begin(), order.end(), random);
     // The cut gives either player the first draw with the same chance.
     const vorbia::Player first =
