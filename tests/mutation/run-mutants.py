@@ -3,7 +3,7 @@
 runs the test suite; prints which faults the suite caught and which survived.
 
 Usage: run-mutants.py [--only ID[,ID...]] [--work FOLDER] [--prepare] [--stages NAME,...]
-                      [--every-test [--report FILE]]
+                      [--every-test [--report FILE]] [--check]
 
 By default each fault stops at the first test that fails. --every-test runs every test of the
 chosen stages on every fault and records each test that fails: a GoogleTest case is its own ctest
@@ -14,7 +14,8 @@ writes the table of all findings so far as Markdown.
 
 The copy and its build live in FOLDER (default build-mutants/ beside the sources); the first run
 configures it and builds what the stages need, later runs only what changed. Before any build,
-every snippet must occur exactly once in its file, or the run stops naming the stale ones.
+every snippet must occur exactly once in its file, or the run stops naming the stale ones;
+--check does only that.
 """
 import argparse
 import contextlib
@@ -250,6 +251,8 @@ def main():
                         help="the stages to run, all by default: " +
                         ", ".join(stage_key(s[0]) for s in STAGES))
     parser.add_argument("--report", help="with --every-test, write the findings here (Markdown)")
+    parser.add_argument("--check", action="store_true",
+                        help="only check that every fault's snippet occurs once in its file")
     args = parser.parse_args()
     stages = args.stages.split(",")
     unknown_stages = set(stages) - {stage_key(s[0]) for s in STAGES}
@@ -258,6 +261,8 @@ def main():
 
     mutants = read_table(Path(__file__).with_name("mutants.txt"))
     check_snippets(mutants)
+    if args.check:
+        return 0
     if args.only:
         wanted = set(args.only.split(","))
         unknown = wanted - {m.ident for m in mutants}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 
 #include "HandBound.h"
@@ -67,20 +68,81 @@ TEST(HandBound, ChargedWithALookaheadToTheEndTheAllSeeingPlayerMakesExactlyTheBe
     EXPECT_GE(endgamesWhereTheOrderIsWorthPoints, 5);
 }
 
-TEST(HandBound, ShallowChargesStillBoundTheBestFairPlayFromAbove) {
-    for (uint64_t seed = 11; seed <= 20; ++seed) {
-        const Endgame endgame = PlayUntilTheLastCards(seed);
-        HandPoints hand;
-        const double bestFair = hand.Fair(endgame.position, endgame.mover, kCardsLeft);
-        for (const int plies : {0, 1, 2}) {
-            double charged = 0;
-            int orders = 0;
-            ForEveryOrder(endgame, [&](std::span<const Card> order) {
-                charged += hand.BestKnowingOrder(endgame.position, endgame.mover, order, plies);
-                ++orders;
-            });
-            EXPECT_GE(charged / orders, bestFair - kRounding) << "seed " << seed << ", " << plies;
+// The positions before every draw of a few random hands, with the player to draw.
+std::vector<std::pair<SeenPosition, Player>> PositionsOfHands(int hands, uint64_t seed) {
+    std::mt19937_64 random(seed);
+    std::vector<std::pair<SeenPosition, Player>> positions;
+    HandPoints hand;
+    for (int played = 0; played < hands; ++played) {
+        std::vector<Card> order(kCardsInDeckOrder.begin(), kCardsInDeckOrder.end());
+        std::shuffle(order.begin(), order.end(), random);
+        const Player first = random() % 2 == 0 ? Player::Human : Player::Computer;
+        const HandPoints::FairPlay play = hand.PlayFair(HandStart(), first, order, 1);
+        for (size_t draw = 0; draw < play.before.size(); ++draw) {
+            positions.emplace_back(play.before[draw], draw % 2 == 0 ? first : Opponent(first));
         }
+    }
+    return positions;
+}
+
+TEST(HandBound, ShallowChargesStillBoundTheBestFairPlayFromAboveWhateverTheyStandOn) {
+    // Any estimate of the rest of the hand must keep the bound: one learnt from fair play, and
+    // one fitted to noise, far from any true value.
+    RestOfHand learnt;
+    std::mt19937_64 random(42);
+    for (uint64_t hand = 0; hand < 200; ++hand) {
+        std::vector<Card> order(kCardsInDeckOrder.begin(), kCardsInDeckOrder.end());
+        std::shuffle(order.begin(), order.end(), random);
+        HandPoints player;
+        ObserveFairHand(player, order, hand % 2 == 0 ? Player::Human : Player::Computer, 1, learnt);
+    }
+    learnt.Fit();
+    RestOfHand noise;
+    std::uniform_real_distribution<double> points(-20, 20);
+    for (const auto& [position, mover] : PositionsOfHands(100, 43)) {
+        noise.Observe(position, mover, points(random));
+    }
+    noise.Fit();
+
+    const std::array<std::pair<const char*, const RestOfHand*>, 3> estimates = {
+        {{"no estimate", nullptr}, {"learnt", &learnt}, {"noise", &noise}}};
+    for (const auto& [name, rest] : estimates) {
+        for (uint64_t seed = 11; seed <= 20; ++seed) {
+            const Endgame endgame = PlayUntilTheLastCards(seed);
+            HandPoints hand;
+            const double bestFair = hand.Fair(endgame.position, endgame.mover, kCardsLeft);
+            hand.EstimateRestWith(rest);
+            for (const int plies : {0, 1, 2}) {
+                double charged = 0;
+                int orders = 0;
+                ForEveryOrder(endgame, [&](std::span<const Card> order) {
+                    charged += hand.BestKnowingOrder(endgame.position, endgame.mover, order, plies);
+                    ++orders;
+                });
+                EXPECT_GE(charged / orders, bestFair - kRounding)
+                    << name << ", seed " << seed << ", " << plies << " plies";
+            }
+        }
+    }
+}
+
+TEST(HandBound, TheEstimateOfTheRestOfAHandFindsALinearRuleItWasShown) {
+    // Points that follow the features exactly, a rule of its own for each player to draw.
+    auto rule = [](const SeenPosition& position, Player mover) {
+        const RestOfHand::Features x = RestOfHand::Describe(position);
+        double points = mover == Player::Human ? 3 : -2;
+        for (size_t i = 1; i < x.size(); ++i) {
+            points += (mover == Player::Human ? 1.5 : -0.5) * static_cast<double>(i) * x[i];
+        }
+        return points;
+    };
+    const auto shown = PositionsOfHands(300, 7);
+    RestOfHand rest;
+    for (const auto& [position, mover] : shown)
+        rest.Observe(position, mover, rule(position, mover));
+    rest.Fit();
+    for (const auto& [position, mover] : PositionsOfHands(20, 8)) {
+        EXPECT_NEAR(rest.Estimate(position, mover), rule(position, mover), 1e-3);
     }
 }
 

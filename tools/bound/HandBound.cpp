@@ -79,7 +79,8 @@ uint64_t HandPoints::ComputerTakes(const SeenPosition& position, Card card) {
 }
 
 double HandPoints::Fair(const SeenPosition& position, Player mover, int plies) {
-    if (plies <= 0 || position.deck == 0) return 0;
+    if (position.deck == 0) return 0;
+    if (plies <= 0) return rest_ ? rest_->Estimate(position, mover) : 0;
     double total = 0;
     for (uint64_t deck = position.deck; deck != 0; deck &= deck - 1) {
         total += FairWithCard(position, mover, CardAtDeckPosition(std::countr_zero(deck)), plies);
@@ -134,6 +135,8 @@ HandPoints::FairPlay HandPoints::PlayFair(const SeenPosition& start, Player move
         }
         const SeenPosition after = AfterPlay(position, mover, card, taken);
         const int gain = PointsDifference(after) - PointsDifference(position);
+        play.before.push_back(position);
+        play.gains.push_back(gain);
         play.points += gain;
         play.withoutLuck += gain - luck;
         position = after;
@@ -141,6 +144,16 @@ HandPoints::FairPlay HandPoints::PlayFair(const SeenPosition& start, Player move
     }
     play.end = position;
     return play;
+}
+
+void ObserveFairHand(HandPoints& hand, std::span<const Card> order, Player first, int plies,
+                     RestOfHand& rest) {
+    const HandPoints::FairPlay play = hand.PlayFair(HandStart(), first, order, plies);
+    int toTheEnd = 0;
+    for (size_t draw = play.gains.size(); draw-- > 0;) {
+        toTheEnd += play.gains[draw];
+        rest.Observe(play.before[draw], draw % 2 == 0 ? first : Opponent(first), toTheEnd);
+    }
 }
 
 }  // namespace vorbia

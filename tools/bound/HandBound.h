@@ -14,6 +14,7 @@
 #include "Lookahead.h"
 #include "MatchState.h"
 #include "Players.h"
+#include "RestOfHand.h"
 
 namespace vorbia {
 
@@ -21,6 +22,10 @@ namespace vorbia {
 class HandPoints {
   public:
     HandPoints();
+
+    // Past its last ply the lookahead stands on this estimate of the rest of the hand (none:
+    // nothing more is counted).
+    void EstimateRestWith(const RestOfHand* rest) { rest_ = rest; }
 
     // Expected points of the next `plies` draws, `mover` drawing first, every undrawn card as
     // likely; the human plays each card for the most points over the same horizon.
@@ -47,6 +52,9 @@ class HandPoints {
         // it brings at once): the same expectation, far less spread.
         double withoutLuck = 0;
         SeenPosition end;
+        // Before each draw: the position and that draw's points.
+        std::vector<SeenPosition> before;
+        std::vector<int> gains;
     };
     // The rest of the hand played by the fair lookahead of `plies` draws, in the given order.
     FairPlay PlayFair(const SeenPosition& start, Player mover, std::span<const Card> order,
@@ -56,10 +64,16 @@ class HandPoints {
     // The cards the computer takes with `card`, by its fixed choice.
     uint64_t ComputerTakes(const SeenPosition& position, Card card);
 
+    const RestOfHand* rest_ = nullptr;
     MatchState scratch_;  // the computer's choice reads its card and the table from a state
 };
 
 // A new hand before its first draw: an empty table and the whole deck undrawn.
 SeenPosition HandStart();
+
+// Plays a hand from its start by the fair lookahead of `plies` draws, in the given order, and
+// shows `rest` the points made from each draw on.
+void ObserveFairHand(HandPoints& hand, std::span<const Card> order, Player first, int plies,
+                     RestOfHand& rest);
 
 }  // namespace vorbia

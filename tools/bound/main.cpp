@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <string_view>
 #include <thread>
@@ -18,8 +19,11 @@ namespace {
 constexpr const char* kUsage =
     "usage: vorbia-hand-bound [--hands N] [--seed S] [--threads T]\n"
     "                         [--charge-plies K] [--fair-plies F]\n"
+    "                         [--rest-hands R] [--rest-plies P]\n"
     "  K: plies the charge of a draw looks past it (0: what the card brings at once)\n"
-    "  F: plies the fair player looks ahead, its own play included\n";
+    "  F: plies the fair player looks ahead, its own play included\n"
+    "  R: hands that a fair player looking P plies ahead plays first, for an estimate of\n"
+    "     the rest of a hand past the charge's last ply (0, the default: none)\n";
 
 struct HandResult {
     double allSeeing = 0;
@@ -27,23 +31,37 @@ struct HandResult {
     double fair = 0;
 };
 
-// A random hand of its own for each index, whatever the number of threads.
-HandResult PlayHand(uint64_t seed, uint64_t index, int chargePlies, int fairPlies) {
-    std::seed_seq seeds{static_cast<uint32_t>(seed), static_cast<uint32_t>(seed >> 32),
-                        static_cast<uint32_t>(index), static_cast<uint32_t>(index >> 32)};
+struct Deal {
+    std::vector<vorbia::Card> order;
+    vorbia::Player first;
+};
+
+// A random hand of its own for each index, whatever the number of threads; the hands the
+// estimate learns from come from another stream than those it is tried on.
+Deal DealHand(uint64_t seed, uint64_t index, bool forLearning) {
+    std::vector<uint32_t> words{static_cast<uint32_t>(seed), static_cast<uint32_t>(seed >> 32),
+                                static_cast<uint32_t>(index), static_cast<uint32_t>(index >> 32)};
+    if (forLearning) words.push_back(1);
+    std::seed_seq seeds(words.begin(), words.end());
     std::mt19937_64 random(seeds);
-    std::vector<vorbia::Card> order(vorbia::kCardsInDeckOrder.begin(),
-                                    vorbia::kCardsInDeckOrder.end());
-    std::shuffle(order.begin(), order.end(), random);
+    Deal deal{{vorbia::kCardsInDeckOrder.begin(), vorbia::kCardsInDeckOrder.end()},
+              vorbia::Player::Human};
+    std::shuffle(deal.order.begin(), deal.order.end(), random);
     // The cut gives either player the first draw with the same chance.
-    const vorbia::Player first =
-        random() % 2 == 0 ? vorbia::Player::Human : vorbia::Player::Computer;
+    deal.first = random() % 2 == 0 ? vorbia::Player::Human : vorbia::Player::Computer;
+    return deal;
+}
+
+HandResult PlayHand(uint64_t seed, uint64_t index, int chargePlies, int fairPlies,
+                    const vorbia::RestOfHand* rest) {
+    const auto [order, first] = DealHand(seed, index, false);
     const vorbia::SeenPosition start = vorbia::HandStart();
     vorbia::HandPoints hand;
     HandResult result;
     result.allSeeing = hand.BestKnowingOrder(start, first, order, std::nullopt);
-    result.charged = hand.BestKnowingOrder(start, first, order, chargePlies);
     result.fair = hand.PlayFair(start, first, order, fairPlies).withoutLuck;
+    hand.EstimateRestWith(rest);
+    result.charged = hand.BestKnowingOrder(start, first, order, chargePlies);
     return result;
 }
 
@@ -58,7 +76,7 @@ struct Mean {
         const auto n = static_cast<double>(count);
         const double mean = sum / n;
         const double variance = std::max(0.0, squares / n - mean * mean) * n / (n - 1);
-        std::printf("%-44s %+8.2f  %5.2f\n", label, mean, 1.96 * std::sqrt(variance / n));
+        std::printf("%-58s %+8.2f  %5.2f\n", label, mean, 1.96 * std::sqrt(variance / n));
     }
 };
 
@@ -70,6 +88,8 @@ int main(int argc, char** argv) {
     int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     int chargePlies = 1;
     int fairPlies = 2;
+    long long restHands = 0;
+    int restPlies = 1;
     auto take = [&](std::string_view option, std::string_view value) {
         using vorbia::ReadNumber;
         if (option == "--hands") return ReadNumber(value, hands) && hands > 1;
@@ -77,24 +97,47 @@ int main(int argc, char** argv) {
         if (option == "--threads") return ReadNumber(value, threads) && threads > 0;
         if (option == "--charge-plies") return ReadNumber(value, chargePlies) && chargePlies >= 0;
         if (option == "--fair-plies") return ReadNumber(value, fairPlies) && fairPlies > 0;
+        if (option == "--rest-hands") return ReadNumber(value, restHands) && restHands >= 0;
+        if (option == "--rest-plies") return ReadNumber(value, restPlies) && restPlies > 0;
         return false;
     };
     if (const auto stop = vorbia::ReadOptions(argc, argv, "vorbia-hand-bound", kUsage, take)) {
         return *stop;
     }
 
+    auto inParallel = [threads](auto work) {
+        std::vector<std::thread> workers;
+        for (int thread = 1; thread < threads; ++thread) workers.emplace_back(work, thread);
+        work(0);
+        for (std::thread& worker : workers) worker.join();
+    };
+
+    std::optional<vorbia::RestOfHand> rest;
+    if (restHands > 0) {
+        std::vector<vorbia::RestOfHand> learnt(static_cast<size_t>(threads));
+        std::atomic<long long> next{0};
+        inParallel([&](int thread) {
+            vorbia::HandPoints hand;
+            for (long long index = next++; index < restHands; index = next++) {
+                const auto [order, first] = DealHand(seed, static_cast<uint64_t>(index), true);
+                vorbia::ObserveFairHand(hand, order, first, restPlies,
+                                        learnt[static_cast<size_t>(thread)]);
+            }
+        });
+        rest.emplace();
+        for (const auto& part : learnt) rest->Merge(part);
+        rest->Fit();
+    }
+
     std::vector<HandResult> results(static_cast<size_t>(hands));
     std::atomic<long long> next{0};
-    auto work = [&] {
+    inParallel([&](int) {
         for (long long index = next++; index < hands; index = next++) {
             results[static_cast<size_t>(index)] =
-                PlayHand(seed, static_cast<uint64_t>(index), chargePlies, fairPlies);
+                PlayHand(seed, static_cast<uint64_t>(index), chargePlies, fairPlies,
+                         rest ? &*rest : nullptr);
         }
-    };
-    std::vector<std::thread> workers;
-    for (int thread = 1; thread < threads; ++thread) workers.emplace_back(work);
-    work();
-    for (std::thread& worker : workers) worker.join();
+    });
 
     Mean allSeeing, charged, fair;
     for (const HandResult& result : results) {
@@ -106,9 +149,15 @@ int main(int argc, char** argv) {
         "vorbia-hand-bound: %lld hands, seed %llu; points a hand, the human's less the "
         "computer's, and the 95 %% interval\n",
         hands, static_cast<unsigned long long>(seed));
+    if (rest) {
+        std::printf(
+            "the rest of a hand estimated from %lld hands of a fair player %d plies ahead\n",
+            restHands, restPlies);
+    }
     allSeeing.Print("all-seeing", hands);
     char label[64];
-    std::snprintf(label, sizeof label, "all-seeing, charged looking %d plies past", chargePlies);
+    std::snprintf(label, sizeof label, "all-seeing, charged looking %d plies past%s", chargePlies,
+                  rest ? ", then estimating" : "");
     charged.Print(label, hands);
     std::snprintf(label, sizeof label, "fair, %d plies ahead", fairPlies);
     fair.Print(label, hands);
