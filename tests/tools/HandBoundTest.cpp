@@ -20,11 +20,16 @@ struct Endgame {
     std::vector<Card> undrawn;  // sorted, the first of the orders to try
 };
 
+std::vector<Card> ShuffledDeck(std::mt19937_64& random) {
+    std::vector<Card> order(kCardsInDeckOrder.begin(), kCardsInDeckOrder.end());
+    std::shuffle(order.begin(), order.end(), random);
+    return order;
+}
+
 // A random hand played by a short-sighted fair player until a few cards remain undrawn.
 Endgame PlayUntilTheLastCards(uint64_t seed) {
     std::mt19937_64 random(seed);
-    std::vector<Card> order(kCardsInDeckOrder.begin(), kCardsInDeckOrder.end());
-    std::shuffle(order.begin(), order.end(), random);
+    const std::vector<Card> order = ShuffledDeck(random);
     const Player first = random() % 2 == 0 ? Player::Human : Player::Computer;
     const size_t drawn = kCardCount - kCardsLeft;
     HandPoints hand;
@@ -74,8 +79,7 @@ std::vector<std::pair<SeenPosition, Player>> PositionsOfHands(int hands, uint64_
     std::vector<std::pair<SeenPosition, Player>> positions;
     HandPoints hand;
     for (int played = 0; played < hands; ++played) {
-        std::vector<Card> order(kCardsInDeckOrder.begin(), kCardsInDeckOrder.end());
-        std::shuffle(order.begin(), order.end(), random);
+        const std::vector<Card> order = ShuffledDeck(random);
         const Player first = random() % 2 == 0 ? Player::Human : Player::Computer;
         const HandPoints::FairPlay play = hand.PlayFair(HandStart(), first, order, 1);
         for (size_t draw = 0; draw < play.before.size(); ++draw) {
@@ -91,8 +95,7 @@ TEST(HandBound, ShallowChargesStillBoundTheBestFairPlayFromAboveWhateverTheyStan
     RestOfHand learnt;
     std::mt19937_64 random(42);
     for (uint64_t hand = 0; hand < 200; ++hand) {
-        std::vector<Card> order(kCardsInDeckOrder.begin(), kCardsInDeckOrder.end());
-        std::shuffle(order.begin(), order.end(), random);
+        const std::vector<Card> order = ShuffledDeck(random);
         HandPoints player;
         ObserveFairHand(player, order, hand % 2 == 0 ? Player::Human : Player::Computer, 1, learnt);
     }
