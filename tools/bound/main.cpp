@@ -19,11 +19,12 @@ namespace {
 constexpr const char* kUsage =
     "usage: vorbia-hand-bound [--hands N] [--seed S] [--threads T]\n"
     "                         [--charge-plies K] [--fair-plies F]\n"
-    "                         [--rest-hands R] [--rest-plies P]\n"
+    "                         [--rest-hands R] [--rest-plies P] [--fair-estimating yes|no]\n"
     "  K: plies the charge of a draw looks past it (0: what the card brings at once)\n"
     "  F: plies the fair player looks ahead, its own play included\n"
     "  R: hands that a fair player looking P plies ahead plays first, for an estimate of\n"
-    "     the rest of a hand past the charge's last ply (0, the default: none)\n";
+    "     the rest of a hand past the charge's last ply (0, the default: none)\n"
+    "  --fair-estimating yes: the fair player, too, stands on that estimate past its last ply\n";
 
 struct HandResult {
     double allSeeing = 0;
@@ -53,12 +54,13 @@ Deal DealHand(uint64_t seed, uint64_t index, bool forLearning) {
 }
 
 HandResult PlayHand(uint64_t seed, uint64_t index, int chargePlies, int fairPlies,
-                    const vorbia::RestOfHand* rest) {
+                    bool fairEstimating, const vorbia::RestOfHand* rest) {
     const auto [order, first] = DealHand(seed, index, false);
     const vorbia::SeenPosition start = vorbia::HandStart();
     vorbia::HandPoints hand;
     HandResult result;
     result.allSeeing = hand.BestKnowingOrder(start, first, order, std::nullopt);
+    if (fairEstimating) hand.EstimateRestWith(rest);
     result.fair = hand.PlayFair(start, first, order, fairPlies).withoutLuck;
     hand.EstimateRestWith(rest);
     result.charged = hand.BestKnowingOrder(start, first, order, chargePlies);
@@ -90,6 +92,7 @@ int main(int argc, char** argv) {
     int fairPlies = 2;
     long long restHands = 0;
     int restPlies = 1;
+    bool fairEstimating = false;
     auto take = [&](std::string_view option, std::string_view value) {
         using vorbia::ReadNumber;
         if (option == "--hands") return ReadNumber(value, hands) && hands > 1;
@@ -99,10 +102,18 @@ int main(int argc, char** argv) {
         if (option == "--fair-plies") return ReadNumber(value, fairPlies) && fairPlies > 0;
         if (option == "--rest-hands") return ReadNumber(value, restHands) && restHands >= 0;
         if (option == "--rest-plies") return ReadNumber(value, restPlies) && restPlies > 0;
+        if (option == "--fair-estimating") {
+            fairEstimating = value == "yes";
+            return value == "yes" || value == "no";
+        }
         return false;
     };
     if (const auto stop = vorbia::ReadOptions(argc, argv, "vorbia-hand-bound", kUsage, take)) {
         return *stop;
+    }
+    if (fairEstimating && restHands == 0) {
+        std::cerr << "vorbia-hand-bound: --fair-estimating yes needs --rest-hands\n" << kUsage;
+        return 2;
     }
 
     auto inParallel = [threads](auto work) {
@@ -134,7 +145,7 @@ int main(int argc, char** argv) {
     inParallel([&](int) {
         for (long long index = next++; index < hands; index = next++) {
             results[static_cast<size_t>(index)] =
-                PlayHand(seed, static_cast<uint64_t>(index), chargePlies, fairPlies,
+                PlayHand(seed, static_cast<uint64_t>(index), chargePlies, fairPlies, fairEstimating,
                          rest ? &*rest : nullptr);
         }
     });
@@ -159,7 +170,8 @@ int main(int argc, char** argv) {
     std::snprintf(label, sizeof label, "all-seeing, charged looking %d plies past%s", chargePlies,
                   rest ? ", then estimating" : "");
     charged.Print(label, hands);
-    std::snprintf(label, sizeof label, "fair, %d plies ahead", fairPlies);
+    std::snprintf(label, sizeof label, "fair, %d plies ahead%s", fairPlies,
+                  fairEstimating ? ", then estimating" : "");
     fair.Print(label, hands);
     return 0;
 }
