@@ -81,14 +81,18 @@ RestOfHand::Features RestOfHand::Describe(const SeenPosition& position) {
             lastCardScopa * share};
 }
 
-RestOfHand::LinearFit& RestOfHand::FitFor(const SeenPosition& position, Player mover) {
+const RestOfHand::LinearFit& RestOfHand::FitFor(const SeenPosition& position, Player mover) const {
     return fits_[static_cast<size_t>(std::popcount(position.deck))][mover];
+}
+
+RestOfHand::LinearFit& RestOfHand::FitFor(const SeenPosition& position, Player mover) {
+    return const_cast<LinearFit&>(std::as_const(*this).FitFor(position, mover));
 }
 
 double RestOfHand::Estimate(const SeenPosition& position, Player mover) const {
     if (position.deck == 0) return 0;
     const Features x = Describe(position);
-    const LinearFit& fit = fits_[static_cast<size_t>(std::popcount(position.deck))][mover];
+    const LinearFit& fit = FitFor(position, mover);
     double estimate = 0;
     for (size_t i = 0; i < x.size(); ++i) estimate += fit.weights[i] * x[i];
     return estimate;

@@ -38,6 +38,7 @@ class RestOfHand {
         void Solve();
     };
     LinearFit& FitFor(const SeenPosition& position, Player mover);
+    const LinearFit& FitFor(const SeenPosition& position, Player mover) const;
 
     std::array<PerPlayer<LinearFit>, kCardCount + 1> fits_{};
 };
